@@ -1,0 +1,36 @@
+# Windows build: VESKOR3.exe, the Windows test program and the helper programs of the GUI tests.
+set(VESKOR_WIN_LIBS ole32 uuid shell32 user32 gdi32 comctl32 kernel32)
+add_link_options(-static -static-libgcc -static-libstdc++)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+
+# The Win32 side of the platform and of the window, shared by the program and its tests.
+file(GLOB_RECURSE VESKOR_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
+list(FILTER VESKOR_WIN32_SOURCES EXCLUDE REGEX "/Main\\.cpp$")
+add_library(veskor_win32 STATIC ${VESKOR_WIN32_SOURCES})
+target_link_libraries(veskor_win32 PUBLIC veskor_core ${VESKOR_WIN_LIBS})
+
+file(GLOB VESKOR_RESOURCES CONFIGURE_DEPENDS src/platform/win32/*.rc)
+add_executable(VESKOR3 WIN32 src/platform/win32/Main.cpp ${VESKOR_RESOURCES})
+target_link_libraries(VESKOR3 PRIVATE veskor_win32)
+set_target_properties(VESKOR3 PROPERTIES OUTPUT_NAME VESKOR3 RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# GoogleTest compiled from the distribution's sources for the cross target.
+set(VESKOR_GTEST_DIR /usr/src/googletest/googletest CACHE PATH "GoogleTest sources")
+if(EXISTS ${VESKOR_GTEST_DIR}/src/gtest-all.cc)
+  add_library(gtest_win STATIC ${VESKOR_GTEST_DIR}/src/gtest-all.cc ${VESKOR_GTEST_DIR}/src/gtest_main.cc)
+  target_include_directories(gtest_win PUBLIC ${VESKOR_GTEST_DIR}/include PRIVATE ${VESKOR_GTEST_DIR})
+  target_compile_options(gtest_win PRIVATE -w)
+  file(GLOB VESKOR_WIN_TESTS CONFIGURE_DEPENDS tests/windows/*_test.cpp)
+  add_executable(veskor_wintests ${VESKOR_WIN_TESTS})
+  target_link_libraries(veskor_wintests PRIVATE veskor_win32 gtest_win)
+  set_target_properties(veskor_wintests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()
+
+# Small programs that the GUI tests and the start-up benchmark drive.
+file(GLOB VESKOR_TOOL_SOURCES CONFIGURE_DEPENDS tests/gui/tools/*.cpp)
+foreach(src ${VESKOR_TOOL_SOURCES})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE veskor_win32)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endforeach()

@@ -1,0 +1,130 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/Events.h"
+#include "app/Layout.h"
+#include "history/HistoryList.h"
+#include "platform/Controls.h"
+#include "platform/Platform.h"
+
+namespace veskor {
+
+class SearchIndex;
+
+// The controls of the one window, named as the handlers know them.
+struct FormControls {
+    FormWindow& window;
+    EditField& Edit1;
+    ListField& ListBox1;
+    EditField& Edit2;
+    std::array<Button*, ButtonCount> buttons{};  // indexed by ButtonId
+
+    Button& operator[](ButtonId id) const { return *buttons[static_cast<size_t>(id)]; }
+};
+
+// The window object: it owns the run's state and every handler. Handlers are spread
+// over the subsystem folders (app, launch, search, folder), one file per group.
+class TForm1 {
+public:
+    TForm1(Platform& platform, FormControls controls);
+    ~TForm1();
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    // The run's state.
+    std::string ShortcutFolder;
+    std::string PendingRenamePath;
+    std::unique_ptr<veskor::HistoryList> HistoryList;  // absent before the first show and after the close
+    std::uint8_t SearchMode = 0;                        // 0 prefix, 1 partial
+    std::int32_t CompletionCount = 0;
+    std::uint8_t LaunchGuard = 0;
+
+    // Runs one event to its end. An Error is shown in the error box and the run goes
+    // on; events that arrive once the window has closed are dropped.
+    void Dispatch(const std::function<void()>& handler);
+    bool Closed() const { return closed_; }
+
+    // Life cycle (app/FormLifecycle.cpp).
+    void FormShow();
+    bool FormClose();       // saves and releases the history; false when the save failed
+    void Close();           // the close box and the launch commands: FormClose, then end the program
+    void SessionEnding();   // the user's session ends: keep this run's changes
+    void save();
+
+    // Pages and status line (app/Pages.cpp).
+    void omote();
+    void ura();
+    void path();
+    void SetStatus(const std::string& title);
+    std::string ModeStatus() const;  // ShortcutFolder + " 先頭検索" or " 部分検索"
+    void EnterNamingState();
+    void LeaveNamingState();
+    bool BackPageShown() const;
+    bool NamingState() const;
+
+    // A click on a button, by the user or from code; runs even while the button is hidden.
+    void Click(ButtonId id);
+
+    // Launching (launch/).
+    std::string linktarget(const std::string& linkPath);
+    std::string linkparams(const std::string& linkPath);
+    void openfile(const std::string& linkPath);
+    void opendir(const std::string& linkPath);
+    void okButtonClick();
+    void hozonsezuOKbuttonClick();
+    void FolderOpenButtonClick();
+    void listBox1DblClick();
+    void escButtonClick();
+
+    // Search (search/).
+    void Edit1KeyUp(int key);
+    void findButtonClick();
+    void ListBox1Click();
+    void SwitchSearchMode();  // Ctrl+F in Edit1: the mode and its title, no page change
+
+    // Registration and maintenance (folder/).
+    std::string createlink(const std::string& target, std::uint8_t mode);  // returns the link path
+    std::string copylink(const std::string& source);
+    void lnkcreate(const std::string& path);
+    void lnkcreateButtonClick();
+    void WMDropFiles(const std::string& firstFile);
+    void renameButtonClick();
+    void changeButtonClick();
+    void delButtonClick();
+    void alcButtonClick();
+    void sortButtonClick();
+    void autoButtonClick();
+    void setting();
+    void dirchangeButtonClick();
+
+    // Keys and mouse (app/KeyMap.cpp).
+    void edit1KeyDown(const KeyEvent& key);
+    void ListBox1KeyDown(const KeyEvent& key);
+    void Edit2KeyDown(const KeyEvent& key);
+    void FormMouseDown(const MouseState& mouse);
+    void FormMouseWheel();
+    void WinLogoff();
+
+    Platform& platform() { return platform_; }
+    const FormControls& controls() const { return c_; }
+
+private:
+    std::string ShortcutPath(const std::string& name) const;  // ShortcutFolder + "\" + name + ".lnk"
+    void RecordInHistory(const std::string& text);            // the recording rule against the list's selection
+    void ShowWholeHistory();                                  // the list box := HistoryList
+    std::string DataFilePath();
+
+    Platform& platform_;
+    FormControls c_;
+    std::unique_ptr<SearchIndex> searchIndex_;
+    bool closed_ = false;
+    // Set when an existing data file could not be read: saving would replace the stored
+    // history with this run's empty one, so the file is left alone.
+    bool dataFileUnreadable_ = false;
+};
+
+}  // namespace veskor

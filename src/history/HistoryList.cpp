@@ -1,0 +1,96 @@
+#include "history/HistoryList.h"
+
+#include <algorithm>
+
+#include "platform/Error.h"
+
+namespace veskor {
+
+void HistoryList::CheckIndex(int index, int limit) const
+{
+    if (index < 0 || index > limit)
+        throw IndexError(index);
+}
+
+const std::string& HistoryList::At(int index) const
+{
+    CheckIndex(index, Count() - 1);
+    return entries_[static_cast<size_t>(index)];
+}
+
+void HistoryList::Append(std::string text)
+{
+    entries_.push_back(std::move(text));
+    ++revision_;
+}
+
+void HistoryList::Insert(int index, std::string text)
+{
+    CheckIndex(index, Count());
+    entries_.insert(entries_.begin() + index, std::move(text));
+    ++revision_;
+}
+
+void HistoryList::RemoveAt(int index)
+{
+    CheckIndex(index, Count() - 1);
+    entries_.erase(entries_.begin() + index);
+    ++revision_;
+}
+
+void HistoryList::Move(int from, int to)
+{
+    if (from == to)
+        return;
+    CheckIndex(from, Count() - 1);
+    CheckIndex(to, Count() - 1);
+    std::string text = std::move(entries_[static_cast<size_t>(from)]);
+    entries_.erase(entries_.begin() + from);
+    entries_.insert(entries_.begin() + to, std::move(text));
+    ++revision_;
+}
+
+int HistoryList::Find(const std::string& text) const
+{
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (rules_.CompareText(entries_[i], text) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void HistoryList::Clear()
+{
+    entries_.clear();
+    ++revision_;
+}
+
+void HistoryList::Sort()
+{
+    if (entries_.size() < 2)
+        return;
+    // A merge sort stays in bounds even if the locale comparison were inconsistent.
+    std::stable_sort(entries_.begin(), entries_.end(), [this](const std::string& a, const std::string& b) {
+        return rules_.CompareText(a, b) < 0;
+    });
+    ++revision_;
+}
+
+void HistoryList::Assign(std::vector<std::string> entries)
+{
+    entries_ = std::move(entries);
+    ++revision_;
+}
+
+bool HistoryList::Record(const std::string& text, bool severalSelected)
+{
+    const int found = Find(text);
+    if (found == -1 || severalSelected) {
+        Insert(0, text);
+        return true;
+    }
+    Move(found, 0);
+    return false;
+}
+
+}  // namespace veskor

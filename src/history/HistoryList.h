@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace veskor {
+
+// The master history, index 0 most recent. Duplicates and empty entries are allowed;
+// Find and Sort compare whole texts with letter case ignored by the locale's rules.
+class HistoryList {
+public:
+    explicit HistoryList(const TextRules& rules) : rules_(rules) {}
+
+    int Count() const { return static_cast<int>(entries_.size()); }
+    const std::string& At(int index) const;  // range error outside 0..Count-1
+    const std::vector<std::string>& Entries() const { return entries_; }
+
+    void Append(std::string text);
+    void Insert(int index, std::string text);  // 0 <= index <= Count
+    void RemoveAt(int index);
+    void Move(int from, int to);
+    int Find(const std::string& text) const;   // -1 when absent
+    void Clear();
+    void Sort();
+    void Assign(std::vector<std::string> entries);
+
+    // Puts a confirmed text at the top: inserted when absent or when several list
+    // items are selected, otherwise the stored entry (with its own letter case) moves up.
+    // Returns true when the text was inserted.
+    bool Record(const std::string& text, bool severalSelected);
+
+    // Changes with every modification, so views can cache what they derive from it.
+    std::uint64_t Revision() const { return revision_; }
+
+private:
+    void CheckIndex(int index, int limit) const;
+
+    const TextRules& rules_;
+    std::vector<std::string> entries_;
+    std::uint64_t revision_ = 0;
+};
+
+}  // namespace veskor

@@ -1,0 +1,87 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The window as the core sees it: a few kinds of control with the behaviour the
+// program relies on. The Win32 side forwards to real controls; the host tests use
+// the in-memory ones in tests/support.
+namespace veskor {
+
+class Control {
+public:
+    virtual ~Control() = default;
+    virtual bool Visible() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    // An edit field that takes the focus selects its whole text unless the left
+    // mouse button is down. Never called for a hidden control.
+    virtual void SetFocus() = 0;
+    virtual bool Focused() const = 0;
+};
+
+class EditField : public Control {
+public:
+    virtual std::string Text() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+    // Byte positions in the CP932 text. The control never splits a double-byte
+    // character: a start or end inside one moves to the character's end.
+    virtual void SetSelection(int start, int length) = 0;
+    virtual int SelectionStart() const = 0;
+    virtual int SelectionLength() const = 0;
+};
+
+// The list box keeps its items here, so each kind of control only tracks the
+// selection and the caret (the Win32 one draws from Items() without copying).
+class ListField : public Control {
+public:
+    int Count() const { return static_cast<int>(items_.size()); }
+    // Raises "リストのインデックスが範囲を超えています (%d)" outside 0..Count-1.
+    const std::string& Item(int index) const;
+    const std::vector<std::string>& Items() const { return items_; }
+
+    // Replaces every item; no item stays selected and the caret goes to none.
+    void Assign(std::vector<std::string> items);
+    void Clear() { Assign({}); }
+    void Insert(int index, const std::string& item);  // range error outside 0..Count
+    void Remove(int index);                          // range error outside 0..Count-1
+
+    // The caret: the item with the focus rectangle, -1 for none. Setting it selects nothing.
+    virtual int CurrentIndex() const = 0;
+    virtual void SetCurrentIndex(int index) = 0;
+    virtual bool Selected(int index) const = 0;
+    virtual int SelectedCount() const = 0;
+
+protected:
+    virtual void ItemsReset() = 0;
+    virtual void ItemInserted(int index) = 0;
+    virtual void ItemRemoved(int index) = 0;
+
+private:
+    std::vector<std::string> items_;
+};
+
+class Button : public Control {
+public:
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual bool IsDefault() const = 0;
+    virtual void SetDefault(bool isDefault) = 0;
+    virtual std::string Tooltip() const = 0;
+    virtual void SetTooltip(const std::string& tooltip) = 0;
+};
+
+// The window itself: its title is the status line.
+class FormWindow {
+public:
+    virtual ~FormWindow() = default;
+    virtual std::string Title() const = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+    // Outer bounds in screen pixels, without repainting.
+    virtual void Place(int x, int y, int width, int height) = 0;
+    virtual void BringToFront() = 0;
+    // Ends the message loop and destroys the window; called once the close handler agreed.
+    virtual void EndProgram() = 0;
+    // The modal error box: error icon, one OK button.
+    virtual void ShowError(const std::string& caption, const std::string& text) = 0;
+};
+
+}  // namespace veskor

@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+namespace veskor {
+
+// Lead bytes of CP932's double-byte characters. Their second byte may be 0x5C ("\"),
+// so path rules walk the text character by character.
+constexpr bool IsLeadByte(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// Byte length of the character starting at `pos` (1 or 2; 1 at a truncated end).
+inline size_t CharLength(const std::string& text, size_t pos)
+{
+    return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+}
+
+// Moves a byte position forward to the nearest character boundary.
+size_t SnapToCharBoundary(const std::string& text, size_t pos);
+
+}  // namespace veskor

@@ -1,0 +1,80 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The operating-system services the launcher needs, at the level its callers
+// think in. All strings are CP932 byte strings. The Win32 implementation lives in
+// platform/win32, an in-memory one for the host tests in platform/memory.
+namespace veskor {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// The monitor under a point: its whole area and its work area (without taskbars).
+struct MonitorArea {
+    Rect monitor;
+    Rect work;
+};
+
+// Letter-case rules of the user's locale; HistoryList and the search need only these.
+class TextRules {
+public:
+    virtual ~TextRules() = default;
+    // Whole texts, letter case ignored: < 0, 0 or > 0.
+    virtual int CompareText(const std::string& a, const std::string& b) const = 0;
+    // Lower-cases the whole text in place by the ANSI code page's rules.
+    virtual void LowerCase(std::string& text) const = 0;
+};
+
+class Platform : public TextRules {
+public:
+    // Shell links. ReadLinkTarget never raises: an unreadable link has an empty target.
+    virtual std::string ReadLinkTarget(const std::string& linkPath) = 0;
+    // Raises the OLE error (system text, or "OLE エラー %.8x") when the link cannot be read.
+    virtual std::string ReadLinkArguments(const std::string& linkPath) = 0;
+    // Writes a link holding target and working directory (and the hot key when not 0),
+    // replacing a file of that name. Raises when the shell-link object cannot be made.
+    virtual void SaveLink(const std::string& linkPath, const std::string& target,
+                          const std::string& workingDirectory, std::uint16_t hotKey) = 0;
+
+    // Shell: "open" the file with these parameters in this directory, shown normally.
+    virtual void ShellOpen(const std::string& file, const std::string& parameters,
+                           const std::string& directory) = 0;
+    // The user's desktop folder without a trailing "\"; empty when it cannot be found.
+    virtual std::string DesktopFolder() = 0;
+
+    // File system.
+    virtual std::string CurrentDirectory() = 0;  // "\" kept only at a drive root
+    virtual std::string ProgramPath() = 0;
+    virtual bool FileExists(const std::string& path) = 0;       // exists and is not a folder
+    virtual bool DirectoryExists(const std::string& path) = 0;
+    virtual bool CreateFolder(const std::string& path) = 0;     // one level only
+    virtual bool RenameFile(const std::string& from, const std::string& to) = 0;  // fails when `to` exists
+    virtual void DeleteFile(const std::string& path) = 0;
+    virtual bool CopyFile(const std::string& from, const std::string& to) = 0;    // never overwrites
+    // Long names of every entry matching folder + "\*.lnk" (folders included), in the system's order.
+    virtual std::vector<std::string> ListLinks(const std::string& folder) = 0;
+    // Whole content of a file opened for reading without sharing.
+    // Raises "ファイル "%s". %s は開けません".
+    virtual std::string ReadWholeFile(const std::string& path) = 0;
+    // Replaces the file with `bytes` only once every byte is on disk; on any failure the old
+    // file is left as it was. Raises "ファイル "%s". %s を作成できません".
+    virtual void WriteFileAtomically(const std::string& path, const std::string& bytes) = 0;
+
+    // Window system.
+    virtual Point CursorPosition() = 0;  // raises the system error when it cannot be read
+    virtual MonitorArea MonitorAt(Point point) = 0;
+    virtual void LogOff() = 0;
+};
+
+}  // namespace veskor
