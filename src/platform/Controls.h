@@ -38,7 +38,8 @@ public:
     const std::string& Item(int index) const;
     const std::vector<std::string>& Items() const { return items_; }
 
-    // Replaces every item; no item stays selected and the caret goes to none.
+    // Replaces every item; no item stays selected and the caret goes to the first item
+    // (to none when there is no item), as a refilled list box does.
     void Assign(std::vector<std::string> items);
     void Clear() { Assign({}); }
     void Insert(int index, const std::string& item);  // range error outside 0..Count
