@@ -50,7 +50,7 @@ public:
 
     // Life cycle (app/FormLifecycle.cpp).
     void FormShow();
-    bool FormClose();       // saves and releases the history; false when the save failed
+    void FormClose();       // saves and releases the history; a failed save raises
     void Close();           // the close box and the launch commands: FormClose, then end the program
     void SessionEnding();   // the user's session ends: keep this run's changes
     void save();

@@ -1,0 +1,76 @@
+#include "app/Placement.h"
+#include "app/TForm1.h"
+#include "folder/FileNames.h"
+#include "history/DataFile.h"
+
+namespace veskor {
+
+namespace {
+constexpr const char* DataFileName = "veskor.dat";
+}
+
+std::string TForm1::DataFilePath()
+{
+    const std::string directory = platform_.CurrentDirectory();
+    return EndsWithBackslash(directory) ? directory + DataFileName : directory + "\\" + DataFileName;
+}
+
+void TForm1::FormShow()
+{
+    CompletionCount = 0;
+    HistoryList = std::make_unique<veskor::HistoryList>(platform_);
+
+    const std::string dataFile = DataFilePath();
+    if (platform_.FileExists(dataFile)) {
+        DataFileContent content;
+        try {
+            content = ParseDataFile(platform_.ReadWholeFile(dataFile), dataFile);
+        } catch (...) {
+            // The stored history could not be read: this run must not save over it.
+            dataFileUnreadable_ = true;
+            throw;
+        }
+        ShortcutFolder = std::move(content.folder);
+        c_.ListBox1.Assign(content.entries);
+        HistoryList->Assign(std::move(content.entries));
+        c_.Edit1.SetText("");
+    } else {
+        ShortcutFolder = platform_.CurrentDirectory();
+        createlink(platform_.ProgramPath(), 1);
+        save();
+    }
+    if (ShortcutFolder.empty())
+        ShortcutFolder = platform_.CurrentDirectory();
+    SetStatus(ShortcutFolder + " 先頭検索");
+
+    const Point pointer = platform_.CursorPosition();
+    const Point at = PlaceWindow(pointer, platform_.MonitorAt(pointer));
+    c_.window.Place(at.x, at.y, layout::WindowWidth, layout::WindowHeight);
+}
+
+void TForm1::save()
+{
+    platform_.WriteFileAtomically(DataFilePath(), SerializeDataFile(ShortcutFolder, HistoryList->Entries()));
+}
+
+void TForm1::FormClose()
+{
+    if (HistoryList && !dataFileUnreadable_)
+        save();
+    HistoryList.reset();
+}
+
+void TForm1::Close()
+{
+    FormClose();  // a failed save raises, and the window stays open
+    closed_ = true;
+    c_.window.EndProgram();
+}
+
+void TForm1::SessionEnding()
+{
+    if (HistoryList && !dataFileUnreadable_)
+        save();
+}
+
+}  // namespace veskor

@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/Platform.h"
+
+namespace veskor {
+
+// Where the window opens: up and left of the pointer, pushed back inside the work area
+// of the monitor under the pointer. The two "below the edge" tests use the monitor's own
+// left and top (0 and 0 on the primary monitor), the two "past the edge" tests the pointer.
+Point PlaceWindow(Point pointer, const MonitorArea& area);
+
+}  // namespace veskor

@@ -1,0 +1,69 @@
+#include "app/TForm1.h"
+
+#include <new>
+
+#include "app/ErrorBox.h"
+#include "platform/Error.h"
+#include "search/SearchIndex.h"
+
+namespace veskor {
+
+TForm1::TForm1(Platform& platform, FormControls controls)
+    : platform_(platform), c_(controls), searchIndex_(std::make_unique<SearchIndex>())
+{
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::Dispatch(const std::function<void()>& handler)
+{
+    // Anything still queued after the close finds the history released: drop it.
+    if (closed_)
+        return;
+    std::string message;
+    try {
+        handler();
+        return;
+    } catch (const std::bad_alloc&) {
+        message = "メモリが不足しています";
+    } catch (const std::exception& e) {
+        message = e.what();
+    }
+    c_.window.ShowError(ErrorCaption(platform_.ProgramPath(), platform_), ErrorText(message));
+}
+
+void TForm1::Click(ButtonId id)
+{
+    switch (id) {
+    case ButtonId::okButton: okButtonClick(); break;
+    case ButtonId::hozonsezuOKbutton: hozonsezuOKbuttonClick(); break;
+    case ButtonId::delButton: delButtonClick(); break;
+    case ButtonId::FolderOpenButton: FolderOpenButtonClick(); break;
+    case ButtonId::lnkcreateButton: lnkcreateButtonClick(); break;
+    case ButtonId::sortButton: sortButtonClick(); break;
+    case ButtonId::escButton: escButtonClick(); break;
+    case ButtonId::renameButton: renameButtonClick(); break;
+    case ButtonId::changeButton: changeButtonClick(); break;
+    case ButtonId::dirchangeButton: dirchangeButtonClick(); break;
+    case ButtonId::alcButton: alcButtonClick(); break;
+    case ButtonId::autoButton: autoButtonClick(); break;
+    case ButtonId::findButton: findButtonClick(); break;
+    }
+}
+
+std::string TForm1::ShortcutPath(const std::string& name) const
+{
+    return ShortcutFolder + "\\" + name + ".lnk";
+}
+
+void TForm1::RecordInHistory(const std::string& text)
+{
+    HistoryList->Record(text, c_.ListBox1.SelectedCount() >= 2);
+}
+
+void TForm1::ShowWholeHistory()
+{
+    c_.ListBox1.Assign(HistoryList->Entries());
+}
+
+}  // namespace veskor
