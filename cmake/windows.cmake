@@ -1,4 +1,5 @@
 # Windows build: VESKOR3.exe, the Windows test program and the helper programs of the GUI tests.
+enable_language(RC)
 set(VESKOR_WIN_LIBS ole32 uuid shell32 user32 gdi32 comctl32 kernel32)
 add_link_options(-static -static-libgcc -static-libstdc++)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
