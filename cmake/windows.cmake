@@ -35,3 +35,12 @@ foreach(src ${VESKOR_TOOL_SOURCES})
   target_link_libraries(${name} PRIVATE veskor_win32)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endforeach()
+
+# `cmake --build build/windows --target package`: a zip holding VESKOR3.exe and the README.
+install(TARGETS VESKOR3 RUNTIME DESTINATION .)
+install(FILES README.md DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME veskor3)
+set(CPACK_PACKAGE_FILE_NAME veskor3-${PROJECT_VERSION}-win64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)
