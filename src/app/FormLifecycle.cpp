@@ -44,8 +44,9 @@ void TForm1::FormShow()
     SetStatus(ShortcutFolder + " 先頭検索");
 
     const Point pointer = platform_.CursorPosition();
-    const Point at = PlaceWindow(pointer, platform_.MonitorAt(pointer));
-    c_.window.Place(at.x, at.y, layout::WindowWidth, layout::WindowHeight);
+    const MonitorArea area = platform_.MonitorAt(pointer);
+    const Point at = PlaceWindow(pointer, area);
+    c_.window.Place(at.x, at.y, Scale(layout::WindowWidth, area.dpi), Scale(layout::WindowHeight, area.dpi));
 }
 
 void TForm1::save()

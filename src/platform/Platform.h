@@ -20,10 +20,12 @@ struct Rect {
     int bottom = 0;
 };
 
-// The monitor under a point: its whole area and its work area (without taskbars).
+// The monitor under a point: its whole area, its work area (without taskbars) and its
+// pixels per inch, by which every designed size is scaled.
 struct MonitorArea {
     Rect monitor;
     Rect work;
+    int dpi = 96;
 };
 
 // Letter-case rules of the user's locale; HistoryList and the search need only these.

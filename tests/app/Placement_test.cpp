@@ -47,5 +47,17 @@ TEST(PlacementTest, OpensNextToThePointerInsideTheMonitorsWorkArea)
     }
 }
 
+TEST(PlacementTest, OffsetsAndSizeGrowWithTheMonitorsScaling)
+{
+    // At 150 % the window is 375 x 233 and opens 33 left of and 80 above the pointer.
+    const MonitorArea area{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 144};
+    EXPECT_EQ(PlaceWindow({500, 500}, area).x, 467);
+    EXPECT_EQ(PlaceWindow({500, 500}, area).y, 420);
+    EXPECT_EQ(PlaceWindow({1800, 1000}, area).x, 1920 - 375);
+    EXPECT_EQ(PlaceWindow({1800, 1000}, area).y, 1040 - 233);
+    EXPECT_EQ(Scale(155, 120), 194);
+    EXPECT_EQ(Scale(-1, 96), -1);
+}
+
 }  // namespace
 }  // namespace veskor
