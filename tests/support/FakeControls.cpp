@@ -1,0 +1,171 @@
+#include "support/FakeControls.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/Cp932.h"
+#include "platform/Error.h"
+
+namespace veskor::test {
+
+void FakeEdit::SetText(const std::string& text)
+{
+    text_ = text;
+    selStart_ = 0;
+    selLength_ = 0;
+}
+
+void FakeEdit::SetSelection(int start, int length)
+{
+    const long long size = static_cast<long long>(text_.size());
+    long long from = start;
+    long long to = from + length;
+    if (to < from)
+        std::swap(from, to);
+    from = std::clamp(from, 0LL, size);
+    to = std::clamp(to, 0LL, size);
+    const size_t snappedFrom = SnapToCharBoundary(text_, static_cast<size_t>(from));
+    const size_t snappedTo = SnapToCharBoundary(text_, static_cast<size_t>(to));
+    selStart_ = static_cast<int>(snappedFrom);
+    selLength_ = static_cast<int>(snappedTo - snappedFrom);
+}
+
+std::string FakeEdit::SelectedText() const
+{
+    return text_.substr(static_cast<size_t>(selStart_), static_cast<size_t>(selLength_));
+}
+
+void FakeEdit::Type(const std::string& typed)
+{
+    text_.replace(static_cast<size_t>(selStart_), static_cast<size_t>(selLength_), typed);
+    selStart_ += static_cast<int>(typed.size());
+    selLength_ = 0;
+}
+
+void FakeEdit::GotFocus()
+{
+    if (focus_.leftButtonDown)
+        return;
+    selStart_ = 0;
+    selLength_ = static_cast<int>(text_.size());
+}
+
+void FakeList::CheckIndex(int index) const
+{
+    if (index < 0 || index >= Count())
+        throw IndexError(index);
+}
+
+void FakeList::SetCurrentIndex(int index)
+{
+    if (index < -1 || index >= Count())
+        throw std::logic_error("caret set outside the list");
+    caret_ = index;
+}
+
+bool FakeList::Selected(int index) const
+{
+    CheckIndex(index);
+    return selected_[static_cast<size_t>(index)];
+}
+
+int FakeList::SelectedCount() const
+{
+    return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
+}
+
+void FakeList::ClickItem(int index)
+{
+    CheckIndex(index);
+    SetFocus();
+    std::fill(selected_.begin(), selected_.end(), false);
+    selected_[static_cast<size_t>(index)] = true;
+    caret_ = anchor_ = index;
+}
+
+void FakeList::CtrlClickItem(int index)
+{
+    CheckIndex(index);
+    SetFocus();
+    selected_[static_cast<size_t>(index)] = !selected_[static_cast<size_t>(index)];
+    caret_ = anchor_ = index;
+}
+
+void FakeList::ShiftClickItem(int index)
+{
+    CheckIndex(index);
+    SetFocus();
+    const int anchor = anchor_ < 0 ? index : anchor_;
+    std::fill(selected_.begin(), selected_.end(), false);
+    for (int i = std::min(anchor, index); i <= std::max(anchor, index); ++i)
+        selected_[static_cast<size_t>(i)] = true;
+    caret_ = index;
+    anchor_ = anchor;
+}
+
+void FakeList::SetSelected(int index, bool selected)
+{
+    CheckIndex(index);
+    selected_[static_cast<size_t>(index)] = selected;
+}
+
+std::vector<int> FakeList::SelectedIndices() const
+{
+    std::vector<int> indices;
+    for (int i = 0; i < Count(); ++i) {
+        if (selected_[static_cast<size_t>(i)])
+            indices.push_back(i);
+    }
+    return indices;
+}
+
+void FakeList::ItemsReset()
+{
+    selected_.assign(static_cast<size_t>(Count()), false);
+    caret_ = anchor_ = Count() > 0 ? 0 : -1;
+}
+
+void FakeList::ItemInserted(int index)
+{
+    selected_.insert(selected_.begin() + index, false);
+    if (Count() == 1) {
+        caret_ = anchor_ = 0;
+        return;
+    }
+    if (caret_ >= index)
+        ++caret_;
+    if (anchor_ >= index)
+        ++anchor_;
+}
+
+namespace {
+
+// Where an index that pointed into a list goes when `removed` leaves it (`count` items remain).
+int AfterRemoval(int index, int removed, int count)
+{
+    if (index > removed)
+        return index - 1;
+    return std::min(index, count - 1);
+}
+
+}  // namespace
+
+void FakeList::ItemRemoved(int index)
+{
+    selected_.erase(selected_.begin() + index);
+    caret_ = AfterRemoval(caret_, index, Count());
+    anchor_ = AfterRemoval(anchor_, index, Count());
+}
+
+FakeButton::FakeButton(FocusTracker& focus, std::string caption, bool visible, bool isDefault, std::string tooltip)
+    : FakeControl(focus, visible), caption_(std::move(caption)), default_(isDefault), tooltip_(std::move(tooltip))
+{
+}
+
+void FakeWindow::Place(int x, int y, int width, int height)
+{
+    bounds = {x, y, width, height};
+    ++placeCount;
+}
+
+}  // namespace veskor::test
