@@ -1,0 +1,249 @@
+#include <algorithm>
+
+#include "platform/Error.h"
+#include "platform/memory/MemoryPlatform.h"
+
+namespace veskor {
+
+const MemoryPlatform::Entry* MemoryPlatform::Find(const std::string& path) const
+{
+    const auto it = entries_.find(Key(path));
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
+MemoryPlatform::Entry* MemoryPlatform::Find(const std::string& path)
+{
+    const auto it = entries_.find(Key(path));
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
+bool MemoryPlatform::ParentIsFolder(const std::string& path) const
+{
+    const SplitPath split = Split(path);
+    if (split.names.empty())
+        return false;
+    const auto it = entries_.find(Lower(Join(split.root, split.names, split.names.size() - 1)));
+    return it != entries_.end() && it->second.folder;
+}
+
+MemoryPlatform::Entry& MemoryPlatform::Put(const std::string& path, bool folder)
+{
+    const SplitPath split = Split(path);
+    Entry entry;
+    entry.path = Join(split.root, split.names, split.names.size());
+    entry.name = split.names.empty() ? split.root : split.names.back();
+    if (!split.names.empty())
+        entry.parentKey = Lower(Join(split.root, split.names, split.names.size() - 1));
+    entry.folder = folder;
+    entry.order = nextOrder_++;
+    return entries_[Lower(entry.path)] = std::move(entry);
+}
+
+void MemoryPlatform::RaiseOpen(const std::string& path, const char* systemText) const
+{
+    throw Error(Format("ファイル \"%s\". %s は開けません", path.c_str(), systemText));
+}
+
+void MemoryPlatform::RaiseCreate(const std::string& path, const char* systemText) const
+{
+    throw Error(Format("ファイル \"%s\". %s を作成できません", path.c_str(), systemText));
+}
+
+bool MemoryPlatform::FileExists(const std::string& path)
+{
+    const Entry* entry = Find(path);
+    return entry && !entry->folder;
+}
+
+bool MemoryPlatform::DirectoryExists(const std::string& path)
+{
+    const Entry* entry = Find(path);
+    return entry && entry->folder;
+}
+
+bool MemoryPlatform::CreateFolder(const std::string& path)
+{
+    if (uncreatableFolders_.count(Key(path)) || Find(path) || !ParentIsFolder(path))
+        return false;
+    Put(path, true);
+    return true;
+}
+
+// A rename keeps the entry's place in the enumeration: it is the same file under a new name.
+bool MemoryPlatform::RenameFile(const std::string& from, const std::string& to)
+{
+    const std::string fromKey = Key(from);
+    const std::string toKey = Key(to);
+    const auto source = entries_.find(fromKey);
+    if (source == entries_.end() || unopenable_.count(fromKey))
+        return false;
+    if (toKey != fromKey && (entries_.count(toKey) || !ParentIsFolder(to)))
+        return false;
+    if (toKey.compare(0, fromKey.size() + 1, fromKey + "\\") == 0)
+        return false;  // a folder into itself
+
+    const std::string oldPath = source->second.path;
+    const std::uint64_t order = source->second.order;
+    Entry moved = std::move(source->second);
+    entries_.erase(source);
+    Entry& renamed = Put(to, moved.folder);
+    renamed.bytes = std::move(moved.bytes);
+    renamed.link = std::move(moved.link);
+    renamed.order = order;
+
+    if (renamed.folder) {
+        std::vector<Entry> inside;
+        for (auto it = entries_.begin(); it != entries_.end();) {
+            if (it->first.compare(0, fromKey.size() + 1, fromKey + "\\") == 0) {
+                inside.push_back(std::move(it->second));
+                it = entries_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        for (Entry& entry : inside) {
+            entry.path = renamed.path + entry.path.substr(oldPath.size());
+            const std::string key = Lower(entry.path);
+            entry.parentKey = Lower(entry.path.substr(0, entry.path.size() - entry.name.size() - 1));
+            entries_[key] = std::move(entry);
+        }
+    }
+    return true;
+}
+
+void MemoryPlatform::DeleteFile(const std::string& path)
+{
+    const std::string key = Key(path);
+    const auto it = entries_.find(key);
+    if (it != entries_.end() && !it->second.folder && !unopenable_.count(key))
+        entries_.erase(it);
+}
+
+bool MemoryPlatform::CopyFile(const std::string& from, const std::string& to)
+{
+    const Entry* source = Find(from);
+    if (!source || source->folder || unopenable_.count(Key(from)))
+        return false;
+    if (Find(to) || !ParentIsFolder(to) || unwritable_.count(Key(to)))
+        return false;
+    const Entry copy = *source;
+    Entry& target = Put(to, false);
+    target.bytes = copy.bytes;
+    target.link = copy.link;
+    return true;
+}
+
+std::vector<std::string> MemoryPlatform::ListLinks(const std::string& folder)
+{
+    const std::string folderKey = Key(folder);
+    std::vector<const Entry*> found;
+    for (const auto& [key, entry] : entries_) {
+        if (entry.parentKey == folderKey && key.size() >= 4 && key.compare(key.size() - 4, 4, ".lnk") == 0)
+            found.push_back(&entry);
+    }
+    std::sort(found.begin(), found.end(), [](const Entry* a, const Entry* b) { return a->order < b->order; });
+    std::vector<std::string> names;
+    for (const Entry* entry : found)
+        names.push_back(entry->name);
+    return names;
+}
+
+std::string MemoryPlatform::ReadWholeFile(const std::string& path)
+{
+    if (unopenable_.count(Key(path)))
+        RaiseOpen(path, systext::SharingViolation);
+    const Entry* entry = Find(path);
+    if (!entry)
+        RaiseOpen(path, ParentIsFolder(path) ? systext::FileNotFound : systext::PathNotFound);
+    if (entry->folder)
+        RaiseOpen(path, systext::AccessDenied);
+    return entry->bytes;
+}
+
+void MemoryPlatform::WriteFileAtomically(const std::string& path, const std::string& bytes)
+{
+    if (!ParentIsFolder(path))
+        RaiseCreate(path, systext::PathNotFound);
+    Entry* entry = Find(path);
+    if (entry && entry->folder)
+        RaiseCreate(path, systext::AccessDenied);
+    // The bytes go to a temporary file first: a write that stops leaves the old file as it was.
+    if (unwritable_.count(Key(path)))
+        RaiseCreate(path, systext::DiskFull);
+    if (!entry)
+        entry = &Put(path, false);
+    entry->bytes = bytes;
+    entry->link.reset();
+}
+
+void MemoryPlatform::AddFolder(const std::string& path)
+{
+    const SplitPath split = Split(path);
+    for (size_t count = 0; count <= split.names.size(); ++count) {
+        const std::string prefix = Join(split.root, split.names, count);
+        if (!entries_.count(Lower(prefix)))
+            Put(prefix, true);
+    }
+}
+
+void MemoryPlatform::AddFile(const std::string& path, const std::string& bytes)
+{
+    const SplitPath split = Split(path);
+    AddFolder(Join(split.root, split.names, split.names.empty() ? 0 : split.names.size() - 1));
+    Entry* entry = Find(path);
+    if (!entry)
+        entry = &Put(path, false);
+    entry->bytes = bytes;
+    entry->link.reset();
+}
+
+bool MemoryPlatform::Exists(const std::string& path) const
+{
+    return Find(path) != nullptr;
+}
+
+std::optional<std::string> MemoryPlatform::Bytes(const std::string& path) const
+{
+    const Entry* entry = Find(path);
+    if (!entry || entry->folder)
+        return std::nullopt;
+    return entry->bytes;
+}
+
+std::string MemoryPlatform::StoredName(const std::string& path) const
+{
+    const Entry* entry = Find(path);
+    return entry ? entry->name : std::string();
+}
+
+std::vector<std::string> MemoryPlatform::Names(const std::string& folder) const
+{
+    const std::string folderKey = Key(folder);
+    std::vector<const Entry*> found;
+    for (const auto& [key, entry] : entries_) {
+        if (entry.parentKey == folderKey)
+            found.push_back(&entry);
+    }
+    std::sort(found.begin(), found.end(), [](const Entry* a, const Entry* b) { return a->order < b->order; });
+    std::vector<std::string> names;
+    for (const Entry* entry : found)
+        names.push_back(entry->name);
+    return names;
+}
+
+void MemoryPlatform::FailToOpen(const std::string& path)
+{
+    unopenable_.insert(Key(path));
+}
+
+void MemoryPlatform::FailToWrite(const std::string& path)
+{
+    unwritable_.insert(Key(path));
+}
+
+void MemoryPlatform::FailToCreateFolder(const std::string& path)
+{
+    uncreatableFolders_.insert(Key(path));
+}
+
+}  // namespace veskor
