@@ -42,6 +42,21 @@ void FakeEdit::Type(const std::string& typed)
     selLength_ = 0;
 }
 
+void FakeEdit::Backspace()
+{
+    if (selLength_ == 0) {
+        if (selStart_ == 0)
+            return;
+        size_t previous = 0;
+        for (size_t i = 0; i < static_cast<size_t>(selStart_); i += CharLength(text_, i))
+            previous = i;
+        selLength_ = selStart_ - static_cast<int>(previous);
+        selStart_ = static_cast<int>(previous);
+    }
+    text_.erase(static_cast<size_t>(selStart_), static_cast<size_t>(selLength_));
+    selLength_ = 0;
+}
+
 void FakeEdit::GotFocus()
 {
     if (focus_.leftButtonDown)
@@ -101,6 +116,17 @@ void FakeList::ShiftClickItem(int index)
         selected_[static_cast<size_t>(i)] = true;
     caret_ = index;
     anchor_ = anchor;
+}
+
+bool FakeList::ArrowKey(int delta)
+{
+    const int target = caret_ < 0 ? 0 : caret_ + delta;
+    if (target < 0 || target >= Count() || target == caret_)
+        return false;
+    std::fill(selected_.begin(), selected_.end(), false);
+    selected_[static_cast<size_t>(target)] = true;
+    caret_ = anchor_ = target;
+    return true;
 }
 
 void FakeList::SetSelected(int index, bool selected)

@@ -64,6 +64,8 @@ public:
     std::string SelectedText() const;
     // The user types `typed`: it replaces the selection and the caret follows it.
     void Type(const std::string& typed);
+    // The user presses Backspace: the selection goes, or else the whole character before the caret.
+    void Backspace();
 
 protected:
     void GotFocus() override;
@@ -88,6 +90,9 @@ public:
     void ClickItem(int index);       // selects only this item
     void CtrlClickItem(int index);   // toggles this item, keeps the others
     void ShiftClickItem(int index);  // selects the range from the anchor to this item
+    // Up (-1) or Down (+1) as the list handles them: the caret moves and only its item is
+    // selected. False when the caret cannot move, and then nothing changes.
+    bool ArrowKey(int delta);
     // Sets an item's selection directly, without moving the caret.
     void SetSelected(int index, bool selected);
     std::vector<int> SelectedIndices() const;

@@ -1,0 +1,89 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Events.h"
+#include "app/Layout.h"
+#include "app/TForm1.h"
+#include "platform/memory/MemoryPlatform.h"
+#include "support/FakeControls.h"
+
+// The window as the program creates it, on in-memory controls and an in-memory
+// machine, with the user's actions delivered the way the real window delivers them.
+namespace veskor::test {
+
+struct FormFixture {
+    FormFixture();
+    FormFixture(const FormFixture&) = delete;
+    FormFixture& operator=(const FormFixture&) = delete;
+
+    FakeButton& operator[](ButtonId id) { return *buttons[static_cast<size_t>(id)]; }
+
+    // A run whose data file held `folder` and `entries`: the history and the list hold
+    // the entries, Edit1 is empty and focused, the title names the folder and the prefix
+    // mode. The folder exists on the machine.
+    void Seed(const std::string& folder, const std::vector<std::string>& entries);
+    // A shortcut `name` in the shortcut folder.
+    void AddShortcut(const std::string& name, const std::string& target, const std::string& arguments = "");
+    std::string ShortcutPath(const std::string& name) const;  // ShortcutFolder\name.lnk
+
+    // One event, through the window's dispatch (errors end in window.errors).
+    void Run(const std::function<void()>& handler) { form.Dispatch(handler); }
+    // The first show: FormShow, then the focus goes to Edit1.
+    void Show();
+    void CloseBox() { Run([this] { form.Close(); }); }
+
+    // Keys go to the focused control as the message loop sends them: plain Enter to the
+    // focused or default button, plain Esc to escButton, Tab between controls, anything
+    // else to the control's key-down handler; Up and Down then move the list's selection.
+    void KeyDown(KeyEvent key);
+    void KeyUp(int key);  // Edit1KeyUp when Edit1 has the focus
+    void Press(KeyEvent key)
+    {
+        KeyDown(key);
+        KeyUp(key.key);
+    }
+    void Press(int key) { Press(KeyEvent{key}); }
+    void Ctrl(int key) { Press(KeyEvent{key, false, true, false}); }
+    void Alt(int key) { Press(KeyEvent{key, false, false, true}); }
+    // Types into the focused edit field, one character at a time: the character replaces
+    // the selection, then its key is released. Shift is not pressed for capitals.
+    void Type(const std::string& text);
+    void Backspace();
+
+    // The mouse.
+    void ClickButton(ButtonId id);  // a left click: mouse-down, focus, then the button's action
+    void ClickItem(int index);
+    void CtrlClickItem(int index);
+    void ShiftClickItem(int index);
+    void DoubleClickItem(int index);
+    void MouseDown(const MouseState& mouse) { Run([this, mouse] { form.FormMouseDown(mouse); }); }
+    void RightClick() { MouseDown(MouseState{.right = true}); }
+    void MiddleClick() { MouseDown(MouseState{.middle = true}); }
+    void Wheel() { Run([this] { form.FormMouseWheel(); }); }
+    void Drop(const std::string& firstFile) { Run([this, firstFile] { form.WMDropFiles(firstFile); }); }
+
+    std::vector<std::string> ListItems() const { return ListBox1.Items(); }
+    std::vector<std::string> History() const;  // empty when there is none
+    const Control* Focused() const { return focus.focused; }
+
+    MemoryPlatform platform;
+    FocusTracker focus;
+    FakeWindow window;
+    FakeEdit Edit1;
+    FakeList ListBox1;
+    FakeEdit Edit2;
+    std::array<std::unique_ptr<FakeButton>, ButtonCount> buttons;
+    TForm1 form;
+
+private:
+    FormControls Controls();
+    Control& InTabOrder(int index);
+    void MoveFocus(int step);
+    void ListChangedByUser() { Run([this] { form.ListBox1Click(); }); }
+};
+
+}  // namespace veskor::test
