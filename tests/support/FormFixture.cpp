@@ -217,6 +217,16 @@ void FormFixture::ClickButton(ButtonId id)
     Run([this, id] { form.Click(id); });
 }
 
+void FormFixture::ClickInto(FakeEdit& edit)
+{
+    if (!edit.Visible())
+        throw std::logic_error("clicking a hidden field");
+    focus.leftButtonDown = true;
+    edit.SetFocus();
+    focus.leftButtonDown = false;
+    edit.SetSelection(static_cast<int>(edit.Text().size()), 0);
+}
+
 void FormFixture::ClickItem(int index)
 {
     ListBox1.ClickItem(index);

@@ -56,6 +56,8 @@ struct FormFixture {
 
     // The mouse.
     void ClickButton(ButtonId id);  // a left click: mouse-down, focus, then the button's action
+    // A left click into an edit field: it takes the focus without selecting, the caret at the end.
+    void ClickInto(FakeEdit& edit);
     void ClickItem(int index);
     void CtrlClickItem(int index);
     void ShiftClickItem(int index);
