@@ -1,0 +1,105 @@
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/TForm1.h"
+#include "platform/Cp932.h"
+#include "search/SearchIndex.h"
+
+namespace veskor {
+
+namespace {
+
+// Byte offset of the character `count` characters after byte `from` (the end at most).
+size_t AdvanceChars(const std::string& text, size_t from, long long count)
+{
+    size_t at = from;
+    for (; count > 0 && at < text.size(); --count)
+        at += CharLength(text, at);
+    return at;
+}
+
+long long CharCount(const std::string& text, size_t bytes)
+{
+    long long count = 0;
+    for (size_t at = 0; at < bytes && at < text.size(); at += CharLength(text, at))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+void TForm1::Edit1KeyUp(int key)
+{
+    // While the input method composes, the field does not yet hold what the user means
+    // to type; the release after the commit filters and completes.
+    if (key == vk::ProcessKey) {
+        searchIndex_->composing = true;
+        return;
+    }
+    const bool afterCommit = std::exchange(searchIndex_->composing, false);
+    if (key == vk::Left || key == vk::Right || key == vk::Home || key == vk::End)
+        return;
+    if (NamingState() || !HistoryList)
+        return;
+
+    const std::string typed = c_.Edit1.Text();
+    c_.ListBox1.Assign(typed.empty() ? HistoryList->Entries()
+                                     : searchIndex_->Filter(*HistoryList, platform_, typed, SearchMode == 1));
+
+    if (c_.ListBox1.Count() == 0) {
+        CompletionCount = 0;
+    } else if (!typed.empty() && key != vk::Back && key != vk::Delete && SearchMode != 1) {
+        // CompletionCount counts characters, one per completing release; the field takes
+        // byte positions, so it is converted on the completed entry's own text. A commit
+        // brings several characters in one release: the tail then starts at the caret.
+        if (afterCommit)
+            CompletionCount = static_cast<std::int32_t>(
+                CharCount(typed, static_cast<size_t>(c_.Edit1.SelectionStart())));
+        else
+            ++CompletionCount;
+        const std::string& first = c_.ListBox1.Item(0);
+        c_.Edit1.SetText(first);
+        const size_t start = AdvanceChars(first, 0, CompletionCount);
+        const size_t end = AdvanceChars(first, start, 100);
+        c_.Edit1.SetSelection(static_cast<int>(start), static_cast<int>(end - start));
+    } else {
+        CompletionCount = 0;
+    }
+}
+
+void TForm1::SwitchSearchMode()
+{
+    CompletionCount = 0;
+    SearchMode = SearchMode == 1 ? 0 : 1;
+    SetStatus(ModeStatus());
+}
+
+void TForm1::findButtonClick()
+{
+    SwitchSearchMode();
+    omote();
+}
+
+void TForm1::ListBox1Click()
+{
+    ListField& list = c_.ListBox1;
+    const int current = list.CurrentIndex();
+    if (current >= 0 && current < list.Count())
+        c_.Edit1.SetText(list.Item(current));
+    if (c_.Edit1.Focused())
+        c_.Edit1.SetText("");
+    if (list.SelectedCount() >= 2) {
+        std::string joined;
+        for (int i = 0; i < list.Count(); ++i) {
+            if (list.Selected(i)) {
+                joined += list.Item(i);
+                joined += ';';
+            }
+        }
+        c_.Edit1.SetText(joined);
+    }
+    CompletionCount = 0;
+}
+
+}  // namespace veskor

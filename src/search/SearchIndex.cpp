@@ -1,0 +1,100 @@
+#include "search/SearchIndex.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+namespace veskor {
+
+void SearchIndex::Refresh(const HistoryList& history, const TextRules& rules)
+{
+    if (history_ == &history && rules_ == &rules && revision_ == history.Revision() &&
+        count_ == history.Entries().size())
+        return;
+    const std::vector<std::string>& entries = history.Entries();
+    size_t total = 0;
+    for (const std::string& entry : entries)
+        total += entry.size();
+    lowered_.clear();
+    lowered_.reserve(total);
+    ends_.clear();
+    ends_.reserve(entries.size());
+    std::string scratch;
+    for (const std::string& entry : entries) {
+        // Each entry on its own: the locale's rules read a double-byte character whole,
+        // and an entry may end in half of one.
+        scratch.assign(entry);
+        rules.LowerCase(scratch);
+        lowered_ += scratch;
+        ends_.push_back(lowered_.size());
+    }
+    history_ = &history;
+    rules_ = &rules;
+    revision_ = history.Revision();
+    count_ = entries.size();
+}
+
+std::vector<std::uint32_t> SearchIndex::PrefixMatches(const std::string& needle) const
+{
+    std::vector<std::uint32_t> found;
+    const char* base = lowered_.data();
+    const char* key = needle.data();
+    const size_t length = needle.size();
+    const char first = key[0];
+    size_t start = 0;
+    for (size_t i = 0; i < ends_.size(); ++i) {
+        const size_t end = ends_[i];
+        if (end - start >= length && base[start] == first && std::memcmp(base + start, key, length) == 0)
+            found.push_back(static_cast<std::uint32_t>(i));
+        start = end;
+    }
+    return found;
+}
+
+// One scan over all entries back to back; an occurrence that runs into the next entry
+// is not one, and no later occurrence that starts in the same entry can fit in it.
+std::vector<std::uint32_t> SearchIndex::PartialMatches(const std::string& needle) const
+{
+    std::vector<std::uint32_t> found;
+    const std::string_view all(lowered_);
+    size_t from = 0;
+    auto entry = ends_.begin();
+    while (entry != ends_.end()) {
+        const size_t at = all.find(needle, from);
+        if (at == std::string_view::npos)
+            break;
+        entry = std::upper_bound(entry, ends_.end(), at);
+        if (at + needle.size() <= *entry)
+            found.push_back(static_cast<std::uint32_t>(entry - ends_.begin()));
+        from = *entry;
+        ++entry;
+    }
+    return found;
+}
+
+std::vector<std::uint32_t> SearchIndex::Matches(const HistoryList& history, const TextRules& rules,
+                                                const std::string& typed, bool partial)
+{
+    if (typed.empty())
+        return {};
+    Refresh(history, rules);
+    std::string needle = typed;
+    rules.LowerCase(needle);
+    if (needle.empty())
+        return {};
+    return partial ? PartialMatches(needle) : PrefixMatches(needle);
+}
+
+std::vector<std::string> SearchIndex::Filter(const HistoryList& history, const TextRules& rules,
+                                             const std::string& typed, bool partial)
+{
+    const std::vector<std::uint32_t> indices = Matches(history, rules, typed, partial);
+    const std::vector<std::string>& entries = history.Entries();
+    std::vector<std::string> matching;
+    matching.reserve(indices.size());
+    for (std::uint32_t index : indices)
+        matching.push_back(entries[index]);
+    return matching;
+}
+
+}  // namespace veskor

@@ -1,0 +1,44 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "history/HistoryList.h"
+#include "platform/Platform.h"
+
+namespace veskor {
+
+// The incremental search runs on every key release over the whole history, so the
+// history is lower-cased once per change of it rather than once per key.
+class SearchIndex {
+public:
+    SearchIndex() = default;
+
+    // The entries of `history`, in its order and as stored, whose lower-cased text begins
+    // with (prefix) or contains (partial) the lower-cased `typed`. Bytes are compared
+    // without regard to character boundaries. An empty `typed` matches nothing.
+    std::vector<std::string> Filter(const HistoryList& history, const TextRules& rules, const std::string& typed,
+                                    bool partial);
+    std::vector<std::uint32_t> Matches(const HistoryList& history, const TextRules& rules, const std::string& typed,
+                                       bool partial);
+
+    // Set by a key release that the input method consumed: the next other release is
+    // the one that follows the committed text.
+    bool composing = false;
+
+private:
+    void Refresh(const HistoryList& history, const TextRules& rules);
+    std::vector<std::uint32_t> PrefixMatches(const std::string& needle) const;
+    std::vector<std::uint32_t> PartialMatches(const std::string& needle) const;
+
+    // Every lower-cased entry, back to back; entry i ends at ends_[i].
+    std::string lowered_;
+    std::vector<std::size_t> ends_;
+    const HistoryList* history_ = nullptr;
+    const TextRules* rules_ = nullptr;
+    std::uint64_t revision_ = 0;
+    std::size_t count_ = 0;
+};
+
+}  // namespace veskor
