@@ -32,7 +32,10 @@ wine_env_start() {
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f >/dev/null 2>&1
         wineserver -w
     fi
-    wineserver -p
+    # The server and the prefix's services outlive the program that starts them and keep
+    # its stdout open: start them here, writing to files, never into a caller's pipe.
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine cmd /c exit </dev/null >"$root/services.log" 2>&1
 }
 
 wine_env_stop() {
