@@ -66,4 +66,10 @@ bool EndsWithBackslash(const std::string& path)
     return !path.empty() && LastDelimiter(path) == path.size() - 1 && path.back() == '\\';
 }
 
+bool IsPlainFileName(const std::string& name)
+{
+    // "/" and ":" are never the second byte of a character; a "\" may be.
+    return LastDelimiter(name) == std::string::npos && name.find('/') == std::string::npos;
+}
+
 }  // namespace veskor

@@ -20,5 +20,7 @@ std::string ExtractFileBody(const std::string& path);
 std::string DirectoryOf(const std::string& path);
 // True when the last byte of the text is a "\" that is not the second byte of a character.
 bool EndsWithBackslash(const std::string& path);
+// True when the name holds no "\", "/" or ":", so that it cannot lead out of a folder.
+bool IsPlainFileName(const std::string& name);
 
 }  // namespace veskor

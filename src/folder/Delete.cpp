@@ -1,0 +1,49 @@
+#include "app/TForm1.h"
+
+namespace veskor {
+
+namespace {
+
+void RemoveFirst(HistoryList& history, const std::string& text)
+{
+    const int found = history.Find(text);
+    if (found != -1)
+        history.RemoveAt(found);
+}
+
+}  // namespace
+
+// One entry (the list's caret) goes with its shortcut file. Of a multiple selection every
+// entry goes, and the files go too unless Edit1's joined text is itself an entry: the
+// user then deletes a recorded group, not the shortcuts it names.
+void TForm1::delButtonClick()
+{
+    ListField& list = c_.ListBox1;
+    if (list.SelectedCount() < 2) {
+        const int current = list.CurrentIndex();
+        const std::string entry = list.Item(current);  // raises when there is no caret
+        RemoveFirst(*HistoryList, entry);
+        platform_.DeleteFile(ShortcutPath(entry));
+        SetStatus("履歴を削除しました");
+        c_.Edit1.SetText("");
+        list.Remove(current);
+    } else {
+        const bool keep = HistoryList->Find(c_.Edit1.Text()) != -1;
+        for (int i = list.Count() - 1; i >= 0; --i) {
+            if (!list.Selected(i))
+                continue;
+            const std::string entry = list.Item(i);
+            if (!keep)
+                platform_.DeleteFile(ShortcutPath(entry));
+            RemoveFirst(*HistoryList, entry);
+            list.Remove(i);
+            SetStatus("履歴を削除しました");
+        }
+        c_.Edit1.SetText("");
+    }
+    c_.Edit1.SetFocus();
+    c_[ButtonId::changeButton].SetVisible(false);
+    c_[ButtonId::renameButton].SetVisible(true);
+}
+
+}  // namespace veskor
