@@ -1,0 +1,161 @@
+// One key release in Edit1 over large histories, and the filter alone; run by
+// scripts/bench-search.sh beside grep over the same names.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "search/SearchIndex.h"
+#include "support/FormFixture.h"
+
+namespace veskor::test {
+namespace {
+
+// Shortcut names as a Japanese desktop collects them: program and document names in
+// ASCII and in Japanese (表, ソ and 予 have "\" as their second byte), some numbered.
+std::vector<std::string> MakeNames(size_t count)
+{
+    static const char* const ascii[] = {
+        "Adobe", "Microsoft", "Google", "Visual", "Studio", "Code", "Photoshop", "Reader", "Excel", "Word",
+        "PowerPoint", "Outlook", "Chrome", "Firefox", "Thunderbird", "Explorer", "Terminal", "Notepad", "Paint",
+        "Media", "Player", "7-Zip", "Editor", "Viewer", "Manager", "Setup", "Tools", "Server", "Client", "Remote",
+        "Desktop", "Backup", "Sync", "Mail", "Calendar", "Music", "Video", "Photo", "Game", "Launcher"};
+    static const char* const japanese[] = {
+        "表計算", "ソフト", "年賀状", "作成", "秀丸", "エディタ", "写真", "整理", "動画", "編集", "会計", "家計簿",
+        "辞書", "翻訳", "予定表", "住所録", "メモ帳", "電卓", "画像", "変換", "ゲーム", "音楽", "再生", "設定",
+        "管理", "ツール", "フォルダ", "バックアップ", "ＤＶＤ", "ＰＤＦ"};
+    std::mt19937 random(20240601);
+    auto pick = [&random](auto& words) {
+        return std::string(words[std::uniform_int_distribution<size_t>(0, std::size(words) - 1)(random)]);
+    };
+    std::vector<std::string> names;
+    names.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        const bool inJapanese = random() % 5 < 2;
+        const int words = 1 + static_cast<int>(random() % 3);
+        std::string name;
+        for (int w = 0; w < words; ++w) {
+            if (inJapanese) {
+                name += pick(japanese);
+            } else {
+                if (w > 0)
+                    name += ' ';
+                name += pick(ascii);
+            }
+        }
+        if (random() % 2) {
+            name += ' ';
+            name += std::to_string(random() % 1000);
+        }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+struct Search {
+    const char* typed;
+    bool partial;
+};
+
+// "vi" and "表計" begin names, "edit" and "ソフ" occur inside them.
+const Search Searches[] = {{"vi", false}, {"表計", false}, {"edit", true}, {"ソフ", true}};
+
+void Args(benchmark::internal::Benchmark* b)
+{
+    for (int64_t size : {1000, 100000, 1000000})
+        for (int64_t search = 0; search < 4; ++search)
+            b->Args({size, search});
+}
+
+// One release in Edit1 after a character was typed: filter, refill, complete.
+void KeyRelease(benchmark::State& state)
+{
+    const Search& search = Searches[state.range(1)];
+    FormFixture f;
+    f.Seed("C:\\links", MakeNames(static_cast<size_t>(state.range(0))));
+    f.form.SearchMode = search.partial ? 1 : 0;
+    f.Edit1.SetText(search.typed);
+    f.form.Edit1KeyUp('X');  // the history is lower-cased once, before the first key
+    for (auto _ : state) {
+        f.Edit1.SetText(search.typed);
+        f.form.CompletionCount = 0;
+        f.form.Edit1KeyUp('X');
+    }
+    state.SetLabel(std::string(search.partial ? "partial" : "prefix") + " shown " + std::to_string(f.ListBox1.Count()));
+}
+BENCHMARK(KeyRelease)->Apply(Args)->Unit(benchmark::kMillisecond);
+
+// The filter alone, to set beside grep.
+void Filter(benchmark::State& state)
+{
+    const Search& search = Searches[state.range(1)];
+    MemoryPlatform platform;
+    HistoryList history(platform);
+    history.Assign(MakeNames(static_cast<size_t>(state.range(0))));
+    SearchIndex index;
+    index.Matches(history, platform, search.typed, search.partial);
+    size_t found = 0;
+    for (auto _ : state)
+        found = index.Matches(history, platform, search.typed, search.partial).size();
+    state.SetLabel("found " + std::to_string(found));
+}
+BENCHMARK(Filter)->Apply(Args)->Unit(benchmark::kMillisecond);
+
+// The first key of a run: the history is lower-cased, then filtered.
+void FirstKey(benchmark::State& state)
+{
+    MemoryPlatform platform;
+    HistoryList history(platform);
+    history.Assign(MakeNames(static_cast<size_t>(state.range(0))));
+    for (auto _ : state) {
+        SearchIndex index;
+        benchmark::DoNotOptimize(index.Matches(history, platform, "vi", false));
+    }
+}
+BENCHMARK(FirstKey)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Emptying the field shows the whole history: the list takes a copy of it.
+void EmptyField(benchmark::State& state)
+{
+    FormFixture f;
+    f.Seed("C:\\links", MakeNames(static_cast<size_t>(state.range(0))));
+    for (auto _ : state) {
+        f.Edit1.SetText("");
+        f.form.Edit1KeyUp(vk::Back);
+    }
+}
+BENCHMARK(EmptyField)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+}  // namespace veskor::test
+
+// For scripts/bench-search.sh: `--write-names FILE COUNT` writes the names, one a line;
+// `--searches` prints each search's number, mode and text (CP932), tab-separated.
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "--searches") == 0) {
+        int number = 0;
+        for (const auto& search : veskor::test::Searches)
+            std::printf("%d\t%s\t%s\n", number++, search.partial ? "partial" : "prefix", search.typed);
+        return 0;
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--write-names") == 0) {
+        std::FILE* out = std::fopen(argv[2], "wb");
+        if (!out)
+            return 1;
+        for (const std::string& name : veskor::test::MakeNames(std::strtoull(argv[3], nullptr, 10))) {
+            std::fwrite(name.data(), 1, name.size(), out);
+            std::fputc('\n', out);
+        }
+        return std::fclose(out) == 0 ? 0 : 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
