@@ -1,0 +1,44 @@
+#include "platform/win32/Win32Platform.h"
+// After windows.h, which they need.
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/TForm1.h"
+#include "platform/win32/gui/MessageLoop.h"
+#include "platform/win32/gui/Text.h"
+#include "platform/win32/gui/Win32Window.h"
+
+// The program: one window, shown next to the pointer, until a command closes it.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    // The shell-link objects need a single-threaded apartment on this, the only thread.
+    const HRESULT com = CoInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    int exitCode = 0;
+    try {
+        veskor::Win32Platform platform;
+        veskor::gui::Win32Window window(instance);
+        platform.SetMainWindow(window.Handle());
+        veskor::TForm1 form(platform, window.Controls());
+        window.Attach(form);
+
+        // The first show places the window before it is seen; when it fails the error is
+        // shown and the window opens where it was designed.
+        form.Dispatch([&] { form.FormShow(); });
+        if (IsWindow(window.Handle())) {
+            ShowWindow(window.Handle(), SW_SHOW);
+            UpdateWindow(window.Handle());
+            window.Controls().Edit1.SetFocus();
+            veskor::gui::RunMessageLoop(window, form);
+        }
+    } catch (const std::exception& e) {
+        MessageBoxW(nullptr, veskor::gui::Widen(e.what()).c_str(), L"Veskor3", MB_ICONERROR | MB_OK);
+        exitCode = 1;
+    }
+
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return exitCode;
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <functional>
+
+#include "app/Events.h"
+#include "platform/win32/gui/Win32Control.h"
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+namespace veskor::gui {
+
+// A push button with its tooltip (one tool of the window's tooltip control) and the
+// default flag kept in the button's own style.
+class Win32Button : public Win32Control<Button> {
+public:
+    Win32Button(const ControlPlace& place, HFONT font, HWND tooltips);
+    ~Win32Button() override;
+    Win32Button(const Win32Button&) = delete;
+    Win32Button& operator=(const Win32Button&) = delete;
+
+    std::string Caption() const override;
+    void SetCaption(const std::string& caption) override;
+    bool IsDefault() const override;
+    void SetDefault(bool isDefault) override;
+    std::string Tooltip() const override { return tooltip_; }
+    void SetTooltip(const std::string& tooltip) override;
+
+    void Command(int code);
+
+    std::function<void()> onClick;
+    std::function<void(const MouseState&)> onMouseDown;
+
+private:
+    static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    TTTOOLINFOW ToolInfo(std::wstring& text) const;
+
+    HWND tooltips_;
+    std::string tooltip_;
+};
+
+}  // namespace veskor::gui

@@ -1,0 +1,90 @@
+#include "platform/win32/gui/Win32Edit.h"
+
+#include <algorithm>
+
+#include "platform/Cp932.h"
+#include "platform/win32/gui/Text.h"
+
+namespace veskor::gui {
+
+Win32Edit::Win32Edit(const ControlPlace& place, HFONT font)
+{
+    hwnd_ = CreateChild(place, L"EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+Win32Edit::~Win32Edit()
+{
+    if (IsWindow(hwnd_))
+        RemoveWindowSubclass(hwnd_, Subclass, 0);
+}
+
+std::string Win32Edit::Text() const { return Narrow(WindowTextOf(hwnd_)); }
+
+void Win32Edit::SetText(const std::string& text)
+{
+    SetWindowTextW(hwnd_, Widen(text).c_str());
+    SendMessageW(hwnd_, EM_SETSEL, 0, 0);
+}
+
+void Win32Edit::SetSelection(int start, int length)
+{
+    const std::string text = Text();
+    const long long size = static_cast<long long>(text.size());
+    long long from = start;
+    long long to = from + length;
+    if (to < from)
+        std::swap(from, to);
+    from = std::clamp(from, 0LL, size);
+    to = std::clamp(to, 0LL, size);
+    // A position inside a double-byte character moves to its end, so no character is split.
+    const int wideFrom = WideLength(text, SnapToCharBoundary(text, static_cast<size_t>(from)));
+    const int wideTo = WideLength(text, SnapToCharBoundary(text, static_cast<size_t>(to)));
+    SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(wideFrom), static_cast<LPARAM>(wideTo));
+}
+
+void Win32Edit::SelectionBytes(int& start, int& end) const
+{
+    DWORD wideStart = 0;
+    DWORD wideEnd = 0;
+    SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&wideStart), reinterpret_cast<LPARAM>(&wideEnd));
+    const std::wstring text = WindowTextOf(hwnd_);
+    start = NarrowLength(text, std::min<size_t>(wideStart, text.size()));
+    end = NarrowLength(text, std::min<size_t>(wideEnd, text.size()));
+}
+
+int Win32Edit::SelectionStart() const
+{
+    int start = 0;
+    int end = 0;
+    SelectionBytes(start, end);
+    return start;
+}
+
+int Win32Edit::SelectionLength() const
+{
+    int start = 0;
+    int end = 0;
+    SelectionBytes(start, end);
+    return end - start;
+}
+
+void Win32Edit::RestoreFocus()
+{
+    keepSelection_ = true;
+    ::SetFocus(hwnd_);
+    keepSelection_ = false;
+}
+
+LRESULT CALLBACK Win32Edit::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
+{
+    auto* edit = reinterpret_cast<Win32Edit*>(self);
+    const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    // Taking the focus selects the whole text, unless a click is placing the caret.
+    if (msg == WM_SETFOCUS && !edit->keepSelection_ && GetKeyState(VK_LBUTTON) >= 0)
+        SendMessageW(hwnd, EM_SETSEL, 0, -1);
+    return result;
+}
+
+}  // namespace veskor::gui

@@ -1,0 +1,199 @@
+#include "platform/win32/gui/Win32Window.h"
+
+#include "app/Placement.h"
+#include "platform/Error.h"
+#include "platform/win32/gui/Text.h"
+
+namespace veskor::gui {
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"veskor3.TForm1";
+constexpr int FirstControlId = 100;  // a control's id is this plus its place in the tab order
+constexpr size_t Edit1Index = 0, ListBox1Index = 1, Edit2Index = 2, FirstButtonIndex = 3;
+constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+HFONT MakeFont(int height, int dpi)
+{
+    const std::wstring face = Widen(layout::FontFace);
+    return CreateFontW(-Scale(height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       face.c_str());
+}
+
+int ScreenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = ClassName;
+    RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+Win32Window::Win32Window(HINSTANCE instance) : dpi_(ScreenDpi())
+{
+    RegisterWindowClass(instance, WindowProc);
+    font_ = MakeFont(layout::FontHeight, dpi_);
+    edit2Font_ = MakeFont(layout::Controls[Edit2Index].fontHeight, dpi_);
+
+    RECT frame{0, 0, Scale(layout::ClientWidth, dpi_), Scale(layout::ClientHeight, dpi_)};
+    AdjustWindowRectEx(&frame, WindowStyle, FALSE, 0);
+    // WindowProc ties this object to the window at WM_NCCREATE.
+    hwnd_ = CreateWindowExW(0, ClassName, L"", WindowStyle, Scale(layout::DesignLeft, dpi_),
+                            Scale(layout::DesignTop, dpi_), frame.right - frame.left, frame.bottom - frame.top,
+                            nullptr, nullptr, instance, this);
+    if (!hwnd_)
+        throw Error("ウィンドウを作成できません");
+    CreateControls();
+}
+
+Win32Window::~Win32Window()
+{
+    if (IsWindow(hwnd_))
+        DestroyWindow(hwnd_);
+    if (tooltips_ && IsWindow(tooltips_))
+        DestroyWindow(tooltips_);
+    DeleteObject(font_);
+    DeleteObject(edit2Font_);
+}
+
+void Win32Window::CreateControls()
+{
+    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)), nullptr);
+    SendMessageW(tooltips_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+
+    // Made in tab order, so the stacking order of the controls is the tab order too.
+    auto place = [this](size_t index) {
+        return ControlPlace{hwnd_, FirstControlId + static_cast<int>(index), layout::Controls[index], dpi_};
+    };
+    edit1_ = std::make_unique<Win32Edit>(place(Edit1Index), font_);
+    list_ = std::make_unique<Win32ListBox>(place(ListBox1Index), font_);
+    edit2_ = std::make_unique<Win32Edit>(place(Edit2Index), edit2Font_);
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i] = std::make_unique<Win32Button>(place(FirstButtonIndex + i), font_, tooltips_);
+
+    for (size_t i = 0; i < layout::Controls.size(); ++i) {
+        HWND control = GetDlgItem(hwnd_, FirstControlId + static_cast<int>(i));
+        SetWindowSubclass(control, WatchFocus, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+}
+
+FormControls Win32Window::Controls()
+{
+    FormControls controls{*this, *edit1_, *list_, *edit2_};
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        controls.buttons[i] = buttons_[i].get();
+    return controls;
+}
+
+void Win32Window::Attach(TForm1& form)
+{
+    form_ = &form;
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const ButtonId id = static_cast<ButtonId>(i);
+        buttons_[i]->onClick = [this, id] { Deliver([this, id] { form_->Click(id); }); };
+        buttons_[i]->onMouseDown = [this](const MouseState& mouse) {
+            Deliver([this, mouse] { form_->FormMouseDown(mouse); });
+        };
+    }
+    list_->onSelectionChange = [this] { Deliver([this] { form_->ListBox1Click(); }); };
+    list_->onDoubleClick = [this] { Deliver([this] { form_->listBox1DblClick(); }); };
+    list_->onWheel = [this] { Deliver([this] { form_->FormMouseWheel(); }); };
+}
+
+void Win32Window::Deliver(const std::function<void()>& handler)
+{
+    if (form_)
+        form_->Dispatch(handler);
+}
+
+Control* Win32Window::ControlAt(size_t index) const
+{
+    if (index == Edit1Index)
+        return edit1_.get();
+    if (index == ListBox1Index)
+        return list_.get();
+    if (index == Edit2Index)
+        return edit2_.get();
+    return buttons_[index - FirstButtonIndex].get();
+}
+
+bool Win32Window::Owns(HWND hwnd) const { return hwnd && (hwnd == hwnd_ || IsChild(hwnd_, hwnd)); }
+
+KeyTarget Win32Window::KeyTargetOf(HWND hwnd) const
+{
+    KeyTarget target;
+    if (hwnd == edit1_->Handle())
+        target.focus = FocusKind::Edit1;
+    else if (hwnd == list_->Handle())
+        target.focus = FocusKind::ListBox1;
+    else if (hwnd == edit2_->Handle())
+        target.focus = FocusKind::Edit2;
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const Win32Button& button = *buttons_[i];
+        if (hwnd == button.Handle()) {
+            target.focus = FocusKind::Button;
+            target.focusedButton = static_cast<ButtonId>(i);
+        }
+        if (!target.hasShownDefault && button.Visible() && button.IsDefault()) {
+            target.hasShownDefault = true;
+            target.shownDefault = static_cast<ButtonId>(i);
+        }
+    }
+    target.escShown = buttons_[static_cast<size_t>(ButtonId::escButton)]->Visible();
+    return target;
+}
+
+void Win32Window::MoveFocus(int step)
+{
+    std::array<bool, layout::Controls.size()> focusable{};
+    int current = -1;
+    for (size_t i = 0; i < layout::Controls.size(); ++i) {
+        const Control& control = *ControlAt(i);
+        focusable[i] = layout::Controls[i].tabStop && control.Visible();
+        if (control.Focused())
+            current = static_cast<int>(i);
+    }
+    const int target = TabTarget(current, step, focusable);
+    if (target >= 0)
+        ControlAt(static_cast<size_t>(target))->SetFocus();
+}
+
+std::string Win32Window::Title() const { return Narrow(WindowTextOf(hwnd_)); }
+
+void Win32Window::SetTitle(const std::string& title) { SetWindowTextW(hwnd_, Widen(title).c_str()); }
+
+void Win32Window::Place(int x, int y, int width, int height) { MoveWindow(hwnd_, x, y, width, height, FALSE); }
+
+void Win32Window::BringToFront() { SetForegroundWindow(hwnd_); }
+
+void Win32Window::EndProgram()
+{
+    if (IsWindow(hwnd_))
+        DestroyWindow(hwnd_);
+}
+
+void Win32Window::ShowError(const std::string& caption, const std::string& text)
+{
+    MessageBoxW(IsWindow(hwnd_) ? hwnd_ : nullptr, Widen(text).c_str(), Widen(caption).c_str(),
+                MB_ICONERROR | MB_OK);
+}
+
+}  // namespace veskor::gui

@@ -1,0 +1,74 @@
+#pragma once
+#include "platform/win32/Win32Api.h"
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/KeyRouting.h"
+#include "app/TForm1.h"
+#include "platform/win32/gui/Win32Button.h"
+#include "platform/win32/gui/Win32Edit.h"
+#include "platform/win32/gui/Win32ListBox.h"
+
+namespace veskor::gui {
+
+// The program's one window: a fixed-size frame holding the sixteen designed controls.
+// It turns the system's messages into the window object's events, each run through
+// TForm1::Dispatch; the keyboard is routed by the message loop (MessageLoop.h).
+class Win32Window : public FormWindow {
+public:
+    explicit Win32Window(HINSTANCE instance);
+    ~Win32Window() override;
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    FormControls Controls();
+    // From now on the window's events reach `form`.
+    void Attach(TForm1& form);
+    // Runs one event through the window object's dispatch; dropped before Attach.
+    void Deliver(const std::function<void()>& handler);
+
+    // For the message loop: whether a message's window is this one or one of its
+    // controls, where a key sent to it goes, and Tab's move.
+    bool Owns(HWND hwnd) const;
+    KeyTarget KeyTargetOf(HWND hwnd) const;
+    void MoveFocus(int step);
+    HWND Edit1Handle() const { return edit1_->Handle(); }
+
+    // FormWindow.
+    std::string Title() const override;
+    void SetTitle(const std::string& title) override;
+    void Place(int x, int y, int width, int height) override;
+    void BringToFront() override;
+    void EndProgram() override;
+    void ShowError(const std::string& caption, const std::string& text) override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WatchFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self);
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void CreateControls();
+    void OnDropFiles(HDROP drop);
+    void OnCommand(int id, int code);
+    bool RestoreFocus();
+    Control* ControlAt(size_t index) const;  // in tab order, as layout::Controls
+
+    HWND hwnd_ = nullptr;
+    HWND tooltips_ = nullptr;
+    HFONT font_ = nullptr;
+    HFONT edit2Font_ = nullptr;
+    int dpi_ = 96;
+    std::unique_ptr<Win32Edit> edit1_;
+    std::unique_ptr<Win32ListBox> list_;
+    std::unique_ptr<Win32Edit> edit2_;
+    std::array<std::unique_ptr<Win32Button>, ButtonCount> buttons_;
+    TForm1* form_ = nullptr;
+    HWND lastFocus_ = nullptr;  // the control to focus again when the window is reactivated
+};
+
+}  // namespace veskor::gui

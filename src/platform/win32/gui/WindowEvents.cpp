@@ -1,0 +1,157 @@
+#include "platform/Error.h"
+#include "platform/win32/gui/Mouse.h"
+#include "platform/win32/gui/Text.h"
+#include "platform/win32/gui/Win32Window.h"
+
+// How the system's messages to the window become the window object's events.
+namespace veskor::gui {
+
+namespace {
+constexpr int FirstControlId = 100;
+constexpr size_t MaxDroppedPath = 259;  // what a 260-byte path buffer holds
+}  // namespace
+
+LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    return self->OnMessage(msg, wParam, lParam);
+}
+
+LRESULT Win32Window::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_CREATE:
+        DragAcceptFiles(hwnd_, TRUE);
+        return 0;
+    case WM_DESTROY:
+        DragAcceptFiles(hwnd_, FALSE);
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        break;
+    case WM_CLOSE:
+        // The close box and Alt+F4: the window object saves and ends the program, or
+        // stays open when the save failed.
+        Deliver([this] { form_->Close(); });
+        return 0;
+    case WM_QUERYENDSESSION:
+        Deliver([this] { form_->SessionEnding(); });
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam)
+            Deliver([this] { form_->SessionEnding(); });
+        return 0;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_COMMAND:
+        if (lParam)
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
+            static_cast<UINT>(MulDiv(layout::ListRowHeight, dpi_, 96));
+        return TRUE;
+    case WM_DRAWITEM:
+        if (list_ && reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem == list_->Handle()) {
+            list_->Draw(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: {
+        const MouseState mouse = MouseStateOf(msg, wParam);
+        Deliver([this, mouse] { form_->FormMouseDown(mouse); });
+        return 0;
+    }
+    case WM_MOUSEWHEEL:
+        Deliver([this] { form_->FormMouseWheel(); });
+        return 0;
+    case WM_SETFOCUS:
+        // The window itself holds the focus: no control has it.
+        lastFocus_ = nullptr;
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && RestoreFocus())
+            return 0;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+// A plain window forgets its focused control when another window (an error box) takes
+// over; put the focus back where the user left it, with the selection it had.
+bool Win32Window::RestoreFocus()
+{
+    if (!lastFocus_ || !IsWindow(lastFocus_) || !IsWindowVisible(lastFocus_))
+        return false;
+    if (lastFocus_ == edit1_->Handle())
+        edit1_->RestoreFocus();
+    else if (lastFocus_ == edit2_->Handle())
+        edit2_->RestoreFocus();
+    else
+        ::SetFocus(lastFocus_);
+    return true;
+}
+
+LRESULT CALLBACK Win32Window::WatchFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self)
+{
+    if (msg == WM_SETFOCUS)
+        reinterpret_cast<Win32Window*>(self)->lastFocus_ = hwnd;
+    else if (msg == WM_NCDESTROY)
+        RemoveWindowSubclass(hwnd, WatchFocus, 1);
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+void Win32Window::OnCommand(int id, int code)
+{
+    const int index = id - FirstControlId;
+    if (index == 1)
+        list_->Command(code);
+    else if (index >= 3 && index < 3 + ButtonCount)
+        buttons_[static_cast<size_t>(index - 3)]->Command(code);
+}
+
+// Only the first dropped file counts. Its path must fit the 259 bytes that the program
+// keeps and be writable in CP932; anything else is refused with an error rather than
+// registered cut short or with "?" in place of a character.
+void Win32Window::OnDropFiles(HDROP drop)
+{
+    const UINT files = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    std::wstring wide;
+    if (files > 0) {
+        wide.assign(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
+        wide.resize(DragQueryFileW(drop, 0, wide.data(), static_cast<UINT>(wide.size())));
+    }
+    DragFinish(drop);
+    if (files == 0)
+        return;
+    bool lossless = true;
+    const std::string path = Narrow(wide, &lossless);
+    Deliver([this, &path, lossless] {
+        if (!lossless)
+            throw Error("パスに Shift-JIS で表せない文字が含まれているため登録できません");
+        if (path.size() > MaxDroppedPath)
+            throw Error("パスが長すぎるため登録できません");
+        form_->WMDropFiles(path);
+    });
+    if (IsWindow(hwnd_))
+        SetForegroundWindow(hwnd_);
+}
+
+}  // namespace veskor::gui
