@@ -19,11 +19,6 @@ std::array<std::unique_ptr<FakeButton>, ButtonCount> MakeButtons(FocusTracker& f
     return buttons;
 }
 
-bool Plain(const KeyEvent& key)
-{
-    return !key.shift && !key.ctrl && !key.alt;
-}
-
 // The key whose release follows a typed character: its letter or digit, or the
 // input method's key for anything else.
 int KeyOf(const std::string& character)
@@ -108,58 +103,65 @@ Control& FormFixture::InTabOrder(int index)
     return *buttons[static_cast<size_t>(index - 3)];
 }
 
-// Tab and Shift+Tab: to the next shown control with a tab stop, wrapping around.
+// Tab and Shift+Tab: to the next shown control with a tab stop, as the window moves it.
 void FormFixture::MoveFocus(int step)
 {
-    const int count = static_cast<int>(layout::Controls.size());
+    std::array<bool, layout::Controls.size()> focusable{};
     int current = -1;
-    for (int i = 0; i < count; ++i) {
-        if (InTabOrder(i).Focused())
-            current = i;
+    for (size_t i = 0; i < focusable.size(); ++i) {
+        Control& control = InTabOrder(static_cast<int>(i));
+        focusable[i] = layout::Controls[i].tabStop && control.Visible();
+        if (control.Focused())
+            current = static_cast<int>(i);
     }
-    if (current < 0)
-        current = step > 0 ? count - 1 : 0;
-    for (int n = 1; n <= count; ++n) {
-        const int i = ((current + step * n) % count + count) % count;
-        if (layout::Controls[static_cast<size_t>(i)].tabStop && InTabOrder(i).Visible()) {
-            InTabOrder(i).SetFocus();
-            return;
+    const int next = TabTarget(current, step, focusable);
+    if (next >= 0)
+        InTabOrder(next).SetFocus();
+}
+
+KeyTarget FormFixture::CurrentKeyTarget() const
+{
+    KeyTarget target;
+    if (Edit1.Focused())
+        target.focus = FocusKind::Edit1;
+    else if (ListBox1.Focused())
+        target.focus = FocusKind::ListBox1;
+    else if (Edit2.Focused())
+        target.focus = FocusKind::Edit2;
+    for (int i = 0; i < ButtonCount; ++i) {
+        const FakeButton& button = *buttons[static_cast<size_t>(i)];
+        if (button.Focused()) {
+            target.focus = FocusKind::Button;
+            target.focusedButton = static_cast<ButtonId>(i);
+        }
+        if (button.Visible() && button.IsDefault()) {
+            if (target.hasShownDefault)
+                throw std::logic_error("two shown default buttons");
+            target.hasShownDefault = true;
+            target.shownDefault = static_cast<ButtonId>(i);
         }
     }
+    target.escShown = buttons[static_cast<size_t>(ButtonId::escButton)]->Visible();
+    return target;
 }
 
 void FormFixture::KeyDown(KeyEvent key)
 {
     if (form.Closed())
         return;
-    if (key.key == vk::Tab && !key.ctrl && !key.alt) {
-        MoveFocus(key.shift ? -1 : 1);
+    const KeyRoute route = RouteKey(key, CurrentKeyTarget());
+    switch (route.action) {
+    case KeyRoute::Action::ClickButton:
+        Run([this, id = route.button] { form.Click(id); });
         return;
-    }
-    if (key.key == vk::Return && Plain(key)) {
-        for (int i = 0; i < ButtonCount; ++i) {
-            if (buttons[static_cast<size_t>(i)]->Focused()) {
-                Run([this, i] { form.Click(static_cast<ButtonId>(i)); });
-                return;
-            }
-        }
-        int defaultButton = -1;
-        for (int i = 0; i < ButtonCount; ++i) {
-            const FakeButton& button = *buttons[static_cast<size_t>(i)];
-            if (button.Visible() && button.IsDefault()) {
-                if (defaultButton >= 0)
-                    throw std::logic_error("two shown default buttons");
-                defaultButton = i;
-            }
-        }
-        if (defaultButton >= 0) {
-            Run([this, defaultButton] { form.Click(static_cast<ButtonId>(defaultButton)); });
-            return;
-        }
-    }
-    if (key.key == vk::Escape && Plain(key) && (*this)[ButtonId::escButton].Visible()) {
-        Run([this] { form.Click(ButtonId::escButton); });
+    case KeyRoute::Action::FocusNext:
+        MoveFocus(1);
         return;
+    case KeyRoute::Action::FocusPrevious:
+        MoveFocus(-1);
+        return;
+    case KeyRoute::Action::ToFocusedControl:
+        break;
     }
     if (Edit1.Focused()) {
         Run([this, key] { form.edit1KeyDown(key); });

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Events.h"
+#include "app/KeyRouting.h"
 #include "app/Layout.h"
 #include "app/TForm1.h"
 #include "platform/memory/MemoryPlatform.h"
@@ -36,9 +37,9 @@ struct FormFixture {
     void Show();
     void CloseBox() { Run([this] { form.Close(); }); }
 
-    // Keys go to the focused control as the message loop sends them: plain Enter to the
-    // focused or default button, plain Esc to escButton, Tab between controls, anything
-    // else to the control's key-down handler; Up and Down then move the list's selection.
+    // Keys travel as the message loop sends them (RouteKey): plain Enter to the focused
+    // or default button, plain Esc to escButton, Tab between controls, anything else to
+    // the focused control's key-down handler; Up and Down then move the list's selection.
     void KeyDown(KeyEvent key);
     void KeyUp(int key);  // Edit1KeyUp when Edit1 has the focus
     void Press(KeyEvent key)
@@ -84,6 +85,7 @@ struct FormFixture {
 private:
     FormControls Controls();
     Control& InTabOrder(int index);
+    KeyTarget CurrentKeyTarget() const;
     void MoveFocus(int step);
     void ListChangedByUser() { Run([this] { form.ListBox1Click(); }); }
 };
