@@ -57,12 +57,11 @@ void TForm1::lnkcreate(const std::string& path)
     SetStatus("ショートカット " + name + " を作成しました");
     c_.Edit1.SetText(name);
 
+    // The name is new to the history by construction: it goes to the top of the list too.
     const std::string text = c_.Edit1.Text();
     if (!text.empty()) {
-        const bool absent = HistoryList->Find(text) == -1;
         RecordInHistory(text);
-        if (absent)
-            c_.ListBox1.Insert(0, text);
+        c_.ListBox1.Insert(0, text);
     }
 
     EnterNamingState();

@@ -10,6 +10,13 @@ using Names = std::vector<std::string>;
 
 const std::string Same = "(同名あり)";
 
+// The target of the link at `path`, or "<no link>".
+std::string TargetOf(const MemoryPlatform& platform, const std::string& path)
+{
+    const std::optional<LinkRecord> link = platform.Link(path);
+    return link ? link->target : "<no link>";
+}
+
 class RegistrationTest : public ::testing::Test {
 protected:
     void SetUp() override { f.Seed("D:\\Links", {"mail", "web"}); }
@@ -64,7 +71,7 @@ TEST_F(RegistrationTest, NamesTheHistoryHoldsGetTheSuffixSpelledAsStored)
     dotted.Seed("D:\\Links", {"a.b"});
     dotted.Drop("C:\\x\\a.b.txt");
     EXPECT_EQ(dotted.Edit1.Text(), "a" + Same);
-    EXPECT_EQ(dotted.platform.Link(dotted.ShortcutPath("a" + Same))->target, "C:\\x\\a.b.txt");
+    EXPECT_EQ(TargetOf(dotted.platform, dotted.ShortcutPath("a" + Same)), "C:\\x\\a.b.txt");
 }
 
 // The history forgets names; the folder still holds the user's shortcuts, and they stay.
@@ -75,9 +82,9 @@ TEST_F(RegistrationTest, ANewShortcutNeverReplacesAFileOrFolderAlreadyThere)
     f.platform.AddFolder(f.ShortcutPath("app" + Same + "x"));
     f.Drop("C:\\tools\\app.exe");
 
-    EXPECT_EQ(f.platform.Link(f.ShortcutPath("app"))->target, "C:\\old\\app.exe");
-    EXPECT_EQ(f.platform.Link(f.ShortcutPath("app" + Same))->target, "C:\\older\\app.exe");
-    EXPECT_EQ(f.platform.Link(f.ShortcutPath("app" + Same + "xx"))->target, "C:\\tools\\app.exe");
+    EXPECT_EQ(TargetOf(f.platform, f.ShortcutPath("app")), "C:\\old\\app.exe");
+    EXPECT_EQ(TargetOf(f.platform, f.ShortcutPath("app" + Same)), "C:\\older\\app.exe");
+    EXPECT_EQ(TargetOf(f.platform, f.ShortcutPath("app" + Same + "xx")), "C:\\tools\\app.exe");
     ExpectNamingStateFor("app" + Same + "xx");
     EXPECT_EQ(f.History().front(), "app" + Same + "xx");
 }
@@ -102,8 +109,8 @@ TEST_F(RegistrationTest, ACopyTakesAFreeNameInsteadOfFailingOnAnExistingFile)
     f.platform.AddLink("E:\\links\\tool.lnk", {"C:\\t\\tool.exe", "", "C:\\t\\", 0});
     f.Drop("E:\\links\\tool.lnk");
 
-    EXPECT_EQ(f.platform.Link(f.ShortcutPath("tool"))->target, "C:\\mine\\tool.exe");
-    EXPECT_EQ(f.platform.Link(f.ShortcutPath("tool" + Same))->target, "C:\\t\\tool.exe");
+    EXPECT_EQ(TargetOf(f.platform, f.ShortcutPath("tool")), "C:\\mine\\tool.exe");
+    EXPECT_EQ(TargetOf(f.platform, f.ShortcutPath("tool" + Same)), "C:\\t\\tool.exe");
     ExpectNamingStateFor("tool" + Same);
 }
 
