@@ -10,6 +10,7 @@ constexpr const char* OwnShortcutName = "\\VESKOR3.lnk";
 constexpr std::uint16_t OwnHotKey = 0x0074;  // F5 alone
 constexpr std::uint8_t OwnShortcutMode = 1;
 
+// A file of that name would be written over, a folder would stop the save.
 bool Taken(Platform& platform, const std::string& path)
 {
     return platform.FileExists(path) || platform.DirectoryExists(path);
