@@ -50,6 +50,7 @@ private:
     bool visible_;
 };
 
+// A single-line edit field: its text and a byte-position selection.
 class FakeEdit : public FakeControl<EditField> {
 public:
     using FakeControl::FakeControl;
@@ -76,6 +77,7 @@ private:
     int selLength_ = 0;
 };
 
+// An extended multiple-selection list box: a selection set and a caret that need not agree.
 class FakeList : public FakeControl<ListField> {
 public:
     using FakeControl::FakeControl;
@@ -110,6 +112,7 @@ private:
     int anchor_ = -1;
 };
 
+// A push button: what the program sets on it, nothing drawn.
 class FakeButton : public FakeControl<Button> {
 public:
     FakeButton(FocusTracker& focus, std::string caption = "", bool visible = true, bool isDefault = false,
@@ -128,12 +131,14 @@ private:
     std::string tooltip_;
 };
 
+// One error box the window showed.
 struct ErrorBox {
     std::string caption;
     std::string text;
     bool operator==(const ErrorBox&) const = default;
 };
 
+// The outer bounds last given to the window.
 struct Bounds {
     int x = 0;
     int y = 0;
@@ -142,6 +147,7 @@ struct Bounds {
     bool operator==(const Bounds&) const = default;
 };
 
+// The window: what the program wrote to it and asked of it.
 class FakeWindow : public FormWindow {
 public:
     std::string Title() const override { return title; }
