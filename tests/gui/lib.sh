@@ -1,0 +1,207 @@
+# The GUI tests' library: one X server and one Wine prefix for the whole run, a fresh
+# working folder per test, the launcher started in it, and xdotool to type and click
+# as a person would. Sourced by scripts/gui-tests.sh.
+#
+# Globals after gui_setup: GUI_BIN (the Windows build), GUI_OUT (screenshots, logs),
+# GUI_ROOT (scratch space), DISPLAY, the Wine variables; after gui_start: APP_PID, APP_WID.
+
+GUI_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+GUI_REPO=$(cd "$GUI_LIB_DIR/../.." && pwd)
+# shellcheck source=../../scripts/wine-env.sh
+. "$GUI_REPO/scripts/wine-env.sh"
+
+GUI_PASSED=0
+GUI_FAILED=0
+XVFB_PID=
+APP_PID=
+APP_WID=
+
+pass() { echo "PASS $1"; GUI_PASSED=$((GUI_PASSED + 1)); }
+fail() { echo "FAIL $1: $2"; GUI_FAILED=$((GUI_FAILED + 1)); }
+
+# Polls `command...` every 0.1 s until it succeeds or `seconds` have passed.
+wait_until() {
+    local seconds=$1; shift
+    local tries=$((seconds * 10))
+    while [ "$tries" -gt 0 ]; do
+        "$@" && return 0
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    return 1
+}
+
+start_xvfb() {
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 1280x1024x24 -noreset -nolisten tcp >"$GUI_OUT/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1
+}
+
+# BIN: the Windows build folder; OUT: where logs and screenshots go (the prefix is kept
+# there too, so that later runs skip the prefix's creation).
+gui_setup() {
+    GUI_BIN=$(cd "$1" && pwd)
+    mkdir -p "$2"
+    GUI_OUT=$(cd "$2" && pwd)
+    GUI_ROOT=$(mktemp -d /tmp/veskor-gui.XXXXXX)
+    start_xvfb || { echo "no X server"; return 1; }
+    wine_env_start "$GUI_OUT/wine" || return 1
+    # No window manager here: let Wine draw the title bar and its close box itself.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    local acp
+    acp=$(wine "$GUI_BIN/winclient.exe" --codepage 2>/dev/null | tr -d '\r')
+    if [ "$acp" != "codepage=932" ]; then
+        echo "the prefix does not run in code page 932 ($acp)"
+        return 1
+    fi
+}
+
+gui_teardown() {
+    gui_stop_app
+    wine_env_stop
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    [ -n "$GUI_ROOT" ] && rm -rf "$GUI_ROOT"
+    return 0
+}
+
+# A fresh, empty working folder for one test; prints its path.
+new_folder() {
+    mktemp -d "$GUI_ROOT/$1.XXXXXX"
+}
+
+winpath() { wine_path "$1"; }
+
+# A data file holding FOLDER (a Unix path, stored as its Windows path) and the entries.
+write_dat() {
+    local file=$1 folder=$2; shift 2
+    python3 - "$file" "$(winpath "$folder")" "$@" <<'PY'
+import struct, sys
+def field(text):
+    data = text.encode("cp932")
+    return struct.pack("<I", len(data)) + data
+path, folder, entries = sys.argv[1], sys.argv[2], sys.argv[3:]
+with open(path, "wb") as f:
+    f.write(field(folder) + struct.pack("<I", len(entries)) + b"".join(field(e) for e in entries))
+PY
+}
+
+# The data file's folder, then each entry, one a line, in UTF-8.
+read_dat() {
+    python3 - "$1" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+pos = 0
+def number():
+    global pos
+    (value,) = struct.unpack_from("<I", data, pos)
+    pos += 4
+    return value
+def text():
+    global pos
+    n = number()
+    value = data[pos:pos + n].decode("cp932")
+    pos += n
+    return value
+print(text())
+for _ in range(number()):
+    print(text())
+PY
+}
+
+# A shortcut NAME.lnk in FOLDER to TARGET (Unix paths) with ARGUMENTS.
+make_link() {
+    local folder=$1 name=$2 target=$3 arguments=${4:-}
+    wine "$GUI_BIN/mklink.exe" "$(winpath "$folder/$name.lnk")" "$(winpath "$target")" "$arguments" \
+        >>"$GUI_OUT/tools.log" 2>&1
+}
+
+# `mklink --read` of a shortcut: target=, arguments=, directory=, hotkey= lines.
+read_link() {
+    wine "$GUI_BIN/mklink.exe" --read "$(winpath "$1")" 2>>"$GUI_OUT/tools.log" | tr -d '\r'
+}
+
+# What winclient.exe sees of the running launcher (client=, title=, edit1=...).
+window_state() {
+    wine "$GUI_BIN/winclient.exe" 2>>"$GUI_OUT/tools.log" | tr -d '\r'
+}
+
+state_value() { window_state | sed -n "s/^$1=//p"; }
+
+# Starts the launcher with FOLDER as its current directory and the pointer at (600, 500),
+# so that the window opens at (578, 447). Sets APP_PID and APP_WID.
+gui_start() {
+    local folder=$1
+    xdotool mousemove 600 500
+    pushd "$folder" >/dev/null || return 1
+    wine "$GUI_BIN/VESKOR3.exe" >>"$GUI_OUT/app.log" 2>&1 &
+    APP_PID=$!
+    popd >/dev/null || return 1
+    APP_WID=$(timeout 20 xdotool search --sync --onlyvisible --pid "$APP_PID" 2>/dev/null | head -1)
+    [ -n "$APP_WID" ] || return 1
+    xdotool windowfocus --sync "$APP_WID" 2>/dev/null
+    # The window is mapped before its controls have painted and taken the focus.
+    wait_until 5 test -n "$(state_value client)"
+}
+
+app_running() { [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; }
+
+# Waits up to SECONDS for the launcher to end.
+wait_exit() {
+    wait_until "${1:-10}" eval '! app_running' || return 1
+    wait "$APP_PID" 2>/dev/null
+    APP_PID=
+}
+
+gui_stop_app() {
+    if app_running; then
+        kill "$APP_PID" 2>/dev/null
+        wait "$APP_PID" 2>/dev/null
+    fi
+    APP_PID=
+}
+
+# The visible top-level windows of the launcher's process, one id a line.
+app_windows() { xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null; }
+
+focus_app() { xdotool windowfocus --sync "$APP_WID" 2>/dev/null; }
+type_text() { focus_app; xdotool type --delay 40 "$1"; }
+press() { focus_app; xdotool key --delay 40 "$@"; }
+
+# Clicks BUTTON (1 left, 2 middle, 3 right) at (X, Y) of the window's client area.
+click_client() {
+    local x=$1 y=$2 button=${3:-1} origin
+    origin=$(state_value client)
+    set -- $origin
+    xdotool mousemove $(($1 + x)) $(($2 + y)) click "$button"
+}
+
+# Clicks the close box: Wine draws it at the right end of the title bar.
+click_close_box() {
+    local origin
+    origin=$(state_value client)
+    set -- $origin
+    xdotool mousemove $(($1 + $3 - 10)) $(($2 - 10)) click 1
+}
+
+# Saves the screen as OUT/NAME.png and the part around the window as OUT/NAME-window.png.
+screenshot() {
+    local name=$1 origin
+    import -window root "$GUI_OUT/$name.png" 2>/dev/null
+    origin=$(state_value client)
+    if [ -n "$origin" ]; then
+        set -- $origin
+        convert "$GUI_OUT/$name.png" -crop "$(($3 + 40))x$(($4 + 60))+$(($1 - 20))+$(($2 - 40))" +repage \
+            -scale 300% "$GUI_OUT/$name-window.png" 2>/dev/null
+    fi
+}
+
+# Waits until the recorder's log has LINES lines.
+wait_lines() {
+    local file=$1 lines=$2 seconds=${3:-10}
+    wait_until "$seconds" eval "[ -f '$file' ] && [ \$(wc -l <'$file') -ge $lines ]"
+}

@@ -1,0 +1,74 @@
+// Tells the GUI tests what a person sees of the launcher's window: where its client area
+// lies on the screen, its title, and the text and visibility of its two edit fields.
+// Prints in UTF-8, one item a line:
+//   client=X Y WIDTH HEIGHT
+//   title=...
+//   edit1=... / edit1.visible=0|1, and the same for edit2
+// Exits 1 when there is no such window. `winclient --codepage` prints codepage=N, the
+// ANSI code page that programs in this prefix run in.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
+                    '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+    return out;
+}
+
+// Asked with WM_GETTEXT: GetWindowText does not ask a window of another process.
+std::wstring TextOf(HWND hwnd)
+{
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
+                        &copied);
+    text.resize(copied);
+    return text;
+}
+
+BOOL CALLBACK CollectEdit(HWND hwnd, LPARAM edits)
+{
+    wchar_t name[32] = {};
+    GetClassNameW(hwnd, name, 32);
+    if (lstrcmpiW(name, L"Edit") == 0)
+        reinterpret_cast<std::vector<HWND>*>(edits)->push_back(hwnd);
+    return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::string(argv[1]) == "--codepage") {
+        std::printf("codepage=%u\n", GetACP());
+        return 0;
+    }
+    HWND window = FindWindowW(L"veskor3.TForm1", nullptr);
+    if (!window)
+        return 1;
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("client=%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    std::printf("title=%s\n", Utf8(TextOf(window)).c_str());
+    std::vector<HWND> edits;
+    EnumChildWindows(window, CollectEdit, reinterpret_cast<LPARAM>(&edits));
+    for (size_t i = 0; i < edits.size() && i < 2; ++i) {
+        std::printf("edit%zu=%s\n", i + 1, Utf8(TextOf(edits[i])).c_str());
+        std::printf("edit%zu.visible=%d\n", i + 1, (GetWindowLongW(edits[i], GWL_STYLE) & WS_VISIBLE) ? 1 : 0);
+    }
+    return 0;
+}
