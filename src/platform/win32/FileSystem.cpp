@@ -1,0 +1,72 @@
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace veskor {
+
+std::string Win32Platform::CurrentDirectory()
+{
+    const DWORD size = GetCurrentDirectoryA(0, nullptr);
+    std::string directory(size, '\0');
+    const DWORD length = size ? GetCurrentDirectoryA(size, directory.data()) : 0;
+    directory.resize(length < size ? length : 0);
+    return directory;
+}
+
+std::string Win32Platform::ProgramPath()
+{
+    char path[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH + 1);
+    return path;
+}
+
+bool Win32Platform::FileExists(const std::string& path)
+{
+    // A search pattern would find some other file; no file has "*" or "?" in its name,
+    // and neither byte can be the second half of a CP932 character.
+    if (path.find_first_of("*?") != std::string::npos)
+        return false;
+    WIN32_FIND_DATAA found;
+    const win32::SearchHandle search(FindFirstFileA(path.c_str(), &found));
+    return search && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32Platform::DirectoryExists(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool Win32Platform::CreateFolder(const std::string& path)
+{
+    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
+
+bool Win32Platform::RenameFile(const std::string& from, const std::string& to)
+{
+    return MoveFileA(from.c_str(), to.c_str()) != 0;
+}
+
+void Win32Platform::DeleteFile(const std::string& path)
+{
+    ::DeleteFileA(path.c_str());
+}
+
+bool Win32Platform::CopyFile(const std::string& from, const std::string& to)
+{
+    return ::CopyFileA(from.c_str(), to.c_str(), TRUE) != 0;
+}
+
+std::vector<std::string> Win32Platform::ListLinks(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const win32::SearchHandle search(FindFirstFileA((folder + "\\*.lnk").c_str(), &found));
+    if (!search)
+        return names;
+    do
+        names.emplace_back(found.cFileName);
+    while (FindNextFileA(search.get(), &found));
+    return names;
+}
+
+}  // namespace veskor

@@ -1,0 +1,59 @@
+#include "platform/win32/SystemText.h"
+
+#include <vector>
+
+namespace veskor::win32 {
+
+std::string SystemMessage(DWORD code)
+{
+    char* buffer = nullptr;
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text;
+    if (length > 0 && buffer)
+        text.assign(buffer, length);
+    LocalFree(buffer);
+    // No trail byte of CP932 lies in this range, so cutting byte by byte is safe.
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
+        text.pop_back();
+    return text;
+}
+
+Error OleError(HRESULT result)
+{
+    const std::string text = SystemMessage(static_cast<DWORD>(result));
+    return Error(text.empty() ? Format("OLE エラー %.8lX", static_cast<unsigned long>(result)) : text);
+}
+
+Error OsError(DWORD code)
+{
+    if (code == 0)
+        return Error("OS 機能呼び出しの失敗");
+    return Error(Format("システムエラー。コード：%d.\r\n%s", static_cast<int>(code),
+                        SystemMessage(code).c_str()));
+}
+
+std::string FullPath(const std::string& path)
+{
+    const DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return path;
+    std::vector<char> buffer(size + 1);
+    const DWORD length = GetFullPathNameA(path.c_str(), size + 1, buffer.data(), nullptr);
+    return length == 0 || length > size ? path : std::string(buffer.data(), length);
+}
+
+std::wstring Widen(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+}  // namespace veskor::win32

@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+
+#include "platform/Error.h"
+#include "platform/win32/Win32Api.h"
+
+namespace veskor::win32 {
+
+// The system's own text for an error code, ready to sit inside a sentence: trailing
+// line breaks, blanks and full stops cut off. Empty when the system has no text.
+std::string SystemMessage(DWORD code);
+
+// A failed COM call: the system's text for the result code, or "OLE エラー XXXXXXXX".
+Error OleError(HRESULT result);
+
+// A failed system call: "システムエラー。コード：N." + CR LF + the system's text,
+// or "OS 機能呼び出しの失敗" when the call left no code.
+Error OsError(DWORD code);
+
+// The full path that error texts name, also for a path given relative to the current directory.
+std::string FullPath(const std::string& path);
+
+// The whole text as UTF-16, converted from the ANSI code page.
+std::wstring Widen(const std::string& text);
+
+}  // namespace veskor::win32

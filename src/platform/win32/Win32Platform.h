@@ -1,0 +1,47 @@
+#pragma once
+#include "platform/Platform.h"
+#include "platform/win32/Win32Api.h"
+
+namespace veskor {
+
+// The launcher's services on Windows: shell-link objects, the shell, the ANSI file and
+// text functions of the system code page, the pointer and the monitors. The calling
+// thread must have COM initialised as a single-threaded apartment.
+class Win32Platform : public Platform {
+public:
+    // The window that owns whatever the shell shows for ShellOpen.
+    void SetMainWindow(HWND window) { mainWindow_ = window; }
+
+    int CompareText(const std::string& a, const std::string& b) const override;
+    void LowerCase(std::string& text) const override;
+
+    std::string ReadLinkTarget(const std::string& linkPath) override;
+    std::string ReadLinkArguments(const std::string& linkPath) override;
+    void SaveLink(const std::string& linkPath, const std::string& target,
+                  const std::string& workingDirectory, std::uint16_t hotKey) override;
+
+    void ShellOpen(const std::string& file, const std::string& parameters,
+                   const std::string& directory) override;
+    std::string DesktopFolder() override;
+
+    std::string CurrentDirectory() override;
+    std::string ProgramPath() override;
+    bool FileExists(const std::string& path) override;
+    bool DirectoryExists(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
+    bool RenameFile(const std::string& from, const std::string& to) override;
+    void DeleteFile(const std::string& path) override;
+    bool CopyFile(const std::string& from, const std::string& to) override;
+    std::vector<std::string> ListLinks(const std::string& folder) override;
+    std::string ReadWholeFile(const std::string& path) override;
+    void WriteFileAtomically(const std::string& path, const std::string& bytes) override;
+
+    Point CursorPosition() override;
+    MonitorArea MonitorAt(Point point) override;
+    void LogOff() override;
+
+private:
+    HWND mainWindow_ = nullptr;
+};
+
+}  // namespace veskor

@@ -1,0 +1,70 @@
+#include "platform/win32/SystemText.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace veskor {
+
+namespace {
+
+Rect ToRect(const RECT& r)
+{
+    return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right), static_cast<int>(r.bottom)};
+}
+
+// The monitor's pixels per inch as this process sees them (96 unless it is DPI-aware).
+// GetDpiForMonitor is looked up at run time: systems before Windows 8.1 lack it.
+int MonitorDpi(HMONITOR monitor)
+{
+    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    if (HMODULE shcore = LoadLibraryA("shcore.dll")) {
+        const auto getDpi =
+            reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+        UINT dpiX = 0;
+        UINT dpiY = 0;
+        const bool found = getDpi && monitor && SUCCEEDED(getDpi(monitor, 0, &dpiX, &dpiY)) && dpiY > 0;
+        FreeLibrary(shcore);
+        if (found)
+            return static_cast<int>(dpiY);
+    }
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+Point Win32Platform::CursorPosition()
+{
+    POINT position{};
+    if (!GetCursorPos(&position))
+        throw win32::OsError(GetLastError());
+    return {static_cast<int>(position.x), static_cast<int>(position.y)};
+}
+
+// The monitor under the pointer, so that a window opened on a second monitor stays there.
+MonitorArea Win32Platform::MonitorAt(Point point)
+{
+    MonitorArea area;
+    const HMONITOR monitor = MonitorFromPoint(POINT{point.x, point.y}, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (monitor && GetMonitorInfoA(monitor, &info)) {
+        area.monitor = ToRect(info.rcMonitor);
+        area.work = ToRect(info.rcWork);
+    } else {
+        RECT work{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        area.work = ToRect(work);
+        area.monitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    area.dpi = MonitorDpi(monitor);
+    return area;
+}
+
+void Win32Platform::LogOff()
+{
+    ExitWindowsEx(EWX_LOGOFF, 0);
+}
+
+}  // namespace veskor
