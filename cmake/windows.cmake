@@ -20,9 +20,11 @@ set(VESKOR_GTEST_DIR /usr/src/googletest/googletest CACHE PATH "GoogleTest sourc
 if(EXISTS ${VESKOR_GTEST_DIR}/src/gtest-all.cc)
   add_library(gtest_win STATIC ${VESKOR_GTEST_DIR}/src/gtest-all.cc ${VESKOR_GTEST_DIR}/src/gtest_main.cc)
   target_include_directories(gtest_win PUBLIC ${VESKOR_GTEST_DIR}/include PRIVATE ${VESKOR_GTEST_DIR})
-  target_compile_options(gtest_win PRIVATE -w)
-  file(GLOB VESKOR_WIN_TESTS CONFIGURE_DEPENDS tests/windows/*_test.cpp)
+  # The framework is not ours to compile as CP932: its sources hold characters that code page lacks.
+  target_compile_options(gtest_win PRIVATE -w -fexec-charset=UTF-8)
+  file(GLOB VESKOR_WIN_TESTS CONFIGURE_DEPENDS tests/windows/*_test.cpp tests/windows/support/*.cpp)
   add_executable(veskor_wintests ${VESKOR_WIN_TESTS})
+  target_include_directories(veskor_wintests PRIVATE tests/windows/support)
   target_link_libraries(veskor_wintests PRIVATE veskor_win32 gtest_win)
   set_target_properties(veskor_wintests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()

@@ -1,0 +1,98 @@
+#include "WinTest.h"
+#include "platform/win32/SystemText.h"
+
+namespace veskor::wintest {
+namespace {
+
+class FileContentsTest : public FolderTest {
+protected:
+    std::string OpenText(const std::string& fullPath, DWORD code)
+    {
+        return "ファイル \"" + fullPath + "\". " + win32::SystemMessage(code) + " は開けません";
+    }
+    std::string CreateText(const std::string& fullPath, DWORD code)
+    {
+        return "ファイル \"" + fullPath + "\". " + win32::SystemMessage(code) + " を作成できません";
+    }
+};
+
+// Bytes a data file really holds: zero bytes, lengths, and CP932 text with 0x5C trail bytes.
+constexpr char ContentBytes[] = "\x0F\0\0\0C:\\表計算ソフト\x01\0\0\0\0\0\0\0";
+const std::string Content(ContentBytes, sizeof ContentBytes - 1);
+
+TEST_P(FileContentsTest, ReadWholeFileReturnsEveryByte)
+{
+    WriteBytes(In("veskor.dat"), Content);
+    EXPECT_EQ(platform.ReadWholeFile(In("veskor.dat")), Content);
+    WriteBytes(In("empty.dat"), "");
+    EXPECT_EQ(platform.ReadWholeFile(In("empty.dat")), "");
+}
+
+TEST_P(FileContentsTest, ReadWholeFileRaisesTheOpenTextWithTheFullPath)
+{
+    WriteBytes(In("veskor.dat"), Content);
+    {
+        HeldOpen busy(In("veskor.dat"));
+        ASSERT_TRUE(busy.Holding());
+        EXPECT_EQ(RaisedText([&] { platform.ReadWholeFile(In("veskor.dat")); }),
+                  OpenText(In("veskor.dat"), ERROR_SHARING_VIOLATION));
+    }
+    EXPECT_EQ(RaisedText([&] { platform.ReadWholeFile(In("missing.dat")); }),
+              OpenText(In("missing.dat"), ERROR_FILE_NOT_FOUND));
+    EXPECT_NE(RaisedText([&] { platform.ReadWholeFile(folder); }), "");
+
+    char saved[MAX_PATH + 1] = {};
+    ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, saved), 0u);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    const std::string relative = RaisedText([&] { platform.ReadWholeFile("missing.dat"); });
+    SetCurrentDirectoryA(saved);
+    EXPECT_EQ(relative, OpenText(In("missing.dat"), ERROR_FILE_NOT_FOUND));
+}
+
+TEST_P(FileContentsTest, WriteFileAtomicallyCreatesAndReplacesWholeFiles)
+{
+    platform.WriteFileAtomically(In("veskor.dat"), Content);
+    EXPECT_EQ(ReadBytes(In("veskor.dat")), Content);
+
+    platform.WriteFileAtomically(In("veskor.dat"), "short");
+    EXPECT_EQ(ReadBytes(In("veskor.dat")), "short");
+
+    platform.WriteFileAtomically(In("veskor.dat"), "");
+    EXPECT_EQ(ReadBytes(In("veskor.dat")), "");
+    EXPECT_FALSE(Exists(In("veskor.dat.tmp")));
+}
+
+TEST_P(FileContentsTest, WriteFileAtomicallyOverwritesAStaleTemporaryFile)
+{
+    WriteBytes(In("veskor.dat.tmp"), "left over from a save that was cut off, and longer");
+    platform.WriteFileAtomically(In("veskor.dat"), Content);
+    EXPECT_EQ(ReadBytes(In("veskor.dat")), Content);
+    EXPECT_FALSE(Exists(In("veskor.dat.tmp")));
+}
+
+TEST_P(FileContentsTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary)
+{
+    WriteBytes(In("veskor.dat"), Content);
+    std::string raised;
+    {
+        HeldOpen busy(In("veskor.dat"));
+        ASSERT_TRUE(busy.Holding());
+        raised = RaisedText([&] { platform.WriteFileAtomically(In("veskor.dat"), "new"); });
+    }
+    EXPECT_EQ(raised.rfind("ファイル \"" + In("veskor.dat") + "\". ", 0), 0u) << raised;
+    EXPECT_EQ(raised.size() - raised.rfind(" を作成できません"), std::string(" を作成できません").size()) << raised;
+    EXPECT_EQ(ReadBytes(In("veskor.dat")), Content);
+    EXPECT_FALSE(Exists(In("veskor.dat.tmp")));
+}
+
+TEST_P(FileContentsTest, WriteIntoAMissingFolderRaisesAndCreatesNothing)
+{
+    EXPECT_EQ(RaisedText([&] { platform.WriteFileAtomically(In("missing\\veskor.dat"), Content); }),
+              CreateText(In("missing\\veskor.dat"), ERROR_PATH_NOT_FOUND));
+    EXPECT_FALSE(Exists(In("missing")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, FileContentsTest, FolderNames, FolderLabel);
+
+}  // namespace
+}  // namespace veskor::wintest

@@ -1,0 +1,111 @@
+#include <algorithm>
+
+#include "WinTest.h"
+
+namespace veskor::wintest {
+namespace {
+
+class FileSystemTest : public FolderTest {};
+
+TEST_P(FileSystemTest, FileAndFolderExistence)
+{
+    WriteBytes(In("f.txt"), "x");
+    ASSERT_TRUE(CreateDirectoryA(In("d.lnk").c_str(), nullptr));
+    const struct {
+        const char* name;
+        bool file;
+        bool directory;
+    } cases[] = {
+        {"f.txt", true, false},
+        {"F.TXT", true, false},
+        {"d.lnk", false, true},
+        {"missing.txt", false, false},
+        {"f*.txt", false, false},  // a pattern is not a file, even when something matches it
+        {"?.txt", false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(platform.FileExists(In(c.name)), c.file) << c.name;
+        EXPECT_EQ(platform.DirectoryExists(In(c.name)), c.directory) << c.name;
+    }
+}
+
+TEST_P(FileSystemTest, CreateFolderMakesOneLevelOnly)
+{
+    EXPECT_FALSE(platform.CreateFolder(In("ソ表\\下")));
+    EXPECT_FALSE(platform.DirectoryExists(In("ソ表")));
+    EXPECT_TRUE(platform.CreateFolder(In("ソ表")));
+    EXPECT_TRUE(platform.DirectoryExists(In("ソ表")));
+    EXPECT_FALSE(platform.CreateFolder(In("ソ表")));
+    EXPECT_TRUE(platform.CreateFolder(In("ソ表\\下")));
+    EXPECT_TRUE(platform.DirectoryExists(In("ソ表\\下")));
+}
+
+TEST_P(FileSystemTest, RenameNeverReplacesAFile)
+{
+    WriteBytes(In("a.lnk"), "A");
+    WriteBytes(In("b.lnk"), "B");
+    EXPECT_FALSE(platform.RenameFile(In("a.lnk"), In("b.lnk")));
+    EXPECT_EQ(ReadBytes(In("a.lnk")), "A");
+    EXPECT_EQ(ReadBytes(In("b.lnk")), "B");
+
+    EXPECT_TRUE(platform.RenameFile(In("a.lnk"), In("表.lnk")));
+    EXPECT_FALSE(Exists(In("a.lnk")));
+    EXPECT_EQ(ReadBytes(In("表.lnk")), "A");
+    EXPECT_FALSE(platform.RenameFile(In("a.lnk"), In("c.lnk")));
+}
+
+TEST_P(FileSystemTest, CopyNeverOverwrites)
+{
+    WriteBytes(In("a.lnk"), "A");
+    WriteBytes(In("b.lnk"), "B");
+    EXPECT_FALSE(platform.CopyFile(In("a.lnk"), In("b.lnk")));
+    EXPECT_EQ(ReadBytes(In("b.lnk")), "B");
+
+    EXPECT_TRUE(platform.CopyFile(In("a.lnk"), In("ソ.lnk")));
+    EXPECT_EQ(ReadBytes(In("ソ.lnk")), "A");
+    EXPECT_EQ(ReadBytes(In("a.lnk")), "A");
+}
+
+TEST_P(FileSystemTest, DeleteRemovesOnlyThatFile)
+{
+    WriteBytes(In("a.lnk"), "A");
+    WriteBytes(In("b.lnk"), "B");
+    platform.DeleteFile(In("a.lnk"));
+    platform.DeleteFile(In("missing.lnk"));
+    EXPECT_FALSE(Exists(In("a.lnk")));
+    EXPECT_EQ(ReadBytes(In("b.lnk")), "B");
+}
+
+TEST_P(FileSystemTest, ListLinksReturnsEveryEntryEndingInLnk)
+{
+    for (const char* name : {"a.lnk", "X.lnk", "Data.LNK", "ソ表.lnk", "h.lnk", "b.txt", "c.lnk.txt", "lnk"})
+        WriteBytes(In(name), "L");
+    SetFileAttributesA(In("h.lnk").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    ASSERT_TRUE(CreateDirectoryA(In("old.lnk").c_str(), nullptr));
+
+    std::vector<std::string> names = platform.ListLinks(folder);
+    std::sort(names.begin(), names.end());
+    const std::vector<std::string> expected = {"Data.LNK", "X.lnk", "a.lnk", "h.lnk", "old.lnk", "ソ表.lnk"};
+    EXPECT_EQ(names, expected);
+
+    EXPECT_TRUE(platform.ListLinks(In("old.lnk")).empty());
+    EXPECT_TRUE(platform.ListLinks(In("missing")).empty());
+}
+
+TEST_P(FileSystemTest, CurrentDirectoryHasNoTrailingBackslashExceptAtARoot)
+{
+    char saved[MAX_PATH + 1] = {};
+    ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, saved), 0u);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    const std::string inFolder = platform.CurrentDirectory();
+    ASSERT_TRUE(SetCurrentDirectoryA("C:\\"));
+    const std::string atRoot = platform.CurrentDirectory();
+    SetCurrentDirectoryA(saved);
+    EXPECT_EQ(inFolder, folder);
+    EXPECT_EQ(atRoot, "C:\\");
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, FileSystemTest, FolderNames, FolderLabel);
+
+}  // namespace
+}  // namespace veskor::wintest
