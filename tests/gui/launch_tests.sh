@@ -1,0 +1,128 @@
+# Launching as a person does it: a typed name and Enter, several names, Ctrl+Enter, a
+# pick from the list, Esc, and a missing shortcut among others.
+
+# A shortcut folder whose shortcuts a, b and c start the recorder with their own
+# arguments. The recorder sits in a folder named "表計算ソフト" (second bytes "\" in
+# CP932), which must come through as the launch's working directory. Sets FOLDER, TOOLS
+# and RECORDS (the recorder's log), and seeds the history with ENTRIES.
+seed_launch_folder() {
+    FOLDER=$(new_folder "$1")
+    shift
+    TOOLS="$FOLDER/表計算ソフト"
+    RECORDS="$FOLDER/records.log"
+    mkdir -p "$TOOLS"
+    cp "$GUI_BIN/recorder.exe" "$TOOLS/"
+    export VESKOR_RECORDER_LOG
+    VESKOR_RECORDER_LOG=$(winpath "$RECORDS")
+    make_link "$FOLDER" a "$TOOLS/recorder.exe" "from-a 日本語"
+    make_link "$FOLDER" b "$TOOLS/recorder.exe" "from-b"
+    make_link "$FOLDER" c "$TOOLS/recorder.exe" "from-c"
+    write_dat "$FOLDER/veskor.dat" "$FOLDER" "$@"
+}
+
+# The recorder's arguments, one launch a line, in the order the launches were made.
+launched() {
+    [ -f "$RECORDS" ] || return 0
+    sort -n "$RECORDS" | cut -f2 | tr -d '\r'
+}
+
+history_of() { read_dat "$FOLDER/veskor.dat" | tail -n +2; }
+
+test_typed_name_and_enter_launch_and_record() {
+    local name=typed_name_and_enter_launch_and_record
+    seed_launch_folder typed zeta
+    gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
+    type_text a
+    press Return
+    wait_exit 10 || { fail $name "the window stayed open"; return; }
+    wait_lines "$RECORDS" 1 || { fail $name "nothing was launched"; return; }
+    [ "$(launched)" = "from-a 日本語" ] || { fail $name "launched '$(launched)'"; return; }
+    local directory
+    directory=$(cut -f3 "$RECORDS" | tr -d '\r')
+    [ "$directory" = "$(winpath "$TOOLS")" ] || { fail $name "working directory '$directory'"; return; }
+    [ "$(history_of | tr '\n' ' ')" = "a zeta " ] || { fail $name "history '$(history_of | tr '\n' ' ')'"; return; }
+    pass $name
+}
+
+test_several_names_launch_in_order() {
+    local name=several_names_launch_in_order
+    seed_launch_folder several zeta
+    gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
+    type_text 'a;b'
+    press Return
+    wait_exit 10 || { fail $name "the window stayed open"; return; }
+    wait_lines "$RECORDS" 2 || { fail $name "launched '$(launched)'"; return; }
+    [ "$(launched | tr '\n' '|')" = "from-a 日本語|from-b|" ] || { fail $name "launched '$(launched)'"; return; }
+    [ "$(history_of | head -1)" = "a;b" ] || { fail $name "history '$(history_of | tr '\n' ' ')'"; return; }
+    pass $name
+}
+
+test_ctrl_enter_launches_without_recording() {
+    local name=ctrl_enter_launches_without_recording
+    seed_launch_folder ctrl zeta
+    gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
+    type_text b
+    press ctrl+Return
+    wait_exit 10 || { fail $name "the window stayed open"; return; }
+    wait_lines "$RECORDS" 1 || { fail $name "nothing was launched"; return; }
+    [ "$(launched)" = "from-b" ] || { fail $name "launched '$(launched)'"; return; }
+    [ "$(history_of | tr '\n' ' ')" = "zeta " ] || { fail $name "history '$(history_of | tr '\n' ' ')'"; return; }
+    pass $name
+}
+
+test_list_pick_and_enter() {
+    local name=list_pick_and_enter
+    seed_launch_folder pick a b c
+    gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
+    click_client 30 $((21 + 12 * 2 + 6))  # the third row, c
+    wait_until 3 test "$(state_value edit1)" = c || { fail $name "Edit1 holds '$(state_value edit1)'"; return; }
+    press Return
+    wait_exit 10 || { fail $name "the window stayed open"; return; }
+    wait_lines "$RECORDS" 1 || { fail $name "nothing was launched"; return; }
+    [ "$(launched)" = "from-c" ] || { fail $name "launched '$(launched)'"; return; }
+    [ "$(history_of | tr '\n' ' ')" = "c a b " ] || { fail $name "history '$(history_of | tr '\n' ' ')'"; return; }
+    pass $name
+}
+
+test_esc_closes_without_launching() {
+    local name=esc_closes_without_launching
+    seed_launch_folder esc zeta
+    gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
+    type_text a
+    press Escape
+    wait_exit 10 || { fail $name "the window stayed open"; return; }
+    [ -z "$(launched)" ] || { fail $name "launched '$(launched)'"; return; }
+    [ "$(history_of | tr '\n' ' ')" = "zeta " ] || { fail $name "history '$(history_of | tr '\n' ' ')'"; return; }
+    pass $name
+}
+
+# The error box is a second window of the program; once it is dismissed the main window
+# still holds the text, so that the user can mend the name and confirm again.
+test_missing_shortcut_stops_at_the_error() {
+    local name=missing_shortcut_stops_at_the_error box
+    seed_launch_folder missing zeta
+    gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
+    type_text 'a;missing;b'
+    press Return
+    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
+    [ -n "$box" ] || { fail $name "no error box"; return; }
+    screenshot error-box
+    [ "$(app_windows | wc -l)" -ge 2 ] || { fail $name "the error box is not the program's own window"; return; }
+    xdotool windowfocus --sync "$box" 2>/dev/null
+    xdotool key Return
+    wait_until 5 eval '! xdotool search --onlyvisible --name "^Veskor3$" >/dev/null 2>&1' ||
+        { fail $name "Enter did not dismiss the error box"; return; }
+    app_running || { fail $name "the program ended"; return; }
+    [ "$(launched)" = "from-a 日本語" ] || { fail $name "launched '$(launched)'"; return; }
+    [ "$(state_value edit1)" = "a;missing;b" ] || { fail $name "Edit1 holds '$(state_value edit1)'"; return; }
+
+    # Mended: the same text now launches all three and is recorded.
+    make_link "$FOLDER" missing "$TOOLS/recorder.exe" "from-missing"
+    press Return
+    wait_exit 10 || { fail $name "the window stayed open after the mend"; return; }
+    wait_lines "$RECORDS" 4 || { fail $name "launched '$(launched)'"; return; }
+    [ "$(launched | tr '\n' '|')" = "from-a 日本語|from-a 日本語|from-missing|from-b|" ] ||
+        { fail $name "launched '$(launched | tr '\n' '|')'"; return; }
+    [ "$(history_of | head -1)" = "a;missing;b" ] || { fail $name "history '$(history_of | tr '\n' ' ')'"; return; }
+    pass $name
+}
