@@ -29,13 +29,20 @@ if(EXISTS ${VESKOR_GTEST_DIR}/src/gtest-all.cc)
   set_target_properties(veskor_wintests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()
 
-# Small programs that the GUI tests and the start-up benchmark drive.
+# Small programs that the GUI tests and the start-up benchmark drive. They use the
+# system only, so they build even while the program's own code does not. The ones that
+# the launcher starts, or that stand beside it in the benchmark, are windowed programs,
+# so that starting them opens no console.
+set(VESKOR_WINDOWED_TOOLS recorder emptywindow)
 file(GLOB VESKOR_TOOL_SOURCES CONFIGURE_DEPENDS tests/gui/tools/*.cpp)
 foreach(src ${VESKOR_TOOL_SOURCES})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
-  target_link_libraries(${name} PRIVATE veskor_win32)
+  target_link_libraries(${name} PRIVATE ${VESKOR_WIN_LIBS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  if(name IN_LIST VESKOR_WINDOWED_TOOLS)
+    set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
+  endif()
 endforeach()
 
 # `cmake --build build/windows --target package`: a zip holding VESKOR3.exe and the README.

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <objbase.h>
 #include <objidl.h>
+#include <shellapi.h>
 #include <shlguid.h>
 #include <shobjidl.h>
 
