@@ -24,12 +24,12 @@ wine_env_start() {
     # The desktop folder must exist before the prefix, or Wine points it at $HOME.
     mkdir -p "$HOME/Desktop"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        wineboot -i >"$root/wineboot.log" 2>&1
+        wineboot -i </dev/null >"$root/wineboot.log" 2>&1
         wineserver -w
         # Draw "ＭＳ Ｐゴシック" and "ＭＳ ゴシック" with the IPA fonts, as on a Japanese desktop.
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f </dev/null >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic' /f </dev/null >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f </dev/null >/dev/null 2>&1
         wineserver -w
     fi
     # The server and the prefix's services outlive the program that starts them and keep
