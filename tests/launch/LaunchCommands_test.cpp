@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "history/DataFile.h"
+#include "platform/Error.h"
 #include "support/FormFixture.h"
 
 namespace veskor::test {
