@@ -53,6 +53,7 @@ gui_setup() {
     wine_env_start "$GUI_OUT/wine" || return 1
     # No window manager here: let Wine draw the title bar and its close box itself.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     local acp
     acp=$(wine "$GUI_BIN/winclient.exe" --codepage 2>/dev/null | tr -d '\r')
     if [ "$acp" != "codepage=932" ]; then

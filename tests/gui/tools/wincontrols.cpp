@@ -1,0 +1,275 @@
+// The window's controls checked in a real window, where the system's own edit, list
+// box and button behave as they will for the user: CP932 text and selections, the
+// no-data list's caret and selection, default flags, focus and Tab, refused drops.
+// Needs a display, so the GUI suite runs it (as one test) rather than the Windows tests.
+#include "platform/win32/Win32Platform.h"
+// After windows.h, which they need.
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/TForm1.h"
+#include "platform/Error.h"
+#include "platform/win32/gui/Win32Window.h"
+
+namespace veskor::gui {
+namespace {
+
+// The window with its error box caught instead of shown.
+class TestWindow : public Win32Window {
+public:
+    TestWindow() : Win32Window(GetModuleHandleW(nullptr)) {}
+    void ShowError(const std::string&, const std::string& text) override { errors.push_back(text); }
+    std::vector<std::string> errors;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ShowWindow(window.Handle(), SW_SHOW);
+        SetForegroundWindow(window.Handle());
+    }
+
+    EditField& Edit1() { return controls.Edit1; }
+    ListField& List() { return controls.ListBox1; }
+    Button& ButtonOf(ButtonId id) { return controls[id]; }
+    HWND HandleOf(const char* name) const
+    {
+        for (size_t i = 0; i < layout::Controls.size(); ++i) {
+            if (std::strcmp(layout::Controls[i].name, name) == 0)
+                return GetDlgItem(window.Handle(), 100 + static_cast<int>(i));
+        }
+        return nullptr;
+    }
+    // The control's own selection, in its UTF-16 units.
+    std::pair<DWORD, DWORD> WideSelection(HWND edit) const
+    {
+        DWORD start = 0, end = 0;
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return {start, end};
+    }
+
+    TestWindow window;
+    FormControls controls = window.Controls();
+};
+
+struct SelectionCase {
+    const char* text;
+    int start, length;
+    int expectedStart, expectedLength;
+    DWORD wideStart, wideEnd;
+};
+
+// "表" and "ソ" end in the byte 0x5C; "ｿﾌﾄ" are one byte each.
+const SelectionCase SelectionCases[] = {
+    {"表計算", 2, 4, 2, 4, 1, 3},
+    {"表計算", 0, 6, 0, 6, 0, 3},
+    {"表計算", 1, 2, 2, 2, 1, 2},   // both ends inside a character move to its end
+    {"表計算", 3, 100, 4, 2, 2, 3}, // past the end stops at the end
+    {"ソフト", 4, -4, 0, 4, 0, 2},   // a negative length selects backwards from the start
+    {"aソフトb", 1, 6, 1, 6, 1, 4},
+    {"ｿﾌﾄ表", 3, 2, 3, 2, 3, 4},
+    {"", 0, 5, 0, 0, 0, 0},
+};
+
+TEST_F(WindowTest, EditSelectionsAreBytePositionsThatNeverSplitACharacter)
+{
+    for (const SelectionCase& c : SelectionCases) {
+        Edit1().SetText(c.text);
+        Edit1().SetSelection(c.start, c.length);
+        EXPECT_EQ(Edit1().SelectionStart(), c.expectedStart) << c.text << " " << c.start << "+" << c.length;
+        EXPECT_EQ(Edit1().SelectionLength(), c.expectedLength) << c.text << " " << c.start << "+" << c.length;
+        EXPECT_EQ(WideSelection(HandleOf("Edit1")), std::make_pair(c.wideStart, c.wideEnd)) << c.text;
+    }
+}
+
+TEST_F(WindowTest, EditKeepsTheCp932BytesAndPutsTheCaretAtTheStart)
+{
+    const std::string text = "ﾌｫﾙﾀﾞ開く 表計算ソフト;a";
+    Edit1().SetSelection(0, 0);
+    Edit1().SetText(text);
+    EXPECT_EQ(Edit1().Text(), text);
+    EXPECT_EQ(Edit1().SelectionStart(), 0);
+    EXPECT_EQ(Edit1().SelectionLength(), 0);
+}
+
+TEST_F(WindowTest, AnEditTakingTheFocusSelectsItsWholeText)
+{
+    Edit1().SetText("表計算ソフト");
+    List().SetFocus();
+    Edit1().SetFocus();
+    EXPECT_TRUE(Edit1().Focused());
+    EXPECT_EQ(Edit1().SelectionStart(), 0);
+    EXPECT_EQ(Edit1().SelectionLength(), 12);
+}
+
+TEST_F(WindowTest, RefillingTheListCopiesNothingAndLeavesTheCaretOnTheFirstRow)
+{
+    std::vector<std::string> items(100000);
+    for (size_t i = 0; i < items.size(); ++i)
+        items[i] = "項目" + std::to_string(i);
+    List().Assign(items);
+    EXPECT_EQ(SendMessageW(HandleOf("ListBox1"), LB_GETCOUNT, 0, 0), 100000);
+    EXPECT_EQ(List().CurrentIndex(), 0);
+    EXPECT_EQ(List().SelectedCount(), 0);
+    List().Clear();
+    EXPECT_EQ(SendMessageW(HandleOf("ListBox1"), LB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(List().CurrentIndex(), -1);
+}
+
+TEST_F(WindowTest, SelectionFollowsItsEntryWhenRowsComeAndGo)
+{
+    HWND list = HandleOf("ListBox1");
+    List().Assign({"a", "b", "c"});
+    SendMessageW(list, LB_SETSEL, TRUE, 1);  // b
+    List().Insert(0, "new");
+    EXPECT_FALSE(List().Selected(1));
+    EXPECT_TRUE(List().Selected(2));
+    EXPECT_EQ(List().SelectedCount(), 1);
+    List().Remove(0);
+    EXPECT_TRUE(List().Selected(1));
+    List().Remove(1);
+    EXPECT_EQ(List().SelectedCount(), 0);
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
+    EXPECT_THROW(List().Selected(2), Error);
+}
+
+TEST_F(WindowTest, TheCurrentIndexMovesOnlyTheCaretAndCanBeNone)
+{
+    HWND list = HandleOf("ListBox1");
+    List().Assign({"a", "b", "c"});
+    List().SetCurrentIndex(2);
+    EXPECT_EQ(List().CurrentIndex(), 2);
+    EXPECT_EQ(SendMessageW(list, LB_GETCARETINDEX, 0, 0), 2);
+    EXPECT_EQ(List().SelectedCount(), 0);
+
+    List().SetCurrentIndex(-1);
+    EXPECT_EQ(List().CurrentIndex(), -1);
+    // The user's Up moves the caret: it points at an entry again.
+    SendMessageW(list, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(List().CurrentIndex(), 1);
+
+    List().SetCurrentIndex(-1);
+    List().Insert(1, "x");
+    EXPECT_EQ(List().CurrentIndex(), -1);
+    List().Clear();
+    List().Insert(0, "only");
+    EXPECT_EQ(List().CurrentIndex(), 0);
+}
+
+TEST_F(WindowTest, ButtonsCarryTheirCaptionDefaultFlagAndTooltip)
+{
+    Button& ok = ButtonOf(ButtonId::okButton);
+    Button& change = ButtonOf(ButtonId::changeButton);
+    EXPECT_EQ(ok.Caption(), "OK");
+    EXPECT_TRUE(ok.IsDefault());
+    EXPECT_EQ(ok.Tooltip(), "実行します　Enter");
+    EXPECT_EQ(ButtonOf(ButtonId::FolderOpenButton).Caption(), "ﾌｫﾙﾀﾞ開く");
+
+    ok.SetDefault(false);
+    change.SetDefault(true);
+    EXPECT_FALSE(ok.IsDefault());
+    EXPECT_TRUE(change.IsDefault());
+    ok.SetTooltip("実行します ctrl+Enter");
+    EXPECT_EQ(ok.Tooltip(), "実行します ctrl+Enter");
+    ButtonOf(ButtonId::findButton).SetCaption("先頭検索");
+    EXPECT_EQ(ButtonOf(ButtonId::findButton).Caption(), "先頭検索");
+}
+
+TEST_F(WindowTest, ControlsStartAsDesignedAndTheTitleKeepsItsBytes)
+{
+    for (size_t i = 0; i < layout::Controls.size(); ++i) {
+        const ControlDesign& d = layout::Controls[i];
+        HWND control = HandleOf(d.name);
+        ASSERT_NE(control, nullptr) << d.name;
+        EXPECT_EQ(IsWindowVisible(control) != 0, d.shownAtCreation) << d.name;
+        RECT r;
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, d.left) << d.name;
+        EXPECT_EQ(r.top, d.top) << d.name;
+        EXPECT_EQ(r.right - r.left, d.width) << d.name;
+        EXPECT_EQ(r.bottom - r.top, d.height) << d.name;
+    }
+    RECT client;
+    GetClientRect(window.Handle(), &client);
+    EXPECT_EQ(client.right, layout::ClientWidth);
+    EXPECT_EQ(client.bottom, layout::ClientHeight);
+    const LONG_PTR style = GetWindowLongPtrW(window.Handle(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+
+    window.SetTitle("Z:\\表計算ソフト 先頭検索");
+    EXPECT_EQ(window.Title(), "Z:\\表計算ソフト 先頭検索");
+}
+
+TEST_F(WindowTest, HidingTheFocusedControlLeavesNoControlFocused)
+{
+    Edit1().SetFocus();
+    Edit1().SetVisible(false);
+    EXPECT_FALSE(Edit1().Visible());
+    EXPECT_EQ(GetFocus(), window.Handle());
+    EXPECT_EQ(window.KeyTargetOf(GetFocus()).focus, FocusKind::None);
+    Edit1().SetVisible(true);
+}
+
+TEST_F(WindowTest, TabWalksTheShownControlsAndEnterFindsTheShownDefault)
+{
+    Edit1().SetFocus();
+    window.MoveFocus(1);
+    EXPECT_TRUE(List().Focused());
+    window.MoveFocus(1);
+    EXPECT_EQ(GetFocus(), HandleOf("okButton"));
+    window.MoveFocus(-1);
+    window.MoveFocus(-1);
+    EXPECT_TRUE(Edit1().Focused());
+
+    KeyTarget target = window.KeyTargetOf(HandleOf("okButton"));
+    EXPECT_EQ(target.focus, FocusKind::Button);
+    EXPECT_EQ(target.focusedButton, ButtonId::okButton);
+    EXPECT_TRUE(target.hasShownDefault);
+    EXPECT_EQ(target.shownDefault, ButtonId::okButton);
+    // dirchangeButton is a default button too, but hidden on the front page.
+    ButtonOf(ButtonId::okButton).SetVisible(false);
+    EXPECT_FALSE(window.KeyTargetOf(HandleOf("Edit1")).hasShownDefault);
+    ButtonOf(ButtonId::dirchangeButton).SetVisible(true);
+    EXPECT_EQ(window.KeyTargetOf(HandleOf("Edit1")).shownDefault, ButtonId::dirchangeButton);
+}
+
+// A drop handle as the shell makes it: a DROPFILES header and a double-NUL-ended list.
+HDROP MakeDrop(const std::wstring& path)
+{
+    const size_t bytes = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GHND, bytes);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), path.c_str(), path.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(WindowTest, DroppedPathsThatCannotBeKeptWholeAreRefused)
+{
+    Win32Platform platform;
+    TForm1 form(platform, controls);
+    window.Attach(form);
+    const std::wstring longPath = L"C:\\" + std::wstring(253, L'x') + L".exe";  // 260 bytes
+    const std::wstring notCp932 = L"C:\\\xD55C.exe";                                 // a Hangul syllable
+    SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(longPath)), 0);
+    SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(notCp932)), 0);
+    ASSERT_EQ(window.errors.size(), 2u);
+    EXPECT_EQ(window.errors[0], "パスが長すぎるため登録できません.");
+    EXPECT_EQ(window.errors[1], "パスに Shift-JIS で表せない文字が含まれているため登録できません.");
+    EXPECT_TRUE(form.PendingRenamePath.empty());
+    EXPECT_TRUE(window.Title().empty());
+}
+
+}  // namespace
+}  // namespace veskor::gui
