@@ -1,0 +1,100 @@
+#include "history/HistoryList.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/Error.h"
+#include "platform/memory/MemoryPlatform.h"
+
+namespace veskor {
+namespace {
+
+class HistoryListTest : public ::testing::Test {
+protected:
+    HistoryList Make(std::vector<std::string> entries)
+    {
+        HistoryList list(rules);
+        list.Assign(std::move(entries));
+        return list;
+    }
+    MemoryPlatform rules;
+};
+
+TEST_F(HistoryListTest, OutOfRangeIndexesRaiseTheListIndexError)
+{
+    HistoryList list = Make({"a", "b"});
+    const auto message = [&](auto op) -> std::string {
+        try {
+            op();
+        } catch (const Error& e) {
+            return e.what();
+        }
+        return "no error";
+    };
+    EXPECT_EQ(message([&] { list.At(2); }), "リストのインデックスが範囲を超えています (2)");
+    EXPECT_EQ(message([&] { list.At(-1); }), "リストのインデックスが範囲を超えています (-1)");
+    EXPECT_EQ(message([&] { list.RemoveAt(5); }), "リストのインデックスが範囲を超えています (5)");
+    EXPECT_EQ(message([&] { list.Insert(3, "x"); }), "リストのインデックスが範囲を超えています (3)");
+    list.Insert(2, "c");  // one past the end is an append
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST_F(HistoryListTest, FindIgnoresLetterCaseAndReturnsTheUpperOfEqualEntries)
+{
+    HistoryList list = Make({"x", "Mail", "", "MAIL", "Ａｂ"});
+    EXPECT_EQ(list.Find("mail"), 1);
+    EXPECT_EQ(list.Find(""), 2);
+    EXPECT_EQ(list.Find("ａＢ"), 4);  // full-width letters have a case too
+    EXPECT_EQ(list.Find("Ab"), -1);   // but are not the half-width ones
+    EXPECT_EQ(list.Find("nothing"), -1);
+}
+
+TEST_F(HistoryListTest, RecordingMovesTheStoredEntryOrInsertsAgainForSeveralSelected)
+{
+    HistoryList list = Make({"a", "b", "c", "Mail", "d"});
+    EXPECT_FALSE(list.Record("mail", false));
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"Mail", "a", "b", "c", "d"}));
+    EXPECT_FALSE(list.Record("MAIL", false));  // already on top: nothing changes
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"Mail", "a", "b", "c", "d"}));
+    EXPECT_TRUE(list.Record("c", true));
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"c", "Mail", "a", "b", "c", "d"}));
+    EXPECT_TRUE(list.Record("new", false));
+    EXPECT_EQ(list.At(0), "new");
+}
+
+TEST_F(HistoryListTest, SortIgnoresLetterCaseAndKeepsEveryEntry)
+{
+    HistoryList list = Make({"b", "A", "c", "a", ""});
+    list.Sort();
+    ASSERT_EQ(list.Count(), 5);
+    EXPECT_EQ(list.At(0), "");
+    EXPECT_EQ(rules.CompareText(list.At(1), "a"), 0);
+    EXPECT_EQ(rules.CompareText(list.At(2), "a"), 0);
+    EXPECT_EQ(list.At(3), "b");
+    EXPECT_EQ(list.At(4), "c");
+}
+
+TEST_F(HistoryListTest, EveryChangeMovesTheRevisionSoCachedViewsAreRebuilt)
+{
+    HistoryList list = Make({"a", "b"});
+    std::uint64_t seen = list.Revision();
+    const auto changed = [&] {
+        const bool moved = list.Revision() != seen;
+        seen = list.Revision();
+        return moved;
+    };
+    list.Append("c");
+    EXPECT_TRUE(changed());
+    list.Move(2, 0);
+    EXPECT_TRUE(changed());
+    list.Move(1, 1);
+    EXPECT_FALSE(changed());
+    list.RemoveAt(0);
+    EXPECT_TRUE(changed());
+    list.Sort();
+    EXPECT_TRUE(changed());
+    list.Clear();
+    EXPECT_TRUE(changed());
+}
+
+}  // namespace
+}  // namespace veskor
