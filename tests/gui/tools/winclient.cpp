@@ -4,6 +4,8 @@
 //   client=X Y WIDTH HEIGHT
 //   title=...
 //   edit1=... / edit1.visible=0|1, and the same for edit2
+//   focus=N: the focused control's place in the tab order (0 Edit1, 1 ListBox1, 2 Edit2,
+//     3 and on the buttons), -1 when no control has the focus
 // Exits 1 when there is no such window. `winclient --codepage` prints codepage=N, the
 // ANSI code page that programs in this prefix run in.
 #include <windows.h>
@@ -64,6 +66,11 @@ int main(int argc, char** argv)
     ClientToScreen(window, &origin);
     std::printf("client=%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
     std::printf("title=%s\n", Utf8(TextOf(window)).c_str());
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    const bool control = thread.hwndFocus && GetParent(thread.hwndFocus) == window;
+    std::printf("focus=%d\n", control ? GetDlgCtrlID(thread.hwndFocus) - 100 : -1);
     std::vector<HWND> edits;
     EnumChildWindows(window, CollectEdit, reinterpret_cast<LPARAM>(&edits));
     for (size_t i = 0; i < edits.size() && i < 2; ++i) {

@@ -117,11 +117,6 @@ void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const
 LRESULT CALLBACK Win32ListBox::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
     auto* list = reinterpret_cast<Win32ListBox*>(self);
-    if (msg == WM_MOUSEWHEEL && list->onWheel) {
-        list->onWheel();
-        if (!IsWindow(hwnd))
-            return 0;
-    }
     const bool input = msg == WM_KEYDOWN || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
     const int caretBefore = input ? list->Caret() : 0;
     const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);

@@ -28,7 +28,6 @@ public:
 
     std::function<void()> onSelectionChange;  // changed by the user
     std::function<void()> onDoubleClick;
-    std::function<void()> onWheel;
 
 protected:
     void ItemsReset() override;

@@ -91,7 +91,7 @@ void Win32Window::CreateControls()
 
     for (size_t i = 0; i < layout::Controls.size(); ++i) {
         HWND control = GetDlgItem(hwnd_, FirstControlId + static_cast<int>(i));
-        SetWindowSubclass(control, WatchFocus, 1, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(control, WatchControl, 1, reinterpret_cast<DWORD_PTR>(this));
     }
 }
 
@@ -115,7 +115,6 @@ void Win32Window::Attach(TForm1& form)
     }
     list_->onSelectionChange = [this] { Deliver([this] { form_->ListBox1Click(); }); };
     list_->onDoubleClick = [this] { Deliver([this] { form_->listBox1DblClick(); }); };
-    list_->onWheel = [this] { Deliver([this] { form_->FormMouseWheel(); }); };
 }
 
 void Win32Window::Deliver(const std::function<void()>& handler)

@@ -49,7 +49,7 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK WatchFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+    static LRESULT CALLBACK WatchControl(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void CreateControls();
@@ -69,6 +69,7 @@ private:
     std::array<std::unique_ptr<Win32Button>, ButtonCount> buttons_;
     TForm1* form_ = nullptr;
     HWND lastFocus_ = nullptr;  // the control to focus again when the window is reactivated
+    bool wheelDelivered_ = false;  // a control's wheel turn already reached the handler
 };
 
 }  // namespace veskor::gui

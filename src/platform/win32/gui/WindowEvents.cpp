@@ -77,7 +77,8 @@ LRESULT Win32Window::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_MOUSEWHEEL:
-        Deliver([this] { form_->FormMouseWheel(); });
+        if (!wheelDelivered_)
+            Deliver([this] { form_->FormMouseWheel(); });
         return 0;
     case WM_SETFOCUS:
         // The window itself holds the focus: no control has it.
@@ -108,13 +109,27 @@ bool Win32Window::RestoreFocus()
     return true;
 }
 
-LRESULT CALLBACK Win32Window::WatchFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR self)
+// Every control reports its focus, for RestoreFocus, and hands wheel turns to the
+// window's handler before its own handling: an edit field keeps the turn to itself, and
+// the list scrolls only once it has the focus. A turn that the control passes on to the
+// window is not handled twice.
+LRESULT CALLBACK Win32Window::WatchControl(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR self)
 {
-    if (msg == WM_SETFOCUS)
-        reinterpret_cast<Win32Window*>(self)->lastFocus_ = hwnd;
-    else if (msg == WM_NCDESTROY)
-        RemoveWindowSubclass(hwnd, WatchFocus, 1);
+    auto* window = reinterpret_cast<Win32Window*>(self);
+    if (msg == WM_SETFOCUS) {
+        window->lastFocus_ = hwnd;
+    } else if (msg == WM_MOUSEWHEEL) {
+        window->Deliver([window] { window->form_->FormMouseWheel(); });
+        if (!IsWindow(hwnd))
+            return 0;
+        window->wheelDelivered_ = true;
+        const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+        window->wheelDelivered_ = false;
+        return result;
+    } else if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, WatchControl, 1);
+    }
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
