@@ -6,14 +6,6 @@ FOCUS_EDIT1=0
 FOCUS_LIST=1
 FOCUS_EDIT2=2
 
-expect_state() {
-    local key=$1 want=$2 got
-    wait_until 3 test "$(state_value "$key")" = "$want" && return 0
-    got=$(state_value "$key")
-    echo "$key is '$got', not '$want'"
-    return 1
-}
-
 test_arrows_walk_between_the_field_and_the_list() {
     local name=arrows_walk_between_the_field_and_the_list why
     FOLDER=$(new_folder arrows)
@@ -21,15 +13,15 @@ test_arrows_walk_between_the_field_and_the_list() {
     gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
     # Down in the empty field: the first entry, and the focus goes to the list.
     press Down
-    why=$(expect_state focus $FOCUS_LIST && expect_state edit1 alpha) || { fail $name "Down from Edit1: $why"; return; }
+    why=$(wait_state focus $FOCUS_LIST && wait_state edit1 alpha) || { fail $name "Down from Edit1: $why"; return; }
     # The list's own Down follows its handler: the selection moves, and the pick fills Edit1.
     press Down
-    why=$(expect_state edit1 beta) || { fail $name "Down in the list: $why"; return; }
+    why=$(wait_state edit1 beta) || { fail $name "Down in the list: $why"; return; }
     press Up
-    why=$(expect_state edit1 alpha) || { fail $name "Up in the list: $why"; return; }
+    why=$(wait_state edit1 alpha) || { fail $name "Up in the list: $why"; return; }
     # Up on the first entry: the handler, tested before the list moves, goes back to Edit1.
     press Up
-    why=$(expect_state focus $FOCUS_EDIT1 && expect_state edit1 "") || { fail $name "Up on the first entry: $why"; return; }
+    why=$(wait_state focus $FOCUS_EDIT1 && wait_state edit1 "") || { fail $name "Up on the first entry: $why"; return; }
     pass $name
 }
 
@@ -39,19 +31,19 @@ test_tab_ctrl_u_and_the_wheel_move_the_focus() {
     write_dat "$FOLDER/veskor.dat" "$FOLDER" alpha beta
     gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
     press Tab
-    why=$(expect_state focus $FOCUS_LIST) || { fail $name "Tab: $why"; return; }
+    why=$(wait_state focus $FOCUS_LIST) || { fail $name "Tab: $why"; return; }
     press shift+Tab
-    why=$(expect_state focus $FOCUS_EDIT1) || { fail $name "Shift+Tab: $why"; return; }
+    why=$(wait_state focus $FOCUS_EDIT1) || { fail $name "Shift+Tab: $why"; return; }
     press ctrl+u
-    why=$(expect_state focus $FOCUS_EDIT2 && expect_state edit2.visible 1) || { fail $name "Ctrl+U: $why"; return; }
+    why=$(wait_state focus $FOCUS_EDIT2 && wait_state edit2.visible 1) || { fail $name "Ctrl+U: $why"; return; }
     press Tab
-    why=$(expect_state focus $((3 + 5))) || { fail $name "Tab on the back page: $why"; return; }  # sortButton
+    why=$(wait_state focus $((3 + 5))) || { fail $name "Tab on the back page: $why"; return; }  # sortButton
     press ctrl+u
-    why=$(expect_state focus $((3 + 5))) || { fail $name "Ctrl+U on a button: $why"; return; }
+    why=$(wait_state focus $((3 + 5))) || { fail $name "Ctrl+U on a button: $why"; return; }
     press shift+Tab ctrl+u
-    why=$(expect_state focus $FOCUS_EDIT1 && expect_state edit1.visible 1) || { fail $name "Ctrl+U back: $why"; return; }
+    why=$(wait_state focus $FOCUS_EDIT1 && wait_state edit1.visible 1) || { fail $name "Ctrl+U back: $why"; return; }
     # A wheel turn over the field reaches the window, which hands the focus to the list.
     click_client 60 10 5
-    why=$(expect_state focus $FOCUS_LIST) || { fail $name "wheel: $why"; return; }
+    why=$(wait_state focus $FOCUS_LIST) || { fail $name "wheel: $why"; return; }
     pass $name
 }

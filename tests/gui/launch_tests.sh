@@ -71,11 +71,11 @@ test_ctrl_enter_launches_without_recording() {
 }
 
 test_list_pick_and_enter() {
-    local name=list_pick_and_enter
+    local name=list_pick_and_enter why
     seed_launch_folder pick a b c
     gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
     click_client 30 $((21 + 12 * 2 + 6))  # the third row, c
-    wait_until 3 test "$(state_value edit1)" = c || { fail $name "Edit1 holds '$(state_value edit1)'"; return; }
+    why=$(wait_state edit1 c) || { fail $name "$why"; return; }
     press Return
     wait_exit 10 || { fail $name "the window stayed open"; return; }
     wait_lines "$RECORDS" 1 || { fail $name "nothing was launched"; return; }
@@ -110,11 +110,12 @@ test_missing_shortcut_stops_at_the_error() {
     [ "$(app_windows | wc -l)" -ge 2 ] || { fail $name "the error box is not the program's own window"; return; }
     xdotool windowfocus --sync "$box" 2>/dev/null
     xdotool key Return
-    wait_until 5 eval '! xdotool search --onlyvisible --name "^Veskor3$" >/dev/null 2>&1' ||
+    wait_until 5 '! xdotool search --onlyvisible --name "^Veskor3$" >/dev/null 2>&1' ||
         { fail $name "Enter did not dismiss the error box"; return; }
     app_running || { fail $name "the program ended"; return; }
     [ "$(launched)" = "from-a 日本語" ] || { fail $name "launched '$(launched)'"; return; }
     [ "$(state_value edit1)" = "a;missing;b" ] || { fail $name "Edit1 holds '$(state_value edit1)'"; return; }
+    [ "$(state_value focus)" = 0 ] || { fail $name "the focus went to $(state_value focus), not back to Edit1"; return; }
 
     # Mended: the same text now launches all three and is recorded.
     make_link "$FOLDER" missing "$TOOLS/recorder.exe" "from-missing"

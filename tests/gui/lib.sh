@@ -19,16 +19,15 @@ APP_WID=
 pass() { echo "PASS $1"; GUI_PASSED=$((GUI_PASSED + 1)); }
 fail() { echo "FAIL $1: $2"; GUI_FAILED=$((GUI_FAILED + 1)); }
 
-# Polls `command...` every 0.1 s until it succeeds or `seconds` have passed.
+# Evaluates CONDITION (a shell string) every 0.1 s until it holds or SECONDS have passed.
 wait_until() {
-    local seconds=$1; shift
-    local tries=$((seconds * 10))
-    while [ "$tries" -gt 0 ]; do
-        "$@" && return 0
+    local seconds=$1 condition=$2 deadline
+    deadline=$(($(date +%s%N) + seconds * 1000000000))
+    while true; do
+        eval "$condition" && return 0
+        [ "$(date +%s%N)" -lt "$deadline" ] || return 1
         sleep 0.1
-        tries=$((tries - 1))
     done
-    return 1
 }
 
 start_xvfb() {
@@ -39,7 +38,7 @@ start_xvfb() {
     Xvfb ":$n" -screen 0 1280x1024x24 -noreset -nolisten tcp >"$GUI_OUT/xvfb.log" 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
-    wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1
+    wait_until 10 'xdotool getdisplaygeometry >/dev/null 2>&1'
 }
 
 # BIN: the Windows build folder; OUT: where logs and screenshots go (the prefix is kept
@@ -133,6 +132,14 @@ window_state() {
 
 state_value() { window_state | sed -n "s/^$1=//p"; }
 
+# Waits up to SECONDS (3) for winclient to report KEY=VALUE; otherwise says what it saw.
+wait_state() {
+    local key=$1 want=$2 seconds=${3:-3}
+    wait_until "$seconds" '[ "$(state_value "$key")" = "$want" ]' && return 0
+    echo "$key is '$(state_value "$key")', not '$want'"
+    return 1
+}
+
 # Starts the launcher with FOLDER as its current directory and the pointer at (600, 500),
 # so that the window opens at (578, 447). Sets APP_PID and APP_WID.
 gui_start() {
@@ -146,14 +153,14 @@ gui_start() {
     [ -n "$APP_WID" ] || return 1
     xdotool windowfocus --sync "$APP_WID" 2>/dev/null
     # The window is mapped before its controls have painted and taken the focus.
-    wait_until 5 test -n "$(state_value client)"
+    wait_until 5 '[ -n "$(state_value client)" ]'
 }
 
 app_running() { [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; }
 
 # Waits up to SECONDS for the launcher to end.
 wait_exit() {
-    wait_until "${1:-10}" eval '! app_running' || return 1
+    wait_until "${1:-10}" '! app_running' || return 1
     wait "$APP_PID" 2>/dev/null
     APP_PID=
 }
@@ -204,5 +211,5 @@ screenshot() {
 # Waits until the recorder's log has LINES lines.
 wait_lines() {
     local file=$1 lines=$2 seconds=${3:-10}
-    wait_until "$seconds" eval "[ -f '$file' ] && [ \$(wc -l <'$file') -ge $lines ]"
+    wait_until "$seconds" "[ -f '$file' ] && [ \$(wc -l <'$file') -ge $lines ]"
 }

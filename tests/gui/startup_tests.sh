@@ -42,7 +42,7 @@ test_pages_by_right_click() {
     [ "$(state_value edit1.visible)$(state_value edit2.visible)" = 10 ] || { fail $name "not on the front page"; return; }
 
     click_client 214 114 3  # renameButton
-    wait_until 3 test "$(state_value edit2.visible)" = 1 || { fail $name "a right click kept the front page"; return; }
+    wait_state edit2.visible 1 >/dev/null || { fail $name "a right click kept the front page"; return; }
     screenshot back-page
     local title edit2
     title=$(state_value title)
@@ -51,9 +51,60 @@ test_pages_by_right_click() {
     [ "$edit2" = "$(winpath "$dir")" ] || { fail $name "Edit2 holds '$edit2'"; return; }
 
     click_client 214 0 3  # above the button column
-    wait_until 3 test "$(state_value edit1.visible)" = 1 || { fail $name "a right click kept the back page"; return; }
+    wait_state edit1.visible 1 >/dev/null || { fail $name "a right click kept the back page"; return; }
     title=$(state_value title)
     [ "$title" = "$(winpath "$dir") 先頭検索" ] || { fail $name "front-page title '$title'"; return; }
+    gui_stop_app
+    pass $name
+}
+
+# A damaged data file: the error box comes first, then the window opens where it was
+# designed, without a title; closing it leaves the file as it was.
+test_damaged_data_file_is_reported_and_kept() {
+    local name=damaged_data_file_is_reported_and_kept dir box before
+    dir=$(new_folder damaged)
+    printf '\x20\x00\x00\x00Z:\\' >"$dir/veskor.dat"
+    before=$(od -An -tx1 "$dir/veskor.dat")
+    xdotool mousemove 600 500
+    pushd "$dir" >/dev/null || return
+    wine "$GUI_BIN/VESKOR3.exe" >>"$GUI_OUT/app.log" 2>&1 &
+    APP_PID=$!
+    popd >/dev/null || return
+    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
+    [ -n "$box" ] || { fail $name "no error box"; return; }
+    screenshot damaged-data-file
+    xdotool windowfocus --sync "$box" 2>/dev/null
+    xdotool key Return
+    wait_until 10 '[ -n "$(state_value client)" ]' || { fail $name "no window after the error"; return; }
+    APP_WID=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -1)
+    local position title
+    position=$(xdotool getwindowgeometry "$APP_WID" | sed -n 's/^ *Position: \([0-9]*,[0-9]*\).*/\1/p')
+    title=$(state_value title)
+    [ "$position" = "171,126" ] || { fail $name "the window opened at $position"; return; }
+    [ -z "$title" ] || { fail $name "title '$title'"; return; }
+    click_close_box
+    wait_exit 10 || { fail $name "the close box did not end the program"; return; }
+    [ "$(od -An -tx1 "$dir/veskor.dat")" = "$before" ] || { fail $name "veskor.dat was rewritten"; return; }
+    pass $name
+}
+
+# Resting the pointer on a button shows its tooltip, a window of its own.
+test_tooltip_over_a_button() {
+    local name=tooltip_over_a_button dir origin
+    dir=$(new_folder tooltip)
+    write_dat "$dir/veskor.dat" "$dir" "zeta"
+    gui_start "$dir" || { fail $name "no window appeared"; return; }
+    origin=$(state_value client)
+    set -- $origin
+    # The pointer comes to rest on okButton in small steps, as a hand moves it.
+    local step
+    for step in 0 1 2 3 4 5; do
+        xdotool mousemove $(($1 + 200 + step)) $(($2 + 10 + step))
+        sleep 0.1
+    done
+    wait_until 5 '[ "$(app_windows | wc -l)" -ge 2 ]' || { fail $name "no tooltip appeared"; return; }
+    sleep 0.3
+    screenshot tooltip
     gui_stop_app
     pass $name
 }
