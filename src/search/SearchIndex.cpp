@@ -8,8 +8,7 @@ namespace veskor {
 
 void SearchIndex::Refresh(const HistoryList& history, const TextRules& rules)
 {
-    if (history_ == &history && rules_ == &rules && revision_ == history.Revision() &&
-        count_ == history.Entries().size())
+    if (history_ == &history && rules_ == &rules && revision_ == history.Revision())
         return;
     const std::vector<std::string>& entries = history.Entries();
     size_t total = 0;
@@ -31,7 +30,6 @@ void SearchIndex::Refresh(const HistoryList& history, const TextRules& rules)
     history_ = &history;
     rules_ = &rules;
     revision_ = history.Revision();
-    count_ = entries.size();
 }
 
 std::vector<std::uint32_t> SearchIndex::PrefixMatches(const std::string& needle) const

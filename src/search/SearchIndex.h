@@ -20,6 +20,7 @@ public:
     // without regard to character boundaries. An empty `typed` matches nothing.
     std::vector<std::string> Filter(const HistoryList& history, const TextRules& rules, const std::string& typed,
                                     bool partial);
+    // The same, as indices into the history.
     std::vector<std::uint32_t> Matches(const HistoryList& history, const TextRules& rules, const std::string& typed,
                                        bool partial);
 
@@ -38,7 +39,6 @@ private:
     const HistoryList* history_ = nullptr;
     const TextRules* rules_ = nullptr;
     std::uint64_t revision_ = 0;
-    std::size_t count_ = 0;
 };
 
 }  // namespace veskor
