@@ -84,6 +84,8 @@ void TForm1::findButtonClick()
 void TForm1::ListBox1Click()
 {
     ListField& list = c_.ListBox1;
+    // A selection change by the user leaves a caret; should a list report one without,
+    // Edit1 keeps its text rather than the user getting a range error.
     const int current = list.CurrentIndex();
     if (current >= 0 && current < list.Count())
         c_.Edit1.SetText(list.Item(current));

@@ -82,5 +82,16 @@ TEST_F(SearchCommandsTest, APickWhileEdit1HasTheFocusEmptiesIt)
     EXPECT_EQ(f.Edit1.Text(), "Apple;Banana;");
 }
 
+TEST_F(SearchCommandsTest, APickWithoutACaretIsNoError)
+{
+    f.ListBox1.SetFocus();
+    f.Edit1.SetText("Banana");
+    f.ListBox1.SetCurrentIndex(-1);
+    f.ListBox1.SetSelected(1, true);
+    f.Run([this] { f.form.ListBox1Click(); });
+    EXPECT_EQ(f.Edit1.Text(), "Banana");
+    EXPECT_TRUE(f.window.errors.empty());
+}
+
 }  // namespace
 }  // namespace veskor::test
