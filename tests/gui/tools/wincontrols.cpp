@@ -141,6 +141,24 @@ TEST_F(WindowTest, SelectionFollowsItsEntryWhenRowsComeAndGo)
     EXPECT_THROW(List().Selected(2), Error);
 }
 
+TEST_F(WindowTest, TheCaretFollowsItsEntryWhenRowsComeAndGo)
+{
+    List().Assign({"a", "b", "c", "d"});
+    List().SetCurrentIndex(1);
+    List().Insert(0, "new");
+    EXPECT_EQ(List().CurrentIndex(), 2);
+    List().Insert(4, "after");
+    EXPECT_EQ(List().CurrentIndex(), 2);
+    List().Remove(0);
+    EXPECT_EQ(List().CurrentIndex(), 1);
+    List().Remove(1);  // the caret's own entry: the caret stays at its place
+    EXPECT_EQ(List().CurrentIndex(), 1);
+    List().SetCurrentIndex(3);
+    List().Remove(3);  // the last entry: the caret moves up to the new last
+    EXPECT_EQ(List().CurrentIndex(), 2);
+    EXPECT_EQ(SendMessageW(HandleOf("ListBox1"), LB_GETCARETINDEX, 0, 0), 2);
+}
+
 TEST_F(WindowTest, TheCurrentIndexMovesOnlyTheCaretAndCanBeNone)
 {
     HWND list = HandleOf("ListBox1");

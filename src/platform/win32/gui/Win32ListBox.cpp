@@ -1,5 +1,7 @@
 #include "platform/win32/gui/Win32ListBox.h"
 
+#include <algorithm>
+
 #include "app/Placement.h"
 #include "platform/win32/gui/Text.h"
 
@@ -38,7 +40,7 @@ void Win32ListBox::SetCurrentIndex(int index)
 {
     noCaret_ = index < 0;
     if (index >= 0)
-        SendMessageW(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+        SetCaret(index);
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -61,23 +63,37 @@ void Win32ListBox::ItemsReset()
     SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(Count()), 0);
     noCaret_ = false;
     if (Count() > 0)
-        SendMessageW(hwnd_, LB_SETCARETINDEX, 0, FALSE);
+        SetCaret(0);
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+// The control shifts the selection with the rows but not always the caret: keep the
+// caret on its entry by hand.
 void Win32ListBox::ItemInserted(int index)
 {
+    const int caret = Count() > 1 ? Caret() : -1;
     SendMessageW(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(index), 0);
     if (Count() == 1) {
         noCaret_ = false;
-        SendMessageW(hwnd_, LB_SETCARETINDEX, 0, FALSE);
+        SetCaret(0);
+    } else {
+        SetCaret(caret >= index ? caret + 1 : caret);
     }
 }
 
+// A removed caret entry leaves the caret at its place, or on the new last entry.
 void Win32ListBox::ItemRemoved(int index)
 {
+    const int caret = Caret();
     SendMessageW(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    if (Count() > 0)
+        SetCaret(caret > index ? caret - 1 : std::min(caret, Count() - 1));
+}
+
+void Win32ListBox::SetCaret(int index)
+{
+    SendMessageW(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
 }
 
 void Win32ListBox::Command(int code)

@@ -37,6 +37,7 @@ protected:
 private:
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     int Caret() const;
+    void SetCaret(int index);
 
     HFONT font_;
     // The control always has a caret; "none" is kept here until the caret moves again.
