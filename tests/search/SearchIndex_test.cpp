@@ -28,7 +28,7 @@ public:
     }
 };
 
-// The filter as the window first described it: lower-case each entry and look for the
+// The rule itself, entry by entry: lower-case each entry and look for the
 // first occurrence of the lower-cased text.
 std::vector<std::string> Reference(const std::vector<std::string>& entries, const TextRules& rules,
                                    const std::string& typed, bool partial)
