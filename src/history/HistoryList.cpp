@@ -1,10 +1,22 @@
 #include "history/HistoryList.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "platform/Error.h"
 
 namespace veskor {
+
+namespace {
+std::atomic<std::uint64_t> lastRevision{0};
+}
+
+HistoryList::HistoryList(const TextRules& rules) : rules_(rules), revision_(++lastRevision) {}
+
+void HistoryList::Changed()
+{
+    revision_ = ++lastRevision;
+}
 
 void HistoryList::CheckIndex(int index, int limit) const
 {
@@ -21,21 +33,21 @@ const std::string& HistoryList::At(int index) const
 void HistoryList::Append(std::string text)
 {
     entries_.push_back(std::move(text));
-    ++revision_;
+    Changed();
 }
 
 void HistoryList::Insert(int index, std::string text)
 {
     CheckIndex(index, Count());
     entries_.insert(entries_.begin() + index, std::move(text));
-    ++revision_;
+    Changed();
 }
 
 void HistoryList::RemoveAt(int index)
 {
     CheckIndex(index, Count() - 1);
     entries_.erase(entries_.begin() + index);
-    ++revision_;
+    Changed();
 }
 
 void HistoryList::Move(int from, int to)
@@ -47,7 +59,7 @@ void HistoryList::Move(int from, int to)
     std::string text = std::move(entries_[static_cast<size_t>(from)]);
     entries_.erase(entries_.begin() + from);
     entries_.insert(entries_.begin() + to, std::move(text));
-    ++revision_;
+    Changed();
 }
 
 int HistoryList::Find(const std::string& text) const
@@ -62,7 +74,7 @@ int HistoryList::Find(const std::string& text) const
 void HistoryList::Clear()
 {
     entries_.clear();
-    ++revision_;
+    Changed();
 }
 
 void HistoryList::Sort()
@@ -73,13 +85,13 @@ void HistoryList::Sort()
     std::stable_sort(entries_.begin(), entries_.end(), [this](const std::string& a, const std::string& b) {
         return rules_.CompareText(a, b) < 0;
     });
-    ++revision_;
+    Changed();
 }
 
 void HistoryList::Assign(std::vector<std::string> entries)
 {
     entries_ = std::move(entries);
-    ++revision_;
+    Changed();
 }
 
 bool HistoryList::Record(const std::string& text, bool severalSelected)

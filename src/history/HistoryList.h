@@ -11,7 +11,7 @@ namespace veskor {
 // Find and Sort compare whole texts with letter case ignored by the locale's rules.
 class HistoryList {
 public:
-    explicit HistoryList(const TextRules& rules) : rules_(rules) {}
+    explicit HistoryList(const TextRules& rules);
 
     int Count() const { return static_cast<int>(entries_.size()); }
     const std::string& At(int index) const;  // range error outside 0..Count-1
@@ -31,15 +31,17 @@ public:
     // Returns true when the text was inserted.
     bool Record(const std::string& text, bool severalSelected);
 
-    // Changes with every modification, so views can cache what they derive from it.
+    // Changes with every modification, and is never the same for two histories of one
+    // process, so views can cache what they derive from it.
     std::uint64_t Revision() const { return revision_; }
 
 private:
     void CheckIndex(int index, int limit) const;
+    void Changed();
 
     const TextRules& rules_;
     std::vector<std::string> entries_;
-    std::uint64_t revision_ = 0;
+    std::uint64_t revision_;
 };
 
 }  // namespace veskor

@@ -11,7 +11,18 @@ int Win32Platform::CompareText(const std::string& a, const std::string& b) const
 
 void Win32Platform::LowerCase(std::string& text) const
 {
-    if (!text.empty())
+    // Pure ASCII lowers the same in every ANSI code page and is most of a history:
+    // doing it here spares a round trip through UTF-16 per entry.
+    bool ascii = true;
+    for (char& ch : text) {
+        if (static_cast<unsigned char>(ch) >= 0x80) {
+            ascii = false;
+            break;
+        }
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    }
+    if (!ascii)
         CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
 }
 
