@@ -9,8 +9,6 @@ namespace veskor::gui {
 namespace {
 
 constexpr wchar_t ClassName[] = L"veskor3.TForm1";
-constexpr int FirstControlId = 100;  // a control's id is this plus its place in the tab order
-constexpr size_t Edit1Index = 0, ListBox1Index = 1, Edit2Index = 2, FirstButtonIndex = 3;
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
 HFONT MakeFont(int height, int dpi)

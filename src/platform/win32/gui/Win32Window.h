@@ -58,6 +58,10 @@ private:
     bool RestoreFocus();
     Control* ControlAt(size_t index) const;  // in tab order, as layout::Controls
 
+    // A control's id is FirstControlId plus its place in the tab order (layout::Controls).
+    static constexpr int FirstControlId = 100;
+    static constexpr size_t Edit1Index = 0, ListBox1Index = 1, Edit2Index = 2, FirstButtonIndex = 3;
+
     HWND hwnd_ = nullptr;
     HWND tooltips_ = nullptr;
     HFONT font_ = nullptr;

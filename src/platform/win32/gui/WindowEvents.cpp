@@ -1,3 +1,4 @@
+#include "app/Placement.h"
 #include "platform/Error.h"
 #include "platform/win32/gui/Mouse.h"
 #include "platform/win32/gui/Text.h"
@@ -7,7 +8,6 @@
 namespace veskor::gui {
 
 namespace {
-constexpr int FirstControlId = 100;
 constexpr size_t MaxDroppedPath = 259;  // what a 260-byte path buffer holds
 }  // namespace
 
@@ -58,7 +58,7 @@ LRESULT Win32Window::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_MEASUREITEM:
         reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
-            static_cast<UINT>(MulDiv(layout::ListRowHeight, dpi_, 96));
+            static_cast<UINT>(Scale(layout::ListRowHeight, dpi_));
         return TRUE;
     case WM_DRAWITEM:
         if (list_ && reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem == list_->Handle()) {
@@ -136,10 +136,10 @@ LRESULT CALLBACK Win32Window::WatchControl(HWND hwnd, UINT msg, WPARAM wParam, L
 void Win32Window::OnCommand(int id, int code)
 {
     const int index = id - FirstControlId;
-    if (index == 1)
+    if (index == static_cast<int>(ListBox1Index))
         list_->Command(code);
-    else if (index >= 3 && index < 3 + ButtonCount)
-        buttons_[static_cast<size_t>(index - 3)]->Command(code);
+    else if (index >= static_cast<int>(FirstButtonIndex) && index < static_cast<int>(FirstButtonIndex) + ButtonCount)
+        buttons_[static_cast<size_t>(index) - FirstButtonIndex]->Command(code);
 }
 
 // Only the first dropped file counts. Its path must fit the 259 bytes that the program
