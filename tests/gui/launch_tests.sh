@@ -127,3 +127,33 @@ test_missing_shortcut_stops_at_the_error() {
     [ "$(history_of | head -1)" = "a;missing;b" ] || { fail $name "history '$(history_of | tr '\n' ' ')'"; return; }
     pass $name
 }
+
+# Enter on a focused button clicks that button, not the default one.
+test_enter_on_a_focused_button_clicks_it() {
+    local name=enter_on_a_focused_button_clicks_it why
+    seed_launch_folder focused zeta
+    gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
+    type_text a
+    press Tab Tab Tab  # ListBox1, okButton, hozonsezuOKbutton
+    why=$(wait_state focus 4) || { fail $name "$why"; return; }
+    press Return
+    wait_exit 10 || { fail $name "the window stayed open"; return; }
+    wait_lines "$RECORDS" 1 || { fail $name "nothing was launched"; return; }
+    [ "$(launched)" = "from-a 日本語" ] || { fail $name "launched '$(launched)'"; return; }
+    [ "$(history_of | tr '\n' ' ')" = "zeta " ] || { fail $name "recorded: '$(history_of | tr '\n' ' ')'"; return; }
+    pass $name
+}
+
+# The middle button on any push button launches through okButton.
+test_middle_click_launches() {
+    local name=middle_click_launches
+    seed_launch_folder middle zeta
+    gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
+    type_text b
+    click_client 214 64 2  # delButton
+    wait_exit 10 || { fail $name "the window stayed open"; return; }
+    wait_lines "$RECORDS" 1 || { fail $name "nothing was launched"; return; }
+    [ "$(launched)" = "from-b" ] || { fail $name "launched '$(launched)'"; return; }
+    [ "$(history_of | head -1)" = "b" ] || { fail $name "history '$(history_of | tr '\n' ' ')'"; return; }
+    pass $name
+}
