@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -287,6 +288,58 @@ TEST_F(WindowTest, DroppedPathsThatCannotBeKeptWholeAreRefused)
     EXPECT_EQ(window.errors[1], "パスに Shift-JIS で表せない文字が含まれているため登録できません.");
     EXPECT_TRUE(form.PendingRenamePath.empty());
     EXPECT_TRUE(window.Title().empty());
+}
+
+// A folder of its own as the current directory, holding a data file with no entries.
+class SessionTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = std::wstring(temp) + L"veskor-session-" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        GetCurrentDirectoryW(MAX_PATH, previous_);
+        SetCurrentDirectoryW(folder_.c_str());
+        const char empty[] = "\x04\x00\x00\x00" "C:\\x" "\x00\x00\x00\x00";
+        std::FILE* file = std::fopen("veskor.dat", "wb");
+        std::fwrite(empty, 1, sizeof empty - 1, file);
+        std::fclose(file);
+    }
+    void TearDown() override
+    {
+        SetCurrentDirectoryW(previous_);
+        DeleteFileW((folder_ + L"\\veskor.dat").c_str());
+        RemoveDirectoryW(folder_.c_str());
+    }
+    std::string DataFile() const
+    {
+        std::string bytes;
+        if (std::FILE* file = std::fopen("veskor.dat", "rb")) {
+            char buffer[256];
+            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+                bytes.append(buffer, n);
+            std::fclose(file);
+        }
+        return bytes;
+    }
+
+private:
+    std::wstring folder_;
+    wchar_t previous_[MAX_PATH] = {};
+};
+
+TEST_F(SessionTest, TheSessionsEndKeepsTheRunsChanges)
+{
+    Win32Platform platform;
+    TForm1 form(platform, controls);
+    window.Attach(form);
+    form.Dispatch([&] { form.FormShow(); });
+    ASSERT_TRUE(window.errors.empty()) << window.errors[0];
+    form.HistoryList->Record("新規", false);
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    EXPECT_NE(DataFile().find("新規"), std::string::npos);
 }
 
 }  // namespace
