@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 #include "folder/FileNames.h"
 #include "folder/UniqueName.h"
+#include "platform/Error.h"
 
 namespace veskor {
 
@@ -14,6 +15,14 @@ constexpr std::uint8_t OwnShortcutMode = 1;
 bool Taken(Platform& platform, const std::string& path)
 {
     return platform.FileExists(path) || platform.DirectoryExists(path);
+}
+
+// A shortcut that was not written (a missing shortcut folder, a missing source) must not
+// be announced and recorded as registered.
+void CheckWritten(Platform& platform, const std::string& path)
+{
+    if (!platform.FileExists(path))
+        throw Error("ショートカット \"" + path + "\" を作成できません");
 }
 
 }  // namespace
@@ -31,17 +40,17 @@ std::string TForm1::createlink(const std::string& target, std::uint8_t mode)
     const auto taken = [this](const std::string& name) { return Taken(platform_, ShortcutPath(name)); };
     const std::string destination = ShortcutPath(UniqueLinkName(ExtractFileBody(target), *HistoryList, taken));
     platform_.SaveLink(destination, target, FolderOf(target), 0);
+    CheckWritten(platform_, destination);
     PendingRenamePath = destination;
     return destination;
 }
 
-// A failed copy (a missing source, a missing folder) goes unreported, like a failed save
-// of a new shortcut: the name is proposed and recorded all the same.
 std::string TForm1::copylink(const std::string& source)
 {
     const auto taken = [this](const std::string& name) { return Taken(platform_, ShortcutPath(name)); };
     const std::string destination = ShortcutPath(UniqueLinkName(ExtractFileBody(source), *HistoryList, taken));
     platform_.CopyFile(source, destination);
+    CheckWritten(platform_, destination);
     PendingRenamePath = destination;
     return destination;
 }

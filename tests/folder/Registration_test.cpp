@@ -181,6 +181,30 @@ TEST_F(RegistrationTest, WithNoShellLinkObjectNothingChangesButTheErrorBox)
     EXPECT_EQ(f.window.bringToFrontCount, 1);
 }
 
+// Announcing and recording a shortcut that was never written would hide the failure.
+TEST_F(RegistrationTest, AShortcutThatWasNotWrittenIsReportedAndNotRecorded)
+{
+    const struct {
+        const char* what;
+        std::string dropped;
+        std::string folder;
+    } cases[] = {
+        {"the shortcut folder is gone", "C:\\tools\\app.exe", "D:\\Gone"},
+        {"the dropped shortcut vanished before the copy", "C:\\old\\web2.lnk", "D:\\Links"},
+    };
+    for (const auto& c : cases) {
+        FormFixture g;
+        g.Seed("D:\\Links", {"mail"});
+        g.form.ShortcutFolder = c.folder;
+        g.Drop(c.dropped);
+        ASSERT_EQ(g.window.errors.size(), 1u) << c.what;
+        EXPECT_NE(g.window.errors[0].text.find("を作成できません"), std::string::npos) << c.what;
+        EXPECT_EQ(g.History(), (Names{"mail"})) << c.what;
+        EXPECT_EQ(g.form.PendingRenamePath, "") << c.what;
+        EXPECT_FALSE(g[ButtonId::changeButton].Visible()) << c.what;
+    }
+}
+
 TEST_F(RegistrationTest, AnEmptyPathRegistersNoNameAndRecordsNothing)
 {
     f.Ctrl(vk::U);
