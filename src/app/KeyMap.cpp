@@ -14,14 +14,14 @@ bool Alt(const KeyEvent& e, int key) { return e.key == key && e.alt; }
 
 }  // namespace
 
-void TForm1::edit1KeyDown(const KeyEvent& e)
+// The rows Edit1 and the list share. Their keys differ from each other and from the
+// control's own rows, so one key press runs at most one row whatever the order.
+bool TForm1::FrontPageKeyDown(const KeyEvent& e)
 {
     if (Is(e, vk::Return) && !e.ctrl)
         Click(NamingState() ? ButtonId::changeButton : ButtonId::okButton);
     else if (Ctrl(e, vk::Return))
         Click(NamingState() ? ButtonId::okButton : ButtonId::hozonsezuOKbutton);
-    else if (Ctrl(e, vk::F))
-        SwitchSearchMode();
     else if (Is(e, vk::Escape))
         Click(ButtonId::escButton);
     else if (Ctrl(e, vk::Delete))
@@ -30,8 +30,6 @@ void TForm1::edit1KeyDown(const KeyEvent& e)
         Click(ButtonId::sortButton);
     else if (Alt(e, vk::L))
         WinLogoff();
-    else if (Ctrl(e, vk::T))
-        Click(ButtonId::autoButton);
     else if (Ctrl(e, vk::U)) {
         ura();
         c_.Edit2.SetFocus();
@@ -39,10 +37,21 @@ void TForm1::edit1KeyDown(const KeyEvent& e)
         Click(ButtonId::renameButton);
     else if (Ctrl(e, vk::O))
         Click(ButtonId::FolderOpenButton);
-    else if (Is(e, vk::Down)) {
+    else
+        return false;
+    return true;
+}
+
+void TForm1::edit1KeyDown(const KeyEvent& e)
+{
+    if (FrontPageKeyDown(e))
+        return;
+    if (Ctrl(e, vk::F)) {
+        SwitchSearchMode();
+    } else if (Ctrl(e, vk::T)) {
+        Click(ButtonId::autoButton);
+    } else if (Is(e, vk::Down) && c_.ListBox1.Count() > 0) {
         // Into the list: the caret moves without selecting, and Edit1 shows the entry.
-        if (c_.ListBox1.Count() == 0)
-            return;
         if (c_.Edit1.Text().empty())
             c_.ListBox1.SetCurrentIndex(0);
         else if (c_.ListBox1.Count() >= 2)
@@ -55,28 +64,11 @@ void TForm1::edit1KeyDown(const KeyEvent& e)
 void TForm1::ListBox1KeyDown(const KeyEvent& e)
 {
     CompletionCount = 0;
-    if (Ctrl(e, vk::F))
+    if (FrontPageKeyDown(e))
+        return;
+    if (Ctrl(e, vk::F)) {
         Click(ButtonId::findButton);
-    else if (Is(e, vk::Return) && !e.ctrl)
-        Click(NamingState() ? ButtonId::changeButton : ButtonId::okButton);
-    else if (Ctrl(e, vk::Return))
-        Click(NamingState() ? ButtonId::okButton : ButtonId::hozonsezuOKbutton);
-    else if (Is(e, vk::Escape))
-        Click(ButtonId::escButton);
-    else if (Ctrl(e, vk::Delete))
-        Click(ButtonId::delButton);
-    else if (Ctrl(e, vk::Right))
-        Click(ButtonId::sortButton);
-    else if (Alt(e, vk::L))
-        WinLogoff();
-    else if (Ctrl(e, vk::U)) {
-        ura();
-        c_.Edit2.SetFocus();
-    } else if (Ctrl(e, vk::N))
-        Click(ButtonId::renameButton);
-    else if (Ctrl(e, vk::O))
-        Click(ButtonId::FolderOpenButton);
-    else if (Is(e, vk::Up) && c_.ListBox1.CurrentIndex() == 0) {
+    } else if (Is(e, vk::Up) && c_.ListBox1.CurrentIndex() == 0) {
         // Tested before the list moves its caret: from the first entry back to the field.
         c_.Edit1.SetText("");
         c_.ListBox1.SetCurrentIndex(-1);

@@ -117,6 +117,7 @@ private:
     void RecordInHistory(const std::string& text);            // the recording rule against the list's selection
     void ShowWholeHistory();                                  // the list box := HistoryList
     std::string DataFilePath();
+    bool FrontPageKeyDown(const KeyEvent& key);  // the rows Edit1 and ListBox1 share
 
     Platform& platform_;
     FormControls c_;
