@@ -22,9 +22,10 @@ if(EXISTS ${VESKOR_GTEST_DIR}/src/gtest-all.cc)
   target_include_directories(gtest_win PUBLIC ${VESKOR_GTEST_DIR}/include PRIVATE ${VESKOR_GTEST_DIR})
   # The framework is not ours to compile as CP932: its sources hold characters that code page lacks.
   target_compile_options(gtest_win PRIVATE -w -fexec-charset=UTF-8)
+  # The in-memory controls stand in for the window where a test drives the window object.
   file(GLOB VESKOR_WIN_TESTS CONFIGURE_DEPENDS tests/windows/*_test.cpp tests/windows/support/*.cpp)
-  add_executable(veskor_wintests ${VESKOR_WIN_TESTS})
-  target_include_directories(veskor_wintests PRIVATE tests/windows/support)
+  add_executable(veskor_wintests ${VESKOR_WIN_TESTS} tests/support/FakeControls.cpp)
+  target_include_directories(veskor_wintests PRIVATE tests/windows/support tests)
   target_link_libraries(veskor_wintests PRIVATE veskor_win32 gtest_win)
   set_target_properties(veskor_wintests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()
