@@ -1,0 +1,71 @@
+# Filtering and completion in Edit1 as a person types: the field, its selection and the
+# number of rows the list keeps, after each key.
+# shellcheck source=tools/probe.sh
+. "$GUI_LIB_DIR/tools/probe.sh"
+
+# Each step: the keys xdotool types, then what the window must show once they are released.
+test_prefix_completion_follows_each_key() {
+    local name=prefix_completion_follows_each_key why dir
+    dir=$(new_folder prefix)
+    write_dat "$dir/veskor.dat" "$dir" Apple apricot Banana
+    gui_start "$dir" || { fail $name "no window appeared"; return; }
+
+    type_text a
+    why=$(expect_window 5 edit1=Apple edit1.selected=pple list.count=2) || { fail $name "a: $why"; return; }
+    screenshot completion
+    type_text p
+    why=$(expect_window 5 edit1=Apple edit1.selected=ple list.count=2) || { fail $name "ap: $why"; return; }
+    type_text r
+    why=$(expect_window 5 edit1=apricot edit1.selected=icot list.count=1) || { fail $name "apr: $why"; return; }
+    # Backspace takes the selected tail away and nothing completes it again.
+    press BackSpace
+    why=$(expect_window 5 edit1=apr edit1.selected= list.count=1) || { fail $name "Backspace: $why"; return; }
+    press BackSpace BackSpace BackSpace
+    why=$(expect_window 5 edit1= list.count=3) || { fail $name "emptied: $why"; return; }
+
+    # An upper-case letter: the release of Shift is a key release of its own, filtering
+    # with the completed text and completing one character further.
+    type_text A
+    why=$(expect_window 5 edit1=Apple edit1.selected=ple list.count=1) || { fail $name "A: $why"; return; }
+    gui_stop_app
+    pass $name
+}
+
+test_partial_search_keeps_the_typed_text() {
+    local name=partial_search_keeps_the_typed_text why dir
+    dir=$(new_folder partial)
+    write_dat "$dir/veskor.dat" "$dir" Apple apricot Banana
+    gui_start "$dir" || { fail $name "no window appeared"; return; }
+    press ctrl+f
+    why=$(expect_window 5 "title=$(winpath "$dir") 部分検索") || { fail $name "Ctrl+F: $why"; return; }
+    type_text an
+    why=$(expect_window 5 edit1=an edit1.selected= list.count=1) || { fail $name "an: $why"; return; }
+    # Back in prefix mode the next key completes again; after Backspace the count starts
+    # over, so the selection begins behind the first character, not behind the typed ones.
+    press ctrl+f BackSpace
+    why=$(expect_window 5 "title=$(winpath "$dir") 先頭検索" edit1=a list.count=2) || { fail $name "Ctrl+F again: $why"; return; }
+    type_text p
+    why=$(expect_window 5 edit1=Apple edit1.selected=pple list.count=2) || { fail $name "ap: $why"; return; }
+    gui_stop_app
+    pass $name
+}
+
+# Japanese text comes from typechars.exe, as an input method commits it (see there why
+# xdotool cannot type it into Wine); the Shift release that follows is a real key.
+test_japanese_completion_selects_whole_characters() {
+    local name=japanese_completion_selects_whole_characters why dir
+    dir=$(new_folder japanese)
+    write_dat "$dir/veskor.dat" "$dir" 表計算ソフト 表示 Apple
+    gui_start "$dir" || { fail $name "no window appeared"; return; }
+    commit() { wine "$GUI_BIN/typechars.exe" "$1" 2>>"$GUI_OUT/tools.log"; press shift; }
+
+    commit 表
+    why=$(expect_window 5 edit1=表計算ソフト edit1.selected=計算ソフト list.count=2) || { fail $name "表: $why"; return; }
+    # The second completion starts two characters in: nothing of 表示 is left to select.
+    commit 示
+    why=$(expect_window 5 edit1=表示 edit1.selected= list.count=1) || { fail $name "表示: $why"; return; }
+    press BackSpace
+    why=$(expect_window 5 edit1=表 edit1.selected= list.count=2) || { fail $name "Backspace: $why"; return; }
+    gui_stop_app
+    pass $name
+}
