@@ -23,13 +23,14 @@ public:
         return static_cast<std::int32_t>(value);
     }
 
-    std::string String()
+    // A length-prefixed string, as a view into the file's bytes.
+    std::string_view String()
     {
         const std::int32_t length = Int();
         if (length < 0)
             Fail();
         Need(static_cast<size_t>(length));
-        std::string text(bytes_.substr(pos_, static_cast<size_t>(length)));
+        const std::string_view text = bytes_.substr(pos_, static_cast<size_t>(length));
         pos_ += static_cast<size_t>(length);
         return text;
     }
@@ -67,7 +68,7 @@ DataFileContent ParseDataFile(std::string_view bytes, const std::string& path)
 {
     Reader reader(bytes, path);
     DataFileContent content;
-    content.folder = reader.String();
+    content.folder = std::string(reader.String());
     const std::int32_t count = reader.Int();
     // Every record takes at least its 4-byte length: a larger count is damage, found
     // before anything is reserved for it.
@@ -76,7 +77,7 @@ DataFileContent ParseDataFile(std::string_view bytes, const std::string& path)
     if (count > 0)
         content.entries.reserve(static_cast<size_t>(count));
     for (std::int32_t i = 0; i < count; ++i)
-        content.entries.push_back(reader.String());
+        content.entries.emplace_back(reader.String());
     // A negative count has always meant an empty history; anything after the last
     // record means the file is not what this program wrote.
     if (reader.Remaining() != 0)
