@@ -31,11 +31,14 @@ TEST(DataFileTest, WritesAndReadsTheDocumentedBytes)
 
 TEST(DataFileTest, RoundTripKeepsDuplicatesEmptyEntriesAndDoubleByteText)
 {
+    // 表, ソ and 能 end in the byte of "\", which must stay part of their character.
     const std::vector<std::string> entries = {"表計算", "", "ソフト;能力;", "mail", "Mail", "mail", ""};
+    ASSERT_EQ(std::string("表ソ能"), "\x95\x5c\x83\x5c\x94\x5c");
     const DataFileContent read = ParseDataFile(SerializeDataFile("D:\\データ", entries), "x");
     EXPECT_EQ(read.folder, "D:\\データ");
     EXPECT_EQ(read.entries, entries);
     EXPECT_EQ(ParseDataFile(SerializeDataFile("", {}), "x").folder, "");
+    EXPECT_EQ(SerializeDataFile("表計算", {}), Bytes({6, 0, 0, 0}) + "表計算" + Bytes({0, 0, 0, 0}));
 }
 
 TEST(DataFileTest, ANegativeCountWithNothingAfterItIsAnEmptyHistory)
@@ -56,6 +59,9 @@ TEST(DataFileTest, EveryKindOfDamageIsRefusedWithTheFileNamed)
         {"a folder length past the end", Bytes({9, 0, 0, 0, 'C', ':'})},
         {"a negative folder length", Bytes({0xfe, 0xff, 0xff, 0xff, 0, 0, 0, 0})},
         {"ends before the count", Bytes({1, 0, 0, 0, 'C'})},
+        {"ends inside the count", Bytes({1, 0, 0, 0, 'C', 1, 0})},
+        {"ends inside an entry length", Bytes({0, 0, 0, 0, 1, 0, 0, 0, 3, 0})},
+        {"an entry length past the end", Bytes({0, 0, 0, 0, 1, 0, 0, 0, 9, 0, 0, 0, 'a', 'b'})},
         {"ends inside an entry", good.substr(0, good.size() - 1)},
         {"ends before an entry", good.substr(0, good.size() - 7)},
         {"a negative entry length", Bytes({0, 0, 0, 0, 1, 0, 0, 0, 0xff, 0xff, 0xff, 0xff})},

@@ -38,6 +38,29 @@ TEST_F(HistoryListTest, OutOfRangeIndexesRaiseTheListIndexError)
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"a", "b", "c"}));
 }
 
+TEST_F(HistoryListTest, MoveTakesTheEntryOutAndPutsItAtTheTargetWithItsOwnLetterCase)
+{
+    const struct {
+        int from, to;
+        std::vector<std::string> after;
+    } cases[] = {
+        {0, 2, {"b", "c", "Mail", "d"}},
+        {3, 1, {"Mail", "d", "b", "c"}},
+        {2, 0, {"c", "Mail", "b", "d"}},
+        {1, 1, {"Mail", "b", "c", "d"}},
+        {7, 7, {"Mail", "b", "c", "d"}},  // the same place is no move, even outside the list
+    };
+    for (const auto& c : cases) {
+        HistoryList list = Make({"Mail", "b", "c", "d"});
+        list.Move(c.from, c.to);
+        EXPECT_EQ(list.Entries(), c.after) << c.from << " -> " << c.to;
+    }
+    HistoryList list = Make({"Mail", "b"});
+    EXPECT_THROW(list.Move(0, 2), Error);
+    EXPECT_THROW(list.Move(-1, 0), Error);
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"Mail", "b"}));
+}
+
 TEST_F(HistoryListTest, FindIgnoresLetterCaseAndReturnsTheUpperOfEqualEntries)
 {
     HistoryList list = Make({"x", "Mail", "", "MAIL", "Ａｂ"});
@@ -84,6 +107,12 @@ TEST_F(HistoryListTest, EveryChangeMovesTheRevisionSoCachedViewsAreRebuilt)
     };
     list.Append("c");
     EXPECT_TRUE(changed());
+    list.Insert(0, "d");
+    EXPECT_TRUE(changed());
+    list.Record("a", false);
+    EXPECT_TRUE(changed());
+    list.Record("A", false);  // already on top
+    EXPECT_FALSE(changed());
     list.Move(2, 0);
     EXPECT_TRUE(changed());
     list.Move(1, 1);
@@ -94,6 +123,9 @@ TEST_F(HistoryListTest, EveryChangeMovesTheRevisionSoCachedViewsAreRebuilt)
     EXPECT_TRUE(changed());
     list.Clear();
     EXPECT_TRUE(changed());
+    list.Assign({"x"});
+    EXPECT_TRUE(changed());
+    EXPECT_NE(Make({"x"}).Revision(), list.Revision());
 }
 
 }  // namespace
