@@ -7,9 +7,13 @@ out=${1:-build/fuzz}
 seconds=${2:-30}
 mkdir -p "$out/corpus"
 
-# clang keeps literals in UTF-8 (it has no CP932 execution charset); the reader never
-# looks at the text of its messages, so that changes nothing fuzzed here.
-clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc \
+# clang 14 knows no CP932 execution charset and then keeps literals in UTF-8; the reader
+# never looks at the text of its messages, so that changes nothing fuzzed here.
+charset=(-finput-charset=UTF-8)
+if echo 'const char* s = "";' | clang++ -x c++ -fsyntax-only -fexec-charset=CP932 - 2>/dev/null; then
+    charset+=(-fexec-charset=CP932)
+fi
+clang++ -std=c++20 "${charset[@]}" -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc \
     tests/fuzz/datafile_fuzz.cpp src/history/DataFile.cpp src/platform/Error.cpp \
     -o "$out/datafile_fuzz"
 
@@ -18,6 +22,7 @@ printf '\x04\x00\x00\x00C:\\L\x02\x00\x00\x00\x04\x00\x00\x00mail\x04\x00\x00\x0
 printf '\x04\x00\x00\x00C:\\L\x00\x00\x00\x00' >"$out/corpus/first-run"
 printf '\x00\x00\x00\x00\xff\xff\xff\xff' >"$out/corpus/negative-count"
 printf '\x04\x00\x00\x00C:\\L\xff\xff\xff\x7f' >"$out/corpus/absurd-count"
+printf '\x04\x00\x00\x00C:\\L\x01\x00\x00\x00\x06\x00\x00\x00\x95\x5c' >"$out/corpus/ends-inside-entry"
 
 "$out/datafile_fuzz" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
     -artifact_prefix="$out/" "$out/corpus" >"$out/fuzz.log" 2>&1 || {
