@@ -6,7 +6,7 @@ packages=(
     cmake make g++ googletest libgtest-dev libbenchmark-dev clang libclang-rt-dev
     g++-mingw-w64-x86-64-posix
     wine wine64 locales
-    xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-ipafont-mincho
+    xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-ipafont-mincho python3
 )
 
 missing=()
