@@ -108,3 +108,31 @@ test_tooltip_over_a_button() {
     gui_stop_app
     pass $name
 }
+
+# At 150 % (LogPixels 144, which Wine reads at each program's start) the window opens
+# half as large again, its controls and the list's rows scaled alike; the manifest asks
+# Windows for the per-monitor scaling that Wine applies to every program anyway.
+test_window_scales_with_the_display() {
+    local name=window_scales_with_the_display dir aware normal large
+    aware=$(wine "$GUI_BIN/winclient.exe" --dpi-awareness "$(winpath "$GUI_BIN/VESKOR3.exe")" 2>/dev/null |
+        tr -d '\r' | tr '\n' '|')
+    [ "$aware" = "dpiAware=true/pm|dpiAwareness=PerMonitorV2, PerMonitor|" ] || { fail $name "manifest: $aware"; return; }
+    dir=$(new_folder dpi)
+    write_dat "$dir/veskor.dat" "$dir" "表計算ソフト" "ブラウザ;エディタ;"
+    gui_start "$dir" || { fail $name "no window appeared"; return; }
+    normal=$(state_value client)
+    gui_stop_app
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+    gui_start "$dir" && large=$(window_state) && screenshot display-150
+    gui_stop_app
+    wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1
+    [ -n "$large" ] || { fail $name "no window appeared at 150 %"; return; }
+    local w h W H
+    read -r _ _ w h <<<"$normal"
+    read -r _ _ W H <<<"$(sed -n 's/^client=//p' <<<"$large")"
+    [ $((W * 100 / w)) -ge 145 ] && [ $((W * 100 / w)) -le 155 ] && [ $((H * 100 / h)) -ge 145 ] &&
+        [ $((H * 100 / h)) -le 155 ] || { fail $name "client $w x $h at 100 %, $W x $H at 150 %"; return; }
+    grep -qx 'edit1.box=-2 2 277 30' <<<"$large" && grep -qx 'list.row=18' <<<"$large" ||
+        { fail $name "controls at 150 %: $(grep -E '^(edit1.box|list.row)=' <<<"$large" | tr '\n' ' ')"; return; }
+    pass $name
+}

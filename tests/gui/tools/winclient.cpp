@@ -6,8 +6,12 @@
 //   edit1=... / edit1.visible=0|1, and the same for edit2
 //   focus=N: the focused control's place in the tab order (0 Edit1, 1 ListBox1, 2 Edit2,
 //     3 and on the buttons), -1 when no control has the focus
+//   edit1.box=LEFT TOP WIDTH HEIGHT in client pixels, the same for edit2
+//   list.row=N: the history list's row height
 // Exits 1 when there is no such window. `winclient --codepage` prints codepage=N, the
-// ANSI code page that programs in this prefix run in.
+// ANSI code page that programs in this prefix run in. `winclient --dpi-awareness EXE`
+// prints the dpiAware= and dpiAwareness= settings of the program's manifest, as the
+// system reads them.
 #include <windows.h>
 
 #include <cstdio>
@@ -40,13 +44,60 @@ std::wstring TextOf(HWND hwnd)
     return text;
 }
 
-BOOL CALLBACK CollectEdit(HWND hwnd, LPARAM edits)
+bool HasClass(HWND hwnd, const wchar_t* className)
 {
     wchar_t name[32] = {};
     GetClassNameW(hwnd, name, 32);
-    if (lstrcmpiW(name, L"Edit") == 0)
+    return lstrcmpiW(name, className) == 0;
+}
+
+BOOL CALLBACK CollectEdit(HWND hwnd, LPARAM edits)
+{
+    if (HasClass(hwnd, L"Edit"))
         reinterpret_cast<std::vector<HWND>*>(edits)->push_back(hwnd);
     return TRUE;
+}
+
+// A setting of the windowsSettings element in the program's manifest (resource 1).
+std::wstring ManifestSetting(const wchar_t* program, const wchar_t* nameSpace, const wchar_t* name)
+{
+    ACTCTXW context{};
+    context.cbSize = sizeof context;
+    context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    context.lpSource = program;
+    context.lpResourceName = MAKEINTRESOURCEW(1);
+    HANDLE handle = CreateActCtxW(&context);
+    if (handle == INVALID_HANDLE_VALUE)
+        return L"(no manifest)";
+    wchar_t value[256] = {};
+    SIZE_T written = 0;
+    if (!QueryActCtxSettingsW(0, handle, nameSpace, name, value, 256, &written))
+        value[0] = L'\0';
+    ReleaseActCtx(handle);
+    return value;
+}
+
+int PrintDpiAwareness(const char* program)
+{
+    const int size = MultiByteToWideChar(CP_ACP, 0, program, -1, nullptr, 0);
+    std::wstring path(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, program, -1, path.data(), size);
+    std::printf("dpiAware=%s\n",
+                Utf8(ManifestSetting(path.c_str(), L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"))
+                    .c_str());
+    std::printf("dpiAwareness=%s\n", Utf8(ManifestSetting(path.c_str(),
+                                                          L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+                                                          L"dpiAwareness"))
+                                         .c_str());
+    return 0;
+}
+
+void PrintBox(const char* name, HWND control, HWND window)
+{
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    std::printf("%s.box=%ld %ld %ld %ld\n", name, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 }  // namespace
@@ -57,6 +108,8 @@ int main(int argc, char** argv)
         std::printf("codepage=%u\n", GetACP());
         return 0;
     }
+    if (argc == 3 && std::string(argv[1]) == "--dpi-awareness")
+        return PrintDpiAwareness(argv[2]);
     HWND window = FindWindowW(L"veskor3.TForm1", nullptr);
     if (!window)
         return 1;
@@ -76,6 +129,9 @@ int main(int argc, char** argv)
     for (size_t i = 0; i < edits.size() && i < 2; ++i) {
         std::printf("edit%zu=%s\n", i + 1, Utf8(TextOf(edits[i])).c_str());
         std::printf("edit%zu.visible=%d\n", i + 1, (GetWindowLongW(edits[i], GWL_STYLE) & WS_VISIBLE) ? 1 : 0);
+        PrintBox(i == 0 ? "edit1" : "edit2", edits[i], window);
     }
+    if (HWND list = FindWindowExW(window, nullptr, L"ListBox", nullptr))
+        std::printf("list.row=%ld\n", static_cast<long>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)));
     return 0;
 }

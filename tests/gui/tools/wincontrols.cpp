@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -48,6 +49,20 @@ protected:
                 return GetDlgItem(window.Handle(), 100 + static_cast<int>(i));
         }
         return nullptr;
+    }
+    // Where a control lies in the client area: left, top, width, height.
+    std::array<LONG, 4> BoxOf(HWND control) const
+    {
+        RECT r;
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    }
+    static LONG FontHeightOf(HWND control)
+    {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return font.lfHeight;
     }
     // The control's own selection, in its UTF-16 units.
     std::pair<DWORD, DWORD> WideSelection(HWND edit) const
@@ -209,14 +224,10 @@ TEST_F(WindowTest, ControlsStartAsDesignedAndTheTitleKeepsItsBytes)
         HWND control = HandleOf(d.name);
         ASSERT_NE(control, nullptr) << d.name;
         EXPECT_EQ(IsWindowVisible(control) != 0, d.shownAtCreation) << d.name;
-        RECT r;
-        GetWindowRect(control, &r);
-        MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ(r.left, d.left) << d.name;
-        EXPECT_EQ(r.top, d.top) << d.name;
-        EXPECT_EQ(r.right - r.left, d.width) << d.name;
-        EXPECT_EQ(r.bottom - r.top, d.height) << d.name;
+        EXPECT_EQ(BoxOf(control), (std::array<LONG, 4>{d.left, d.top, d.width, d.height})) << d.name;
+        EXPECT_EQ(FontHeightOf(control), -d.fontHeight) << d.name;
     }
+    EXPECT_EQ(SendMessageW(HandleOf("ListBox1"), LB_GETITEMHEIGHT, 0, 0), layout::ListRowHeight);
     RECT client;
     GetClientRect(window.Handle(), &client);
     EXPECT_EQ(client.right, layout::ClientWidth);
@@ -226,6 +237,46 @@ TEST_F(WindowTest, ControlsStartAsDesignedAndTheTitleKeepsItsBytes)
 
     window.SetTitle("Z:\\表計算ソフト 先頭検索");
     EXPECT_EQ(window.Title(), "Z:\\表計算ソフト 先頭検索");
+}
+
+// Moved to a monitor at 150 %: the edges of every control, the fonts and the list's rows
+// grow by half (controls that meet in the design still meet), and the window takes the
+// rectangle the system suggests. Back at 100 % everything is as designed again.
+TEST_F(WindowTest, ADpiChangeRescalesTheControlsAndTakesTheSuggestedRectangle)
+{
+    struct Scaled {
+        const char* name;
+        std::array<LONG, 4> box;
+        LONG fontHeight;
+    };
+    const Scaled scaled[] = {
+        {"Edit1", {-2, 2, 277, 30}, -18},
+        {"ListBox1", {0, 32, 276, 162}, -18},
+        {"Edit2", {-2, 2, 277, 31}, -20},
+        {"okButton", {276, 3, 90, 38}, -18},
+        {"hozonsezuOKbutton", {276, 41, 90, 37}, -18},
+        {"escButton", {0, 0, 0, 0}, -18},
+        {"autoButton", {276, 153, 90, 38}, -18},
+    };
+    RECT suggested{100, 120, 100 + 375, 120 + 233};
+    SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT frame;
+    GetWindowRect(window.Handle(), &frame);
+    EXPECT_EQ(std::make_pair(frame.left, frame.top), std::make_pair(100L, 120L));
+    EXPECT_EQ(std::make_pair(frame.right, frame.bottom), std::make_pair(475L, 353L));
+    for (const Scaled& c : scaled) {
+        EXPECT_EQ(BoxOf(HandleOf(c.name)), c.box) << c.name;
+        EXPECT_EQ(FontHeightOf(HandleOf(c.name)), c.fontHeight) << c.name;
+    }
+    EXPECT_EQ(SendMessageW(HandleOf("ListBox1"), LB_GETITEMHEIGHT, 0, 0), 18);
+
+    RECT designed{100, 120, 100 + 250, 120 + 155};
+    SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&designed));
+    for (const ControlDesign& d : layout::Controls) {
+        EXPECT_EQ(BoxOf(HandleOf(d.name)), (std::array<LONG, 4>{d.left, d.top, d.width, d.height})) << d.name;
+        EXPECT_EQ(FontHeightOf(HandleOf(d.name)), -d.fontHeight) << d.name;
+    }
+    EXPECT_EQ(SendMessageW(HandleOf("ListBox1"), LB_GETITEMHEIGHT, 0, 0), layout::ListRowHeight);
 }
 
 TEST_F(WindowTest, HidingTheFocusedControlLeavesNoControlFocused)

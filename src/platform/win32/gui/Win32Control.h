@@ -17,6 +17,9 @@ struct ControlPlace {
 HWND CreateChild(const ControlPlace& place, const wchar_t* className, DWORD style, DWORD exStyle,
                  const std::wstring& text = L"");
 
+// A control's designed place in client pixels, scaled for `dpi` (96: exactly as designed).
+RECT DesignedRect(const ControlDesign& design, int dpi);
+
 // One child control's window handle and what every kind shares: visibility by the
 // control's own flag (so it reads right before the window is first shown) and a focus
 // that never stays behind on a hidden control.

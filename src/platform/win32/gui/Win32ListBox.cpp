@@ -96,6 +96,13 @@ void Win32ListBox::SetCaret(int index)
     SendMessageW(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
 }
 
+void Win32ListBox::SetFont(HFONT font, int rowHeight)
+{
+    font_ = font;
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, rowHeight);
+}
+
 void Win32ListBox::Command(int code)
 {
     if (code == LBN_SELCHANGE) {

@@ -22,6 +22,9 @@ public:
     bool Selected(int index) const override;
     int SelectedCount() const override;
 
+    // The font and row height for the window's DPI.
+    void SetFont(HFONT font, int rowHeight);
+
     // The window forwards the list's notifications and drawing requests here.
     void Command(int code);
     void Draw(const DRAWITEMSTRUCT& item) const;

@@ -19,8 +19,17 @@ HFONT MakeFont(int height, int dpi)
                        face.c_str());
 }
 
-int ScreenDpi()
+// The pixels per inch of the monitor that shows the window, or of the screen. Looked up
+// at run time: systems before Windows 10 lack GetDpiForWindow and have one DPI for all.
+int WindowDpi(HWND hwnd)
 {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpi = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (hwnd && getDpi) {
+        if (const UINT dpi = getDpi(hwnd); dpi > 0)
+            return static_cast<int>(dpi);
+    }
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
@@ -43,7 +52,7 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
 
 }  // namespace
 
-Win32Window::Win32Window(HINSTANCE instance) : dpi_(ScreenDpi())
+Win32Window::Win32Window(HINSTANCE instance) : dpi_(WindowDpi(nullptr))
 {
     RegisterWindowClass(instance, WindowProc);
     font_ = MakeFont(layout::FontHeight, dpi_);
@@ -177,7 +186,48 @@ std::string Win32Window::Title() const { return Narrow(WindowTextOf(hwnd_)); }
 
 void Win32Window::SetTitle(const std::string& title) { SetWindowTextW(hwnd_, Widen(title).c_str()); }
 
-void Win32Window::Place(int x, int y, int width, int height) { MoveWindow(hwnd_, x, y, width, height, FALSE); }
+// The core sized the window for the monitor it goes to. Should the move bring the window
+// to a monitor of another DPI, the controls follow, and the rectangle stays the core's.
+void Win32Window::Place(int x, int y, int width, int height)
+{
+    placing_ = true;
+    MoveWindow(hwnd_, x, y, width, height, FALSE);
+    placing_ = false;
+    if (const int dpi = WindowDpi(hwnd_); dpi != dpi_)
+        ApplyDpi(dpi);
+}
+
+// Every control to its designed place, in fonts of the designed heights, scaled for `dpi`.
+void Win32Window::ApplyDpi(int dpi)
+{
+    const HFONT oldFont = font_;
+    const HFONT oldEdit2Font = edit2Font_;
+    dpi_ = dpi;
+    font_ = MakeFont(layout::FontHeight, dpi);
+    edit2Font_ = MakeFont(layout::Controls[Edit2Index].fontHeight, dpi);
+    for (size_t i = 0; i < layout::Controls.size(); ++i) {
+        HWND control = GetDlgItem(hwnd_, FirstControlId + static_cast<int>(i));
+        const RECT r = DesignedRect(layout::Controls[i], dpi);
+        SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(i == Edit2Index ? edit2Font_ : font_), FALSE);
+    }
+    list_->SetFont(font_, Scale(layout::ListRowHeight, dpi));
+    SendMessageW(tooltips_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    DeleteObject(oldFont);
+    DeleteObject(oldEdit2Font);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// The window went to a monitor of another DPI, or the user changed the scale: the system
+// suggests the rectangle that keeps the window's place and scaled size.
+void Win32Window::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    ApplyDpi(dpi);
+    if (!placing_)
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void Win32Window::BringToFront() { SetForegroundWindow(hwnd_); }
 

@@ -56,6 +56,8 @@ private:
     void OnDropFiles(HDROP drop);
     void OnCommand(int id, int code);
     bool RestoreFocus();
+    void ApplyDpi(int dpi);
+    void OnDpiChanged(int dpi, const RECT& suggested);
     Control* ControlAt(size_t index) const;  // in tab order, as layout::Controls
 
     // A control's id is FirstControlId plus its place in the tab order (layout::Controls).
@@ -66,7 +68,8 @@ private:
     HWND tooltips_ = nullptr;
     HFONT font_ = nullptr;
     HFONT edit2Font_ = nullptr;
-    int dpi_ = 96;
+    int dpi_ = 96;  // of the monitor the window is on; every designed size is scaled by it
+    bool placing_ = false;  // inside Place: the rectangle is already the right one
     std::unique_ptr<Win32Edit> edit1_;
     std::unique_ptr<Win32ListBox> list_;
     std::unique_ptr<Win32Edit> edit2_;

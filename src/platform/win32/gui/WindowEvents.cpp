@@ -56,6 +56,9 @@ LRESULT Win32Window::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         if (lParam)
             OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_MEASUREITEM:
         reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
             static_cast<UINT>(Scale(layout::ListRowHeight, dpi_));
