@@ -144,7 +144,9 @@ TEST_F(WindowTest, SelectionFollowsItsEntryWhenRowsComeAndGo)
 {
     HWND list = HandleOf("ListBox1");
     List().Assign({"a", "b", "c"});
-    SendMessageW(list, LB_SETSEL, TRUE, 1);  // b
+    EXPECT_FALSE(List().Selected(1));
+    SendMessageW(list, LB_SETSEL, TRUE, 1);  // b, by the user
+    EXPECT_TRUE(List().Selected(1));
     List().Insert(0, "new");
     EXPECT_FALSE(List().Selected(1));
     EXPECT_TRUE(List().Selected(2));

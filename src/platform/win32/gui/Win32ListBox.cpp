@@ -47,7 +47,14 @@ void Win32ListBox::SetCurrentIndex(int index)
 bool Win32ListBox::Selected(int index) const
 {
     Item(index);  // the range error for an index outside the list
-    return SendMessageW(hwnd_, LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+    if (!selectionKnown_) {
+        selection_.assign(static_cast<size_t>(SelectedCount()), 0);
+        if (!selection_.empty())
+            SendMessageW(hwnd_, LB_GETSELITEMS, selection_.size(), reinterpret_cast<LPARAM>(selection_.data()));
+        std::sort(selection_.begin(), selection_.end());
+        selectionKnown_ = true;
+    }
+    return std::binary_search(selection_.begin(), selection_.end(), index);
 }
 
 int Win32ListBox::SelectedCount() const
@@ -65,7 +72,7 @@ void Win32ListBox::ItemsReset()
     if (Count() > 0)
         SetCaret(0);
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 // The control shifts the selection with the rows but not always the caret: keep the
@@ -101,6 +108,19 @@ void Win32ListBox::SetFont(HFONT font, int rowHeight)
     font_ = font;
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, rowHeight);
+}
+
+// The rows paint their whole background themselves: erasing them first would only make
+// them flash white each time the list is refilled.
+void Win32ListBox::EraseBelowRows(HDC dc) const
+{
+    RECT rest;
+    GetClientRect(hwnd_, &rest);
+    const long long top = SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0);
+    const long long rowHeight = SendMessageW(hwnd_, LB_GETITEMHEIGHT, 0, 0);
+    const long long rowsBottom = (Count() - top) * rowHeight;
+    rest.top = static_cast<LONG>(std::clamp<long long>(rowsBottom, 0, rest.bottom));
+    FillRect(dc, &rest, GetSysColorBrush(COLOR_WINDOW));
 }
 
 void Win32ListBox::Command(int code)
@@ -140,6 +160,12 @@ void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const
 LRESULT CALLBACK Win32ListBox::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
     auto* list = reinterpret_cast<Win32ListBox*>(self);
+    if (msg == WM_ERASEBKGND) {
+        list->EraseBelowRows(reinterpret_cast<HDC>(wParam));
+        return 1;
+    }
+    if (msg != LB_GETSELCOUNT && msg != LB_GETSELITEMS)
+        list->selectionKnown_ = false;
     const bool input = msg == WM_KEYDOWN || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
     const int caretBefore = input ? list->Caret() : 0;
     const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <vector>
 
 #include "platform/win32/gui/Win32Control.h"
 // After windows.h, which it needs.
@@ -41,8 +42,13 @@ private:
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     int Caret() const;
     void SetCaret(int index);
+    void EraseBelowRows(HDC dc) const;
 
     HFONT font_;
+    // The selected rows, asked of the control once and kept until the list next receives
+    // a message: joining a selection asks about every row in turn.
+    mutable std::vector<int> selection_;
+    mutable bool selectionKnown_ = false;
     // The control always has a caret; "none" is kept here until the caret moves again.
     bool noCaret_ = false;
 };
