@@ -63,7 +63,8 @@ bool PreDispatchKey(Win32Window& window, TForm1& form, const MSG& msg)
 //  2. Any other key press runs the focused control's key-down handler (edit1KeyDown,
 //     ListBox1KeyDown, Edit2KeyDown). The handler never takes the key: it then goes on
 //     to the control that it was sent to, even when the handler moved the focus.
-//  3. A key release in Edit1 runs Edit1KeyUp, then reaches the field.
+//  3. A key release in Edit1 runs Edit1KeyUp (as VK_PROCESSKEY while the input method
+//     composes), then reaches the field.
 //  4. Everything else, and the keys of steps 2 and 3, is translated and dispatched as usual;
 //     clicks, the list's notifications, the mouse and drops arrive at Win32Window.
 // The loop ends when the window is destroyed (the close, or the session's end).
@@ -75,7 +76,9 @@ void RunMessageLoop(Win32Window& window, TForm1& form)
         if (ours && IsKeyDown(msg.message) && PreDispatchKey(window, form, msg))
             continue;
         if (ours && IsKeyUp(msg.message) && msg.hwnd == window.Edit1Handle()) {
-            const int key = static_cast<int>(msg.wParam);
+            // Input methods turn the presses they take into VK_PROCESSKEY, but most pass
+            // the releases on unchanged: while a composition is open, a release is theirs.
+            const int key = window.Edit1Composing() ? vk::ProcessKey : static_cast<int>(msg.wParam);
             form.Dispatch([&] { form.Edit1KeyUp(key); });
         }
         TranslateMessage(&msg);

@@ -80,6 +80,12 @@ void Win32Edit::RestoreFocus()
 LRESULT CALLBACK Win32Edit::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
     auto* edit = reinterpret_cast<Win32Edit*>(self);
+    // A composition that the input method leaves behind when the field loses the focus
+    // must not keep every later release from filtering.
+    if (msg == WM_IME_STARTCOMPOSITION)
+        edit->composing_ = true;
+    else if (msg == WM_IME_ENDCOMPOSITION || msg == WM_KILLFOCUS)
+        edit->composing_ = false;
     const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
     // Taking the focus selects the whole text, unless a click is placing the caret.
     if (msg == WM_SETFOCUS && !edit->keepSelection_ && GetKeyState(VK_LBUTTON) >= 0)

@@ -20,6 +20,9 @@ public:
     int SelectionStart() const override;
     int SelectionLength() const override;
 
+    // Whether an input method holds an unfinished composition in the field.
+    bool Composing() const { return composing_; }
+
     // Gives the focus back after the window was inactive, keeping the selection the user left.
     void RestoreFocus();
 
@@ -28,6 +31,7 @@ private:
     void SelectionBytes(int& start, int& end) const;
 
     bool keepSelection_ = false;
+    bool composing_ = false;
 };
 
 }  // namespace veskor::gui

@@ -38,6 +38,7 @@ public:
     KeyTarget KeyTargetOf(HWND hwnd) const;
     void MoveFocus(int step);
     HWND Edit1Handle() const { return edit1_->Handle(); }
+    bool Edit1Composing() const { return edit1_->Composing(); }
 
     // FormWindow.
     std::string Title() const override;
