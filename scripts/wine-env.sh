@@ -32,6 +32,10 @@ wine_env_start() {
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f </dev/null >/dev/null 2>&1
         wineserver -w
     fi
+    # Wine draws the title bar's close box in Marlett; a prefix without it shows an "r".
+    if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+        cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    fi
     # The server and the prefix's services outlive the program that starts them and keep
     # its stdout open: start them here, writing to files, never into a caller's pipe.
     wineserver -p </dev/null >/dev/null 2>&1
