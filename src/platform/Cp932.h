@@ -19,4 +19,12 @@ inline size_t CharLength(const std::string& text, size_t pos)
 // Moves a byte position forward to the nearest character boundary.
 size_t SnapToCharBoundary(const std::string& text, size_t pos);
 
+// The bytes an edit field selects for (start, length): a negative length selects
+// backwards, both ends are kept inside the text and moved to character boundaries.
+struct ByteRange {
+    size_t from = 0;
+    size_t to = 0;
+};
+ByteRange SelectionBytes(const std::string& text, int start, int length);
+
 }  // namespace veskor

@@ -17,17 +17,9 @@ void FakeEdit::SetText(const std::string& text)
 
 void FakeEdit::SetSelection(int start, int length)
 {
-    const long long size = static_cast<long long>(text_.size());
-    long long from = start;
-    long long to = from + length;
-    if (to < from)
-        std::swap(from, to);
-    from = std::clamp(from, 0LL, size);
-    to = std::clamp(to, 0LL, size);
-    const size_t snappedFrom = SnapToCharBoundary(text_, static_cast<size_t>(from));
-    const size_t snappedTo = SnapToCharBoundary(text_, static_cast<size_t>(to));
-    selStart_ = static_cast<int>(snappedFrom);
-    selLength_ = static_cast<int>(snappedTo - snappedFrom);
+    const ByteRange range = SelectionBytes(text_, start, length);
+    selStart_ = static_cast<int>(range.from);
+    selLength_ = static_cast<int>(range.to - range.from);
 }
 
 std::string FakeEdit::SelectedText() const

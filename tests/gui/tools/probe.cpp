@@ -11,6 +11,8 @@
 // Exits 1 when the launcher's window cannot be found.
 #include <windows.h>
 
+#include "Utf8.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -25,17 +27,6 @@ constexpr const char* ButtonNames[] = {
     "sortButton",  "escButton",         "renameButton",  "changeButton",     "dirchangeButton",
     "alcButton",   "autoButton",        "findButton",
 };
-
-std::string Utf8(const std::wstring& text)
-{
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-                    '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-    return out;
-}
 
 LRESULT Ask(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
 {

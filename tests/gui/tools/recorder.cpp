@@ -5,20 +5,11 @@
 // them, and the working directory.
 #include <windows.h>
 
+#include "Utf8.h"
+
 #include <string>
 
 namespace {
-
-std::string Utf8(const std::wstring& text)
-{
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-                    '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-    return out;
-}
 
 // The command line without the program's own name.
 std::wstring Arguments()

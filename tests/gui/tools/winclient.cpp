@@ -14,22 +14,13 @@
 // system reads them.
 #include <windows.h>
 
+#include "Utf8.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::string Utf8(const std::wstring& text)
-{
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-                    '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-    return out;
-}
 
 // Asked with WM_GETTEXT: GetWindowText does not ask a window of another process.
 std::wstring TextOf(HWND hwnd)

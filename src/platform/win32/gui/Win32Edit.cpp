@@ -31,16 +31,10 @@ void Win32Edit::SetText(const std::string& text)
 void Win32Edit::SetSelection(int start, int length)
 {
     const std::string text = Text();
-    const long long size = static_cast<long long>(text.size());
-    long long from = start;
-    long long to = from + length;
-    if (to < from)
-        std::swap(from, to);
-    from = std::clamp(from, 0LL, size);
-    to = std::clamp(to, 0LL, size);
     // A position inside a double-byte character moves to its end, so no character is split.
-    const int wideFrom = WideLength(text, SnapToCharBoundary(text, static_cast<size_t>(from)));
-    const int wideTo = WideLength(text, SnapToCharBoundary(text, static_cast<size_t>(to)));
+    const ByteRange range = veskor::SelectionBytes(text, start, length);
+    const int wideFrom = WideLength(text, range.from);
+    const int wideTo = WideLength(text, range.to);
     SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(wideFrom), static_cast<LPARAM>(wideTo));
 }
 
