@@ -135,16 +135,13 @@ bool MemoryPlatform::CopyFile(const std::string& from, const std::string& to)
 
 std::vector<std::string> MemoryPlatform::ListLinks(const std::string& folder)
 {
-    const std::string folderKey = Key(folder);
-    std::vector<const Entry*> found;
-    for (const auto& [key, entry] : entries_) {
-        if (entry.parentKey == folderKey && key.size() >= 4 && key.compare(key.size() - 4, 4, ".lnk") == 0)
-            found.push_back(&entry);
-    }
-    std::sort(found.begin(), found.end(), [](const Entry* a, const Entry* b) { return a->order < b->order; });
-    std::vector<std::string> names;
-    for (const Entry* entry : found)
-        names.push_back(entry->name);
+    // "*.lnk" matches the extension in any letter case, and folders too.
+    std::vector<std::string> names = Names(folder);
+    std::erase_if(names, [this](const std::string& name) {
+        std::string lower = name;
+        LowerCase(lower);
+        return lower.size() < 4 || lower.compare(lower.size() - 4, 4, ".lnk") != 0;
+    });
     return names;
 }
 
