@@ -10,6 +10,7 @@ namespace {
 constexpr const char* OwnShortcutName = "\\VESKOR3.lnk";
 constexpr std::uint16_t OwnHotKey = 0x0074;  // F5 alone
 constexpr std::uint8_t OwnShortcutMode = 1;
+constexpr size_t MaxDroppedPath = 259;  // what a 260-byte path buffer holds
 
 // A file of that name would be written over, a folder would stop the save.
 bool Taken(Platform& platform, const std::string& path)
@@ -87,10 +88,13 @@ void TForm1::lnkcreateButtonClick()
 }
 
 // A path with an extension is registered at once; anything else (a folder) is offered on
-// the back page, to be registered or made the shortcut folder.
+// the back page, to be registered or made the shortcut folder. A path longer than the
+// program keeps is refused rather than registered cut short.
 void TForm1::WMDropFiles(const std::string& firstFile)
 {
     try {
+        if (firstFile.size() > MaxDroppedPath)
+            throw Error("パスが長すぎるため登録できません");
         if (!ExtensionOf(firstFile).empty()) {
             lnkcreate(firstFile);
         } else {

@@ -205,6 +205,21 @@ TEST_F(RegistrationTest, AShortcutThatWasNotWrittenIsReportedAndNotRecorded)
     }
 }
 
+TEST_F(RegistrationTest, ADroppedPathTooLongToKeepIsRefusedNotCutShort)
+{
+    const std::string exactFit = "C:\\" + std::string(252, 'x') + ".exe";  // 259 bytes
+    f.Drop(exactFit + "x");
+    ASSERT_EQ(f.window.errors.size(), 1u);
+    EXPECT_EQ(f.window.errors[0].text, "パスが長すぎるため登録できません.");
+    EXPECT_EQ(f.History(), (Names{"mail", "web"}));
+    EXPECT_EQ(f.platform.Names("D:\\Links"), Names{});
+    EXPECT_EQ(f.window.bringToFrontCount, 1);
+
+    f.Drop(exactFit);
+    EXPECT_EQ(f.window.errors.size(), 1u);
+    EXPECT_EQ(f.History().front(), std::string(252, 'x'));
+}
+
 TEST_F(RegistrationTest, AnEmptyPathRegistersNoNameAndRecordsNothing)
 {
     f.Ctrl(vk::U);

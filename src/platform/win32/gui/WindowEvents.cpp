@@ -7,10 +7,6 @@
 // How the system's messages to the window become the window object's events.
 namespace veskor::gui {
 
-namespace {
-constexpr size_t MaxDroppedPath = 259;  // what a 260-byte path buffer holds
-}  // namespace
-
 LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_NCCREATE) {
@@ -145,9 +141,9 @@ void Win32Window::OnCommand(int id, int code)
         buttons_[static_cast<size_t>(index) - FirstButtonIndex]->Command(code);
 }
 
-// Only the first dropped file counts. Its path must fit the 259 bytes that the program
-// keeps and be writable in CP932; anything else is refused with an error rather than
-// registered cut short or with "?" in place of a character.
+// Only the first dropped file counts. Its path must be writable in CP932: anything else is
+// refused rather than registered with "?" in place of a character. The window object
+// checks the length and brings the window to the front.
 void Win32Window::OnDropFiles(HDROP drop)
 {
     const UINT files = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
@@ -162,14 +158,13 @@ void Win32Window::OnDropFiles(HDROP drop)
     bool lossless = true;
     const std::string path = Narrow(wide, &lossless);
     Deliver([this, &path, lossless] {
-        if (!lossless)
+        if (!lossless) {
+            // The box must not open behind the program the file came from.
+            SetForegroundWindow(hwnd_);
             throw Error("パスに Shift-JIS で表せない文字が含まれているため登録できません");
-        if (path.size() > MaxDroppedPath)
-            throw Error("パスが長すぎるため登録できません");
+        }
         form_->WMDropFiles(path);
     });
-    if (IsWindow(hwnd_))
-        SetForegroundWindow(hwnd_);
 }
 
 }  // namespace veskor::gui
