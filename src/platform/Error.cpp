@@ -11,6 +11,28 @@ Error IndexError(long long index)
     return Error(Format("リストのインデックスが範囲を超えています (%lld)", index));
 }
 
+Error OpenFileError(const std::string& fullPath, const std::string& systemText)
+{
+    return Error(Format("ファイル \"%s\". %s は開けません", fullPath.c_str(), systemText.c_str()));
+}
+
+Error CreateFileError(const std::string& fullPath, const std::string& systemText)
+{
+    return Error(Format("ファイル \"%s\". %s を作成できません", fullPath.c_str(), systemText.c_str()));
+}
+
+Error SystemCallError(unsigned long code, const std::string& systemText)
+{
+    if (code == 0)
+        return Error("OS 機能呼び出しの失敗");
+    return Error(Format("システムエラー。コード：%d.\r\n%s", static_cast<int>(code), systemText.c_str()));
+}
+
+Error OleError(unsigned long result, const std::string& systemText)
+{
+    return Error(systemText.empty() ? Format("OLE エラー %.8lX", result) : systemText);
+}
+
 std::string Format(const char* format, ...)
 {
     va_list args;

@@ -41,12 +41,12 @@ MemoryPlatform::Entry& MemoryPlatform::Put(const std::string& path, bool folder)
 
 void MemoryPlatform::RaiseOpen(const std::string& path, const char* systemText) const
 {
-    throw Error(Format("ファイル \"%s\". %s は開けません", path.c_str(), systemText));
+    throw OpenFileError(path, systemText);
 }
 
 void MemoryPlatform::RaiseCreate(const std::string& path, const char* systemText) const
 {
-    throw Error(Format("ファイル \"%s\". %s を作成できません", path.c_str(), systemText));
+    throw CreateFileError(path, systemText);
 }
 
 bool MemoryPlatform::FileExists(const std::string& path)

@@ -120,11 +120,8 @@ void MemoryPlatform::ShellOpen(const std::string& file, const std::string& param
 
 Point MemoryPlatform::CursorPosition()
 {
-    if (cursorFailure) {
-        if (*cursorFailure == 0)
-            throw Error("OS 機能呼び出しの失敗");
-        throw Error(Format("システムエラー。コード：%u.\r\n%s", *cursorFailure, SystemText(*cursorFailure)));
-    }
+    if (cursorFailure)
+        throw SystemCallError(*cursorFailure, SystemText(*cursorFailure));
     return cursor;
 }
 

@@ -14,14 +14,12 @@ constexpr DWORD MaxWriteChunk = 1u << 30;
 
 Error OpenError(const std::string& path, DWORD code)
 {
-    return Error(Format("ファイル \"%s\". %s は開けません", win32::FullPath(path).c_str(),
-                        win32::SystemMessage(code).c_str()));
+    return OpenFileError(win32::FullPath(path), win32::SystemMessage(code));
 }
 
 Error CreateError(const std::string& path, DWORD code)
 {
-    return Error(Format("ファイル \"%s\". %s を作成できません", win32::FullPath(path).c_str(),
-                        win32::SystemMessage(code).c_str()));
+    return CreateFileError(win32::FullPath(path), win32::SystemMessage(code));
 }
 
 // The failing call's code; a failure that left none still counts as one.

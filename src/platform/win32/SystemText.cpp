@@ -22,16 +22,12 @@ std::string SystemMessage(DWORD code)
 
 Error OleError(HRESULT result)
 {
-    const std::string text = SystemMessage(static_cast<DWORD>(result));
-    return Error(text.empty() ? Format("OLE エラー %.8lX", static_cast<unsigned long>(result)) : text);
+    return veskor::OleError(static_cast<unsigned long>(result), SystemMessage(static_cast<DWORD>(result)));
 }
 
 Error OsError(DWORD code)
 {
-    if (code == 0)
-        return Error("OS 機能呼び出しの失敗");
-    return Error(Format("システムエラー。コード：%d.\r\n%s", static_cast<int>(code),
-                        SystemMessage(code).c_str()));
+    return SystemCallError(code, code == 0 ? std::string() : SystemMessage(code));
 }
 
 std::string FullPath(const std::string& path)

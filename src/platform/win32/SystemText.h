@@ -10,11 +10,10 @@ namespace veskor::win32 {
 // line breaks, blanks and full stops cut off. Empty when the system has no text.
 std::string SystemMessage(DWORD code);
 
-// A failed COM call: the system's text for the result code, or "OLE エラー XXXXXXXX".
+// A failed COM call, worded by veskor::OleError with the system's text for the result.
 Error OleError(HRESULT result);
 
-// A failed system call: "システムエラー。コード：N." + CR LF + the system's text,
-// or "OS 機能呼び出しの失敗" when the call left no code.
+// A failed system call, worded by SystemCallError with the system's text for the code.
 Error OsError(DWORD code);
 
 // The full path that error texts name, also for a path given relative to the current directory.
