@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/TForm1.h"
-#include "platform/win32/SystemText.h"
+#include "platform/win32/Utf16.h"
 #include "support/FakeControls.h"
 
 // Registration and the maintenance commands on the real system: the window's controls
@@ -31,7 +31,7 @@ std::string WorkingDirectoryOf(const std::string& linkPath)
         return directory;
     IPersistFile* file = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(win32::Widen(linkPath).c_str(), STGM_READ))) {
+        if (SUCCEEDED(file->Load(win32::WidenAnsi(linkPath).c_str(), STGM_READ))) {
             char text[MAX_PATH + 1] = {};
             link->GetWorkingDirectory(text, MAX_PATH);
             directory = text;

@@ -3,7 +3,7 @@
 #include <objidl.h>
 #include <shlobj.h>
 
-#include "platform/win32/SystemText.h"
+#include "platform/win32/Utf16.h"
 
 namespace veskor::wintest {
 namespace {
@@ -25,7 +25,7 @@ LinkFields ReadFields(const std::string& path)
         return fields;
     IPersistFile* file = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(win32::Widen(path).c_str(), STGM_READ))) {
+        if (SUCCEEDED(file->Load(win32::WidenAnsi(path).c_str(), STGM_READ))) {
             char text[MAX_PATH + 1] = {};
             link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
             fields.target = text;
@@ -52,7 +52,7 @@ void WriteLinkWithArguments(const std::string& path, const std::string& target, 
     IPersistFile* file = nullptr;
     HRESULT saved = E_FAIL;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        saved = file->Save(win32::Widen(path).c_str(), TRUE);
+        saved = file->Save(win32::WidenAnsi(path).c_str(), TRUE);
         file->Release();
     }
     link->Release();

@@ -35,11 +35,5 @@ TEST_F(SystemTextTest, OsErrorNamesTheCodeAndItsText)
               "システムエラー。コード：5.\r\n" + win32::SystemMessage(ERROR_ACCESS_DENIED));
 }
 
-TEST_F(SystemTextTest, WidenConvertsFromCodePage932)
-{
-    EXPECT_EQ(win32::Widen("表計算ソフト\\a"), L"\u8868\u8a08\u7b97\u30bd\u30d5\u30c8\\a");
-    EXPECT_EQ(win32::Widen(""), L"");
-}
-
 }  // namespace
 }  // namespace veskor::wintest

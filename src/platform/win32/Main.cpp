@@ -4,8 +4,8 @@
 #include <objbase.h>
 
 #include "app/TForm1.h"
+#include "platform/win32/Utf16.h"
 #include "platform/win32/gui/MessageLoop.h"
-#include "platform/win32/gui/Text.h"
 #include "platform/win32/gui/Win32Window.h"
 
 // The program: one window, shown next to the pointer, until a command closes it.
@@ -34,7 +34,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
             veskor::gui::RunMessageLoop(window, form);
         }
     } catch (const std::exception& e) {
-        MessageBoxW(nullptr, veskor::gui::Widen(e.what()).c_str(), L"Veskor3", MB_ICONERROR | MB_OK);
+        MessageBoxW(nullptr, veskor::win32::WidenJapanese(e.what()).c_str(), L"Veskor3", MB_ICONERROR | MB_OK);
         exitCode = 1;
     }
 

@@ -40,16 +40,4 @@ std::string FullPath(const std::string& path)
     return length == 0 || length > size ? path : std::string(buffer.data(), length);
 }
 
-std::wstring Widen(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
 }  // namespace veskor::win32

@@ -19,7 +19,4 @@ Error OsError(DWORD code);
 // The full path that error texts name, also for a path given relative to the current directory.
 std::string FullPath(const std::string& path);
 
-// The whole text as UTF-16, converted from the ANSI code page.
-std::wstring Widen(const std::string& text);
-
 }  // namespace veskor::win32

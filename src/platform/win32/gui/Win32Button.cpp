@@ -8,7 +8,7 @@ namespace veskor::gui {
 Win32Button::Win32Button(const ControlPlace& place, HFONT font, HWND tooltips) : tooltips_(tooltips)
 {
     const DWORD kind = place.design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-    hwnd_ = CreateChild(place, L"BUTTON", kind, 0, Widen(place.design.caption));
+    hwnd_ = CreateChild(place, L"BUTTON", kind, 0, win32::WidenJapanese(place.design.caption));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SetWindowSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
     SetTooltip(place.design.tooltip);
@@ -20,9 +20,12 @@ Win32Button::~Win32Button()
         RemoveWindowSubclass(hwnd_, Subclass, 0);
 }
 
-std::string Win32Button::Caption() const { return Narrow(WindowTextOf(hwnd_)); }
+std::string Win32Button::Caption() const { return win32::NarrowJapanese(WindowTextOf(hwnd_)); }
 
-void Win32Button::SetCaption(const std::string& caption) { SetWindowTextW(hwnd_, Widen(caption).c_str()); }
+void Win32Button::SetCaption(const std::string& caption)
+{
+    SetWindowTextW(hwnd_, win32::WidenJapanese(caption).c_str());
+}
 
 bool Win32Button::IsDefault() const
 {
@@ -48,7 +51,7 @@ TTTOOLINFOW Win32Button::ToolInfo(std::wstring& text) const
 // A button without a tooltip has no tool at all, so nothing pops up over it.
 void Win32Button::SetTooltip(const std::string& tooltip)
 {
-    std::wstring text = Widen(tooltip);
+    std::wstring text = win32::WidenJapanese(tooltip);
     TTTOOLINFOW info = ToolInfo(text);
     if (!tooltip_.empty())
         SendMessageW(tooltips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));

@@ -20,11 +20,11 @@ Win32Edit::~Win32Edit()
         RemoveWindowSubclass(hwnd_, Subclass, 0);
 }
 
-std::string Win32Edit::Text() const { return Narrow(WindowTextOf(hwnd_)); }
+std::string Win32Edit::Text() const { return win32::NarrowJapanese(WindowTextOf(hwnd_)); }
 
 void Win32Edit::SetText(const std::string& text)
 {
-    SetWindowTextW(hwnd_, Widen(text).c_str());
+    SetWindowTextW(hwnd_, win32::WidenJapanese(text).c_str());
     SendMessageW(hwnd_, EM_SETSEL, 0, 0);
 }
 
@@ -33,8 +33,8 @@ void Win32Edit::SetSelection(int start, int length)
     const std::string text = Text();
     // A position inside a double-byte character moves to its end, so no character is split.
     const ByteRange range = veskor::SelectionBytes(text, start, length);
-    const int wideFrom = WideLength(text, range.from);
-    const int wideTo = WideLength(text, range.to);
+    const int wideFrom = win32::WideLengthOfJapanese(text, range.from);
+    const int wideTo = win32::WideLengthOfJapanese(text, range.to);
     SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(wideFrom), static_cast<LPARAM>(wideTo));
 }
 
@@ -44,8 +44,8 @@ void Win32Edit::SelectionBytes(int& start, int& end) const
     DWORD wideEnd = 0;
     SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&wideStart), reinterpret_cast<LPARAM>(&wideEnd));
     const std::wstring text = WindowTextOf(hwnd_);
-    start = NarrowLength(text, std::min<size_t>(wideStart, text.size()));
-    end = NarrowLength(text, std::min<size_t>(wideEnd, text.size()));
+    start = win32::JapaneseLengthOfWide(text, std::min<size_t>(wideStart, text.size()));
+    end = win32::JapaneseLengthOfWide(text, std::min<size_t>(wideEnd, text.size()));
 }
 
 int Win32Edit::SelectionStart() const

@@ -143,7 +143,7 @@ void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const
     FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     // Drawing may be asked for while an item is being removed: draw only what exists.
     if (index >= 0 && index < Count()) {
-        const std::wstring text = Widen(Items()[static_cast<size_t>(index)]);
+        const std::wstring text = win32::WidenJapanese(Items()[static_cast<size_t>(index)]);
         HGDIOBJ oldFont = SelectObject(dc, font_);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));

@@ -13,7 +13,7 @@ constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPC
 
 HFONT MakeFont(int height, int dpi)
 {
-    const std::wstring face = Widen(layout::FontFace);
+    const std::wstring face = win32::WidenJapanese(layout::FontFace);
     return CreateFontW(-Scale(height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                        face.c_str());
@@ -182,9 +182,12 @@ void Win32Window::MoveFocus(int step)
         ControlAt(static_cast<size_t>(target))->SetFocus();
 }
 
-std::string Win32Window::Title() const { return Narrow(WindowTextOf(hwnd_)); }
+std::string Win32Window::Title() const { return win32::NarrowJapanese(WindowTextOf(hwnd_)); }
 
-void Win32Window::SetTitle(const std::string& title) { SetWindowTextW(hwnd_, Widen(title).c_str()); }
+void Win32Window::SetTitle(const std::string& title)
+{
+    SetWindowTextW(hwnd_, win32::WidenJapanese(title).c_str());
+}
 
 // The core sized the window for the monitor it goes to. Should the move bring the window
 // to a monitor of another DPI, the controls follow, and the rectangle stays the core's.
@@ -239,8 +242,8 @@ void Win32Window::EndProgram()
 
 void Win32Window::ShowError(const std::string& caption, const std::string& text)
 {
-    MessageBoxW(IsWindow(hwnd_) ? hwnd_ : nullptr, Widen(text).c_str(), Widen(caption).c_str(),
-                MB_ICONERROR | MB_OK);
+    MessageBoxW(IsWindow(hwnd_) ? hwnd_ : nullptr, win32::WidenJapanese(text).c_str(),
+                win32::WidenJapanese(caption).c_str(), MB_ICONERROR | MB_OK);
 }
 
 }  // namespace veskor::gui

@@ -156,7 +156,7 @@ void Win32Window::OnDropFiles(HDROP drop)
     if (files == 0)
         return;
     bool lossless = true;
-    const std::string path = Narrow(wide, &lossless);
+    const std::string path = win32::NarrowJapanese(wide, &lossless);
     Deliver([this, &path, lossless] {
         if (!lossless) {
             // The box must not open behind the program the file came from.
