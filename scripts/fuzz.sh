@@ -7,15 +7,9 @@ out=${1:-build/fuzz}
 seconds=${2:-30}
 mkdir -p "$out/corpus"
 
-# clang 14 knows no CP932 execution charset and then keeps literals in UTF-8; the reader
-# never looks at the text of its messages, so that changes nothing fuzzed here.
-charset=(-finput-charset=UTF-8)
-if echo 'const char* s = "";' | clang++ -x c++ -fsyntax-only -fexec-charset=CP932 - 2>/dev/null; then
-    charset+=(-fexec-charset=CP932)
-fi
-clang++ -std=c++20 "${charset[@]}" -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc \
-    tests/fuzz/datafile_fuzz.cpp src/history/DataFile.cpp src/platform/Error.cpp \
-    -o "$out/datafile_fuzz"
+# The target is built by CMake's fuzz preset (clang, libFuzzer, ASan, UBSan) in OUT-DIR.
+cmake --preset fuzz -B "$out" >"$out/configure.log" 2>&1 || { tail -n 30 "$out/configure.log"; exit 1; }
+cmake --build "$out" -j2 --target datafile_fuzz >"$out/build.log" 2>&1 || { tail -n 30 "$out/build.log"; exit 1; }
 
 # Seeds: the two documented files and a few damaged ones.
 printf '\x04\x00\x00\x00C:\\L\x02\x00\x00\x00\x04\x00\x00\x00mail\x04\x00\x00\x00a;b;' >"$out/corpus/two-entries"
