@@ -35,8 +35,14 @@ with open(sys.argv[1], "wb") as f:
 PY
 fi
 
+# Without a window manager nobody draws the title bar, which is the program's status line:
+# there Wine is told to draw it itself; under a real desktop the window manager does.
+x11_key='HKCU\Software\Wine\X11 Driver'
 cd "$demo"
 if [ -n "${DISPLAY:-}" ]; then
+    for value in Decorated Managed; do
+        wine reg delete "$x11_key" /v "$value" /f >/dev/null 2>&1 || true
+    done
     echo "veskor3: type a name (notepad, winver, clock, taskmgr, winemine, メモ帳) and press Enter."
     wine "$root/build/windows/VESKOR3.exe"
 else
@@ -45,6 +51,9 @@ else
     xvfb=$!
     trap 'wine_env_stop; kill $xvfb 2>/dev/null' EXIT
     sleep 1
+    for value in Decorated Managed; do
+        wine reg add "$x11_key" /v "$value" /d N /f >/dev/null 2>&1
+    done
     DISPLAY=$display wine "$root/build/windows/VESKOR3.exe" >/dev/null 2>&1 &
     app=$!
     sleep 4
