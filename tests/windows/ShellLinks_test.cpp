@@ -3,6 +3,7 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include "platform/win32/SystemText.h"
 #include "platform/win32/Utf16.h"
 
 namespace veskor::wintest {
@@ -138,6 +139,16 @@ TEST_P(ShellLinkTest, UnreadableLinkHasNoTargetAndItsArgumentsRaise)
         EXPECT_NE(raised, "");
         EXPECT_EQ(raised.find_last_of("\r\n"), std::string::npos) << raised;
     }
+}
+
+// A path beyond the link reads' 260-unit buffer cannot even be named to the link object:
+// the target read gives nothing, the argument read raises the conversion's failure.
+TEST_P(ShellLinkTest, PathBeyondTheBufferHasNoTargetAndItsArgumentsRaise)
+{
+    const std::string path = In(std::string(260, 'a') + ".lnk");
+    EXPECT_EQ(platform.ReadLinkTarget(path), "");
+    EXPECT_EQ(RaisedText([&] { platform.ReadLinkArguments(path); }),
+              win32::OleError(HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER)).what());
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, ShellLinkTest, FolderNames, FolderLabel);
