@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 
-// The designed window: every control's place, tab order, caption and tooltip,
+// The designed window: every control's place, caption and tooltip, in tab order,
 // in pixels at 96 DPI. The Win32 side builds the window from this table.
 namespace veskor {
 
@@ -28,10 +28,8 @@ struct ControlDesign {
     const char* name;
     ControlKind kind;
     int left, top, width, height;
-    int tabOrder;
     bool shownAtCreation;
     bool isDefault;
-    bool isCancel;
     bool tabStop;
     const char* caption;  // buttons only
     const char* tooltip;  // buttons only; empty for none
@@ -54,32 +52,32 @@ constexpr int FontHeight = 12;
 
 // In tab order. The first three are Edit1, ListBox1 and Edit2; then the buttons in ButtonId order.
 constexpr std::array<ControlDesign, 16> Controls = {{
-    {"Edit1", ControlKind::Edit, -1, 1, 184, 20, 0, true, false, false, true, "", "", 12},
-    {"ListBox1", ControlKind::List, 0, 21, 184, 108, 1, true, false, false, true, "", "", 12},
-    {"Edit2", ControlKind::Edit, -1, 1, 184, 21, 2, false, false, false, true, "", "", 13},
-    {"okButton", ControlKind::Button, 184, 2, 60, 25, 3, true, true, false, true, "OK", "実行します　Enter", 12},
-    {"hozonsezuOKbutton", ControlKind::Button, 184, 27, 60, 25, 4, true, false, false, true, "無保存OK",
+    {"Edit1", ControlKind::Edit, -1, 1, 184, 20, true, false, true, "", "", 12},
+    {"ListBox1", ControlKind::List, 0, 21, 184, 108, true, false, true, "", "", 12},
+    {"Edit2", ControlKind::Edit, -1, 1, 184, 21, false, false, true, "", "", 13},
+    {"okButton", ControlKind::Button, 184, 2, 60, 25, true, true, true, "OK", "実行します　Enter", 12},
+    {"hozonsezuOKbutton", ControlKind::Button, 184, 27, 60, 25, true, false, true, "無保存OK",
      "履歴に保存せず実行します ctrl+Enter", 12},
-    {"delButton", ControlKind::Button, 184, 52, 60, 25, 5, true, false, false, true, "履歴削除",
+    {"delButton", ControlKind::Button, 184, 52, 60, 25, true, false, true, "履歴削除",
      "表示している履歴を１件消去します　Ctrl＋Delete", 12},
-    {"FolderOpenButton", ControlKind::Button, 184, 77, 60, 25, 6, true, false, false, true, "ﾌｫﾙﾀﾞ開く",
+    {"FolderOpenButton", ControlKind::Button, 184, 77, 60, 25, true, false, true, "ﾌｫﾙﾀﾞ開く",
      "ショートカット元のあるフォルダを開きます　Ctrl＋O", 12},
-    {"lnkcreateButton", ControlKind::Button, 184, 27, 60, 25, 7, false, false, false, true, "lnk作成",
+    {"lnkcreateButton", ControlKind::Button, 184, 27, 60, 25, false, false, true, "lnk作成",
      "登録フォルダにショートカットを作成します　Ctrl＋S", 12},
-    {"sortButton", ControlKind::Button, 184, 52, 60, 25, 8, false, false, false, true, "履歴ソート",
+    {"sortButton", ControlKind::Button, 184, 52, 60, 25, false, false, true, "履歴ソート",
      "履歴を昇順に並べ替えます　Ctrl＋→", 12},
-    {"escButton", ControlKind::Button, 0, 0, 0, 0, 9, true, false, true, false, "escButton", "", 12},
-    {"renameButton", ControlKind::Button, 184, 102, 60, 25, 10, true, false, false, true, "名前変更",
+    {"escButton", ControlKind::Button, 0, 0, 0, 0, true, false, false, "escButton", "", 12},
+    {"renameButton", ControlKind::Button, 184, 102, 60, 25, true, false, true, "名前変更",
      "ショートカット名を変更します　Ctrl＋N", 12},
-    {"changeButton", ControlKind::Button, 184, 102, 60, 25, 11, false, false, false, true, "変更する",
+    {"changeButton", ControlKind::Button, 184, 102, 60, 25, false, false, true, "変更する",
      "ショートカット名を変更します　Enter", 12},
-    {"dirchangeButton", ControlKind::Button, 184, 2, 60, 25, 12, false, true, false, true, "ﾌｫﾙﾀﾞ変更",
+    {"dirchangeButton", ControlKind::Button, 184, 2, 60, 25, false, true, true, "ﾌｫﾙﾀﾞ変更",
      "表示しているパスのフォルダをショートカット登録フォルダにします　Enter", 12},
-    {"alcButton", ControlKind::Button, 184, 77, 60, 25, 13, false, false, false, true, "全消去",
+    {"alcButton", ControlKind::Button, 184, 77, 60, 25, false, false, true, "全消去",
      "履歴をすべて消去します　Alt＋Backspace", 12},
-    {"autoButton", ControlKind::Button, 184, 102, 60, 25, 14, false, false, false, true, "自動登録",
+    {"autoButton", ControlKind::Button, 184, 102, 60, 25, false, false, true, "自動登録",
      "登録フォルダのショートカットをすべて履歴登録します　Ctrl＋T", 12},
-    {"findButton", ControlKind::Button, 184, 27, 60, 25, 15, false, false, false, true, "部分検索",
+    {"findButton", ControlKind::Button, 184, 27, 60, 25, false, false, true, "部分検索",
      "履歴の部分検索と先頭検索を切り換えます　Ctrl＋Ｆ", 12},
 }};
 

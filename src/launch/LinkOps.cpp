@@ -16,7 +16,8 @@ std::string TForm1::linkparams(const std::string& linkPath)
     return platform_.ReadLinkArguments(linkPath);
 }
 
-// The target itself is started in its own folder; the link's stored settings play no part.
+// The target itself is started, with the link's arguments, in the target's own folder: the
+// link's stored working folder, window state and hot key play no part.
 void TForm1::openfile(const std::string& linkPath)
 {
     const std::string target = linktarget(linkPath);

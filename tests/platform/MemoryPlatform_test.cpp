@@ -102,6 +102,20 @@ TEST_F(MemoryFilesTest, RenameAndCopyRefuseAnExistingTarget)
     EXPECT_EQ(fs.Bytes("C:\\s\\c.lnk"), "A");
 }
 
+// The rename command meets a folder that bears a shortcut's name: like the system, the
+// rename takes everything the folder holds along.
+TEST_F(MemoryFilesTest, RenamingAFolderMovesWhatItHolds)
+{
+    fs.AddFile("C:\\s\\dir.lnk\\sub\\a.lnk", "A");
+    EXPECT_FALSE(fs.RenameFile("C:\\s\\dir.lnk", "C:\\s\\dir.lnk\\sub\\x.lnk"));  // into itself
+
+    EXPECT_TRUE(fs.RenameFile("C:\\s\\dir.lnk", "C:\\s\\new.lnk"));
+    EXPECT_EQ(fs.Bytes("C:\\s\\new.lnk\\sub\\a.lnk"), "A");
+    EXPECT_EQ(fs.ListLinks("C:\\s\\new.lnk\\sub"), std::vector<std::string>{"a.lnk"});
+    EXPECT_FALSE(fs.Exists("C:\\s\\dir.lnk\\sub\\a.lnk"));
+    EXPECT_FALSE(fs.DirectoryExists("C:\\s\\dir.lnk"));
+}
+
 TEST_F(MemoryFilesTest, ListsEveryLnkEntryOfTheFolderInCreationOrder)
 {
     fs.AddFile("C:\\s\\b.lnk", "");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -80,23 +81,28 @@ TEST(SearchIndex, MatchesWholeEntriesByteForByte)
 TEST(SearchIndex, SeesEveryChangeOfTheHistory)
 {
     AsciiRules rules;
-    HistoryList history(rules), other(rules);
-    history.Assign({"alpha", "beta"});
-    other.Assign({});
-    other.Assign({"beta", "gamma"});  // the same revision and size as `history` after the move
+    std::optional<HistoryList> slot(std::in_place, rules);
+    slot->Assign({"alpha", "beta"});
     SearchIndex index;
-    EXPECT_EQ(index.Filter(history, rules, "a", false), std::vector<std::string>{"alpha"});
-    history.Move(0, 1);  // same size
-    EXPECT_EQ(index.Filter(history, rules, "a", false), std::vector<std::string>{"alpha"});
-    EXPECT_EQ(index.Filter(other, rules, "a", false), std::vector<std::string>{});
+    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"alpha"});
+    slot->Move(0, 1);  // same size
+    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"alpha"});
+
+    // A new history in the old one's place (the program makes one at every first show),
+    // of the same size and after as many changes: neither its address nor its count of
+    // changes may let the index take it for the old one.
+    slot.emplace(rules);
+    slot->Assign({"beta", "gamma"});
+    slot->Move(0, 1);
+    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{});
 
     // Other rules, other lower-case forms.
     struct KeepCase : AsciiRules {
         void LowerCase(std::string&) const override {}
     } keepCase;
-    history.Assign({"Alpha"});
-    EXPECT_EQ(index.Filter(history, rules, "a", false), std::vector<std::string>{"Alpha"});
-    EXPECT_EQ(index.Filter(history, keepCase, "a", false), std::vector<std::string>{});
+    slot->Assign({"Alpha"});
+    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"Alpha"});
+    EXPECT_EQ(index.Filter(*slot, keepCase, "a", false), std::vector<std::string>{});
 }
 
 // Random histories over an alphabet rich in case pairs, CP932 lead bytes and 0x5C, changed
