@@ -36,7 +36,7 @@ void TForm1::FormShow()
         c_.Edit1.SetText("");
     } else {
         ShortcutFolder = platform_.CurrentDirectory();
-        createlink(platform_.ProgramPath(), 1);
+        createlink(platform_.ProgramPath(), LinkKind::OwnDesktopShortcut);
         save();
     }
     if (ShortcutFolder.empty())

@@ -32,7 +32,7 @@ void TForm1::ura()
     SetShown(c_, {ButtonId::dirchangeButton, ButtonId::sortButton, ButtonId::alcButton, ButtonId::autoButton}, true);
     c_.Edit2.SetVisible(true);
     // The caption names the mode a click switches to.
-    c_[ButtonId::findButton].SetCaption(SearchMode == 1 ? "先頭検索" : "部分検索");
+    c_[ButtonId::findButton].SetCaption(SearchMode == Matching::Partial ? "先頭検索" : "部分検索");
     c_[ButtonId::findButton].SetVisible(true);
     c_.Edit1.SetVisible(false);
     c_.ListBox1.SetVisible(false);
@@ -54,7 +54,7 @@ void TForm1::SetStatus(const std::string& title)
 
 std::string TForm1::ModeStatus() const
 {
-    return ShortcutFolder + (SearchMode == 1 ? " 部分検索" : " 先頭検索");
+    return ShortcutFolder + (SearchMode == Matching::Partial ? " 部分検索" : " 先頭検索");
 }
 
 bool TForm1::BackPageShown() const

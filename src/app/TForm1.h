@@ -15,6 +15,15 @@ namespace veskor {
 
 class SearchIndex;
 
+// How typed text matches a history entry.
+enum class Matching : std::uint8_t { Prefix, Partial };
+
+// What createlink makes.
+enum class LinkKind : std::uint8_t {
+    Registration,        // a new shortcut in the shortcut folder, under a name nothing holds yet
+    OwnDesktopShortcut,  // the program's own shortcut on the desktop, with its hot key
+};
+
 // The controls of the one window, named as the handlers know them.
 struct FormControls {
     FormWindow& window;
@@ -39,9 +48,9 @@ public:
     std::string ShortcutFolder;
     std::string PendingRenamePath;
     std::unique_ptr<veskor::HistoryList> HistoryList;  // absent before the first show and after the close
-    std::uint8_t SearchMode = 0;                        // 0 prefix, 1 partial
+    Matching SearchMode = Matching::Prefix;
     std::int32_t CompletionCount = 0;
-    std::uint8_t LaunchGuard = 0;
+    bool LaunchGuard = false;
 
     // Runs one event to its end. An Error is shown in the error box and the run goes
     // on; events that arrive once the window has closed are dropped.
@@ -87,7 +96,7 @@ public:
     void SwitchSearchMode();  // Ctrl+F in Edit1: the mode and its title, no page change
 
     // Registration and maintenance (folder/).
-    std::string createlink(const std::string& target, std::uint8_t mode);  // returns the link path
+    std::string createlink(const std::string& target, LinkKind kind);  // returns the link path
     std::string copylink(const std::string& source);
     void lnkcreate(const std::string& path);
     void lnkcreateButtonClick();
@@ -118,6 +127,8 @@ private:
     void ShowWholeHistory();                                  // the list box := HistoryList
     std::string DataFilePath();
     bool FrontPageKeyDown(const KeyEvent& key);  // the rows Edit1 and ListBox1 share
+    std::string SaveOwnDesktopShortcut(const std::string& program);
+    std::string RegisterAsNewShortcut(const std::string& target);
 
     Platform& platform_;
     FormControls c_;

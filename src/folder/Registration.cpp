@@ -9,7 +9,6 @@ namespace {
 
 constexpr const char* OwnShortcutName = "\\VESKOR3.lnk";
 constexpr std::uint16_t OwnHotKey = 0x0074;  // F5 alone
-constexpr std::uint8_t OwnShortcutMode = 1;
 constexpr size_t MaxDroppedPath = 259;  // what a 260-byte path buffer holds
 
 // A file of that name would be written over, a folder would stop the save.
@@ -28,16 +27,22 @@ void CheckWritten(Platform& platform, const std::string& path)
 
 }  // namespace
 
-// Mode 1 makes the program's own desktop shortcut; any other mode registers the target
-// in the shortcut folder under a name that neither the history nor the folder holds, so
-// that no shortcut of the user is ever written over.
-std::string TForm1::createlink(const std::string& target, std::uint8_t mode)
+std::string TForm1::createlink(const std::string& target, LinkKind kind)
 {
-    if (mode == OwnShortcutMode) {
-        const std::string destination = platform_.DesktopFolder() + OwnShortcutName;
-        platform_.SaveLink(destination, target, FolderOf(target), OwnHotKey);
-        return destination;
-    }
+    return kind == LinkKind::OwnDesktopShortcut ? SaveOwnDesktopShortcut(target) : RegisterAsNewShortcut(target);
+}
+
+std::string TForm1::SaveOwnDesktopShortcut(const std::string& program)
+{
+    const std::string destination = platform_.DesktopFolder() + OwnShortcutName;
+    platform_.SaveLink(destination, program, FolderOf(program), OwnHotKey);
+    return destination;
+}
+
+// Under a name that neither the history nor the folder holds, so that no shortcut of the
+// user is ever written over.
+std::string TForm1::RegisterAsNewShortcut(const std::string& target)
+{
     const auto taken = [this](const std::string& name) { return Taken(platform_, ShortcutPath(name)); };
     const std::string destination = ShortcutPath(UniqueLinkName(ExtractFileBody(target), *HistoryList, taken));
     platform_.SaveLink(destination, target, FolderOf(target), 0);
@@ -60,7 +65,7 @@ std::string TForm1::copylink(const std::string& source)
 void TForm1::lnkcreate(const std::string& path)
 {
     // Byte for byte: a ".LNK" file gets a new shortcut pointing to it.
-    const std::string link = ExtensionOf(path) == ".lnk" ? copylink(path) : createlink(path, 0);
+    const std::string link = ExtensionOf(path) == ".lnk" ? copylink(path) : createlink(path, LinkKind::Registration);
 
     omote();
     CompletionCount = 0;

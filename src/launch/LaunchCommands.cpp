@@ -62,7 +62,7 @@ void TForm1::listBox1DblClick()
 {
     if (LaunchGuard)
         return;
-    LaunchGuard = 1;
+    LaunchGuard = true;
     c_.Edit1.SetText(c_.ListBox1.Item(c_.ListBox1.CurrentIndex()));
     Click(ButtonId::okButton);
 }

@@ -45,11 +45,11 @@ void TForm1::Edit1KeyUp(int key)
 
     const std::string typed = c_.Edit1.Text();
     c_.ListBox1.Assign(typed.empty() ? HistoryList->Entries()
-                                     : searchIndex_->Filter(*HistoryList, platform_, typed, SearchMode == 1));
+                                     : searchIndex_->Filter(*HistoryList, platform_, typed, SearchMode == Matching::Partial));
 
     if (c_.ListBox1.Count() == 0) {
         CompletionCount = 0;
-    } else if (!typed.empty() && key != vk::Back && key != vk::Delete && SearchMode != 1) {
+    } else if (!typed.empty() && key != vk::Back && key != vk::Delete && SearchMode != Matching::Partial) {
         // CompletionCount counts characters, one per completing release; the field takes
         // byte positions, so it is converted on the completed entry's own text. A commit
         // brings several characters in one release: the tail then starts at the caret.
@@ -71,7 +71,7 @@ void TForm1::Edit1KeyUp(int key)
 void TForm1::SwitchSearchMode()
 {
     CompletionCount = 0;
-    SearchMode = SearchMode == 1 ? 0 : 1;
+    SearchMode = SearchMode == Matching::Partial ? Matching::Prefix : Matching::Partial;
     SetStatus(ModeStatus());
 }
 

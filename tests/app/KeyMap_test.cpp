@@ -78,11 +78,11 @@ TEST(KeyMapTest, CtrlFInTheFieldKeepsThePageAndElsewhereShowsTheFrontPage)
     f.Seed("D:\\Links", {"mail"});
     f.form.CompletionCount = 3;
     f.Ctrl(vk::F);
-    EXPECT_EQ(f.form.SearchMode, 1);
+    EXPECT_EQ(f.form.SearchMode, Matching::Partial);
     EXPECT_EQ(f.form.CompletionCount, 0);
     f.Ctrl(vk::U);
     f.Ctrl(vk::F);
-    EXPECT_EQ(f.form.SearchMode, 0);
+    EXPECT_EQ(f.form.SearchMode, Matching::Prefix);
     EXPECT_TRUE(f.Edit1.Visible());
     EXPECT_FALSE(f.Edit2.Visible());
 }

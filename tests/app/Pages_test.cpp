@@ -55,7 +55,7 @@ TEST(PagesTest, TheFindButtonNamesTheModeAClickSwitchesTo)
     f.Seed("D:\\Links", {});
     f.form.ura();
     EXPECT_EQ(f[ButtonId::findButton].Caption(), "部分検索");
-    f.form.SearchMode = 1;
+    f.form.SearchMode = Matching::Partial;
     f.form.ura();
     EXPECT_EQ(f[ButtonId::findButton].Caption(), "先頭検索");
 }
@@ -94,7 +94,7 @@ TEST(PagesTest, RightClickSwapsPagesWithTheirTitlesAndCtrlUDoesNotWriteTheTitle)
     EXPECT_EQ(f.Edit2.Text(), "D:\\Links");
     EXPECT_TRUE(f.Edit2.Focused());
     f.Edit2.SetText("E:\\other");
-    f.form.SearchMode = 1;
+    f.form.SearchMode = Matching::Partial;
     f.RightClick();
     EXPECT_EQ(f.window.title, "D:\\Links 部分検索");
     EXPECT_TRUE(f.Edit1.Focused());

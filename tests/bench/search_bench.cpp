@@ -77,7 +77,7 @@ void KeyRelease(benchmark::State& state)
     const Search& search = Searches[state.range(1)];
     FormFixture f;
     f.Seed("C:\\links", MakeNames(static_cast<size_t>(state.range(0))));
-    f.form.SearchMode = search.partial ? 1 : 0;
+    f.form.SearchMode = search.partial ? Matching::Partial : Matching::Prefix;
     f.Edit1.SetText(search.typed);
     f.form.Edit1KeyUp('X');  // the history is lower-cased once, before the first key
     for (auto _ : state) {

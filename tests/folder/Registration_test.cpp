@@ -239,7 +239,7 @@ TEST_F(RegistrationTest, TheProgramsOwnDesktopShortcutAnswersToF5AndReplacesAnOl
 {
     f.platform.AddLink("C:\\Users\\user\\Desktop\\VESKOR3.lnk", {"C:\\old\\VESKOR3.exe", "", "C:\\old\\", 0});
     f.form.PendingRenamePath = "D:\\Links\\mail.lnk";
-    const std::string link = f.form.createlink("C:\\表\\VESKOR3.exe", 1);
+    const std::string link = f.form.createlink("C:\\表\\VESKOR3.exe", LinkKind::OwnDesktopShortcut);
 
     EXPECT_EQ(link, "C:\\Users\\user\\Desktop\\VESKOR3.lnk");
     EXPECT_EQ(f.platform.Link(link), (LinkRecord{"C:\\表\\VESKOR3.exe", "", "C:\\表\\", 0x0074}));

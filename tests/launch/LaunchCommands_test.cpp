@@ -153,14 +153,14 @@ TEST_F(LaunchTest, EscOnTheFrontPageDiscardsTheTextAndOpensTheShortcutFolder)
 
 TEST_F(LaunchTest, EscOnTheBackPageReturnsWithTheModeInTheTitle)
 {
-    f.form.SearchMode = 1;
+    f.form.SearchMode = Matching::Partial;
     f.RightClick();
     ASSERT_TRUE(f.Edit2.Visible());
     f.Press(vk::Escape);
     EXPECT_FALSE(f.Edit2.Visible());
     EXPECT_TRUE(f.Edit1.Visible());
     EXPECT_EQ(f.window.title, "D:\\Links 部分検索");
-    EXPECT_EQ(f.form.SearchMode, 1);
+    EXPECT_EQ(f.form.SearchMode, Matching::Partial);
     EXPECT_FALSE(f.window.Ended());
 }
 

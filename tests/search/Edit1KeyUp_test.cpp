@@ -104,7 +104,7 @@ TEST_F(SearchTest, AnEmptyFieldShowsTheWholeHistory)
 TEST_F(SearchTest, PartialModeFiltersAnywhereAndNeverCompletes)
 {
     f.Ctrl(vk::F);
-    EXPECT_EQ(f.form.SearchMode, 1);
+    EXPECT_EQ(f.form.SearchMode, Matching::Partial);
     f.Type("an");
     EXPECT_EQ(f.ListItems(), Items{"Banana"});
     ExpectField("an", "");

@@ -16,9 +16,11 @@ struct SearchCommandsTest : ::testing::Test {
 TEST_F(SearchCommandsTest, FindButtonSwitchesTheModeAndShowsTheFrontPage)
 {
     const struct {
-        int mode;
+        Matching mode;
         std::string title;
-    } steps[] = {{1, "C:\\links 部分検索"}, {0, "C:\\links 先頭検索"}, {1, "C:\\links 部分検索"}};
+    } steps[] = {{Matching::Partial, "C:\\links 部分検索"},
+                 {Matching::Prefix, "C:\\links 先頭検索"},
+                 {Matching::Partial, "C:\\links 部分検索"}};
     for (const auto& step : steps) {
         f.RightClick();  // to the back page
         ASSERT_TRUE(f[ButtonId::findButton].Visible());
@@ -40,7 +42,7 @@ TEST_F(SearchCommandsTest, CtrlFInEdit1SwitchesTheModeWithoutChangingThePage)
     f.Type("a");
     f.form.CompletionCount = 3;
     f.KeyDown(KeyEvent{vk::F, false, true, false});
-    EXPECT_EQ(f.form.SearchMode, 1);
+    EXPECT_EQ(f.form.SearchMode, Matching::Partial);
     EXPECT_EQ(f.window.title, "C:\\links 部分検索");
     EXPECT_EQ(f.form.CompletionCount, 0);
     EXPECT_TRUE(f[ButtonId::changeButton].Visible());
