@@ -2,12 +2,21 @@
 #include <array>
 
 #include "app/Events.h"
+#include "app/FormControls.h"
 #include "app/Layout.h"
 
-// What the window does with a key before the focused control sees it: plain Enter and
-// Esc go to the buttons, Tab moves the focus, everything else reaches the control's
-// key-down handler. The message loop asks this and applies the answer.
+// The one place where keys travel. The message loop and the host tests hand every key
+// pressed or released in the window to PressKey and ReleaseKey; see KeyRouting.cpp for
+// the order in which a key goes.
 namespace veskor {
+
+class TForm1;
+
+// Runs a key pressed in the window. `sentTo` is the control the key was sent to (the
+// focused one), or null when the window itself has the focus. Returns whether the key then
+// goes on to that control's own handling (a list moves its caret, a field takes the character).
+bool PressKey(TForm1& form, const Control* sentTo, const KeyEvent& key);
+void ReleaseKey(TForm1& form, const Control* sentTo, int key);
 
 enum class FocusKind { None, Edit1, ListBox1, Edit2, Button };
 
@@ -16,9 +25,11 @@ struct KeyTarget {
     FocusKind focus = FocusKind::None;
     ButtonId focusedButton = ButtonId::okButton;  // when focus is Button
     bool hasShownDefault = false;
-    ButtonId shownDefault = ButtonId::okButton;   // the shown button with the default flag
+    ButtonId shownDefault = ButtonId::okButton;   // the first shown button with the default flag
     bool escShown = true;
 };
+
+KeyTarget KeyTargetOf(const FormControls& controls, const Control* sentTo);
 
 struct KeyRoute {
     enum class Action { ToFocusedControl, ClickButton, FocusNext, FocusPrevious };
@@ -29,6 +40,9 @@ struct KeyRoute {
 };
 
 KeyRoute RouteKey(const KeyEvent& key, const KeyTarget& target);
+
+// Tab (step +1) and Shift+Tab (-1): the focus to the next shown control with a tab stop.
+void MoveFocus(const FormControls& controls, int step);
 
 // The control that Tab (step +1) or Shift+Tab (-1) moves to, as an index into
 // layout::Controls, among those `focusable` marks (shown, with a tab stop). From -1 (no

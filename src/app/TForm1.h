@@ -1,11 +1,11 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "app/Events.h"
+#include "app/FormControls.h"
 #include "app/Layout.h"
 #include "history/HistoryList.h"
 #include "platform/Controls.h"
@@ -22,17 +22,6 @@ enum class Matching : std::uint8_t { Prefix, Partial };
 enum class LinkKind : std::uint8_t {
     Registration,        // a new shortcut in the shortcut folder, under a name nothing holds yet
     OwnDesktopShortcut,  // the program's own shortcut on the desktop, with its hot key
-};
-
-// The controls of the one window, named as the handlers know them.
-struct FormControls {
-    FormWindow& window;
-    EditField& Edit1;
-    ListField& ListBox1;
-    EditField& Edit2;
-    std::array<Button*, ButtonCount> buttons{};  // indexed by ButtonId
-
-    Button& operator[](ButtonId id) const { return *buttons[static_cast<size_t>(id)]; }
 };
 
 // The window object: it owns the run's state and every handler. Handlers are spread
@@ -91,6 +80,7 @@ public:
 
     // Search (search/).
     void Edit1KeyUp(int key);
+    void Edit1Composition(bool open);  // the input method opened or closed a composition in Edit1
     void findButtonClick();
     void ListBox1Click();
     void SwitchSearchMode();  // Ctrl+F in Edit1: the mode and its title, no page change
@@ -133,6 +123,12 @@ private:
     Platform& platform_;
     FormControls c_;
     std::unique_ptr<SearchIndex> searchIndex_;
+    // The input method's composition in Edit1: whether one is open, and whether a key
+    // release went to it since Edit1KeyUp last filtered.
+    struct {
+        bool open = false;
+        bool releaseTaken = false;
+    } composition_;
     bool closed_ = false;
     // Set when an existing data file could not be read: saving would replace the stored
     // history with this run's empty one, so the file is left alone.

@@ -32,12 +32,14 @@ long long CharCount(const std::string& text, size_t bytes)
 void TForm1::Edit1KeyUp(int key)
 {
     // While the input method composes, the field does not yet hold what the user means
-    // to type; the release after the commit filters and completes.
-    if (key == vk::ProcessKey) {
-        searchIndex_->composing = true;
+    // to type; the release after the commit filters and completes. Input methods turn the
+    // presses they take into VK_PROCESSKEY, but most pass the releases on unchanged: while
+    // a composition is open, a release is theirs.
+    if (key == vk::ProcessKey || composition_.open) {
+        composition_.releaseTaken = true;
         return;
     }
-    const bool afterCommit = std::exchange(searchIndex_->composing, false);
+    const bool afterCommit = std::exchange(composition_.releaseTaken, false);
     if (key == vk::Left || key == vk::Right || key == vk::Home || key == vk::End)
         return;
     if (NamingState() || !HistoryList)
@@ -66,6 +68,11 @@ void TForm1::Edit1KeyUp(int key)
     } else {
         CompletionCount = 0;
     }
+}
+
+void TForm1::Edit1Composition(bool open)
+{
+    composition_.open = open;
 }
 
 void TForm1::SwitchSearchMode()

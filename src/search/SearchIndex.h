@@ -24,10 +24,6 @@ public:
     std::vector<std::uint32_t> Matches(const HistoryList& history, const TextRules& rules, const std::string& typed,
                                        bool partial);
 
-    // Set by a key release that the input method consumed: the next other release is
-    // the one that follows the committed text.
-    bool composing = false;
-
 private:
     void Refresh(const HistoryList& history, const TextRules& rules);
     std::vector<std::uint32_t> PrefixMatches(const std::string& needle) const;

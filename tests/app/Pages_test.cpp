@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
+
 #include "support/FormFixture.h"
 
 namespace veskor::test {
@@ -83,6 +86,29 @@ TEST(PagesTest, APageSwapEndsTheNamingStateWithoutRestoringTheDefaultButton)
     f.form.LeaveNamingState();
     EXPECT_EQ(f[ButtonId::okButton].Tooltip(), "実行します Enter");
     EXPECT_TRUE(f[ButtonId::okButton].IsDefault());
+}
+
+// Enter goes to the first shown default button: no state of the window shows two.
+TEST(PagesTest, NoStateShowsTwoDefaultButtons)
+{
+    FormFixture f;
+    f.Seed("D:\\Links", {"mail"});
+    const std::function<void()> steps[] = {
+        [] {},                                   // the front page
+        [&] { f.RightClick(); },                 // the back page
+        [&] { f.RightClick(); f.Run([&] { f.form.EnterNamingState(); }); },
+        [&] { f.Ctrl(vk::U); },                  // the back page in the naming state
+        [&] { f.Drop("D:\\folder"); },          // a dropped folder
+    };
+    for (size_t step = 0; step < std::size(steps); ++step) {
+        steps[step]();
+        int shownDefaults = 0;
+        for (int i = 0; i < ButtonCount; ++i) {
+            const FakeButton& b = f[static_cast<ButtonId>(i)];
+            shownDefaults += b.Visible() && b.IsDefault();
+        }
+        EXPECT_LE(shownDefaults, 1) << "step " << step;
+    }
 }
 
 TEST(PagesTest, RightClickSwapsPagesWithTheirTitlesAndCtrlUDoesNotWriteTheTitle)

@@ -210,5 +210,25 @@ TEST_F(SearchTest, ReleasesDuringCompositionLeaveTheUnfinishedTextAlone)
     ExpectField("Banana", "nana");
 }
 
+// As the window reports it: while a composition is open every release in Edit1 is the
+// input method's, whatever key it names; the first release after it completes from the caret.
+TEST_F(SearchTest, AnOpenCompositionTakesEveryReleaseWhateverItsKey)
+{
+    f.Type("b");
+    f.form.Edit1Composition(true);
+    f.Edit1.SetText("ｂａｎ");
+    f.KeyUp('N');
+    f.KeyUp(vk::Back);
+    EXPECT_EQ(f.ListItems(), Items{"Banana"});
+    ExpectField("ｂａｎ", "");
+    EXPECT_EQ(f.form.CompletionCount, 1);
+
+    f.form.Edit1Composition(false);
+    f.Edit1.SetText("Ban");
+    f.Edit1.SetSelection(3, 0);
+    f.KeyUp(vk::Return);
+    ExpectField("Banana", "ana");
+}
+
 }  // namespace
 }  // namespace veskor::test

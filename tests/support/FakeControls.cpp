@@ -186,4 +186,16 @@ void FakeWindow::Place(int x, int y, int width, int height)
     ++placeCount;
 }
 
+FakeFormControls::FakeFormControls()
+    : Edit1(focus, layout::Controls[0].shownAtCreation),
+      ListBox1(focus, layout::Controls[1].shownAtCreation),
+      Edit2(focus, layout::Controls[2].shownAtCreation)
+{
+    for (int i = 0; i < ButtonCount; ++i) {
+        const ControlDesign& design = layout::ButtonDesign(static_cast<ButtonId>(i));
+        buttons[static_cast<size_t>(i)] = std::make_unique<FakeButton>(
+            focus, design.caption, design.shownAtCreation, design.isDefault, design.tooltip);
+    }
+}
+
 }  // namespace veskor::test

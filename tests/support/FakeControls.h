@@ -1,8 +1,11 @@
 #pragma once
+#include <array>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/FormControls.h"
 #include "platform/Controls.h"
 
 // In-memory controls that behave like the toolkit's where the program relies on it:
@@ -165,6 +168,21 @@ public:
     int bringToFrontCount = 0;
     int endProgramCount = 0;
     std::vector<ErrorBox> errors;
+};
+
+// The window's controls as the program creates them (layout::Controls), kept in memory.
+struct FakeFormControls {
+    FakeFormControls();
+
+    FormControls Form() { return {window, Edit1, ListBox1, Edit2, buttons}; }
+    FakeButton& operator[](ButtonId id) { return *buttons[static_cast<size_t>(id)]; }
+
+    FocusTracker focus;
+    FakeWindow window;
+    FakeEdit Edit1;
+    FakeList ListBox1;
+    FakeEdit Edit2;
+    std::array<std::unique_ptr<FakeButton>, ButtonCount> buttons;
 };
 
 }  // namespace veskor::test

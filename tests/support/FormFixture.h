@@ -1,13 +1,9 @@
 #pragma once
-#include <array>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/Events.h"
-#include "app/KeyRouting.h"
-#include "app/Layout.h"
 #include "app/TForm1.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "support/FakeControls.h"
@@ -16,12 +12,10 @@
 // machine, with the user's actions delivered the way the real window delivers them.
 namespace veskor::test {
 
-struct FormFixture {
+struct FormFixture : FakeFormControls {
     FormFixture();
     FormFixture(const FormFixture&) = delete;
     FormFixture& operator=(const FormFixture&) = delete;
-
-    FakeButton& operator[](ButtonId id) { return *buttons[static_cast<size_t>(id)]; }
 
     // A run whose data file held `folder` and `entries`: the history and the list hold
     // the entries, Edit1 is empty and focused, the title names the folder and the prefix
@@ -37,11 +31,10 @@ struct FormFixture {
     void Show();
     void CloseBox() { Run([this] { form.Close(); }); }
 
-    // Keys travel as the message loop sends them (RouteKey): plain Enter to the focused
-    // or default button, plain Esc to escButton, Tab between controls, anything else to
-    // the focused control's key-down handler; Up and Down then move the list's selection.
+    // A key pressed or released in the focused control travels as the message loop sends
+    // it (PressKey, ReleaseKey); when the list then sees the key, Up and Down move its selection.
     void KeyDown(KeyEvent key);
-    void KeyUp(int key);  // Edit1KeyUp when Edit1 has the focus
+    void KeyUp(int key);
     void Press(KeyEvent key)
     {
         KeyDown(key);
@@ -74,19 +67,9 @@ struct FormFixture {
     const Control* Focused() const { return focus.focused; }
 
     MemoryPlatform platform;
-    FocusTracker focus;
-    FakeWindow window;
-    FakeEdit Edit1;
-    FakeList ListBox1;
-    FakeEdit Edit2;
-    std::array<std::unique_ptr<FakeButton>, ButtonCount> buttons;
     TForm1 form;
 
 private:
-    FormControls Controls();
-    Control& InTabOrder(int index);
-    KeyTarget CurrentKeyTarget() const;
-    void MoveFocus(int step);
     void ListChangedByUser() { Run([this] { form.ListBox1Click(); }); }
 };
 

@@ -4,7 +4,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <array>
 #include <memory>
 #include <vector>
 
@@ -42,35 +41,6 @@ std::string WorkingDirectoryOf(const std::string& linkPath)
     return directory;
 }
 
-// The window's controls as the program creates them, kept in memory.
-struct MemoryControls {
-    MemoryControls()
-    {
-        for (int i = 0; i < ButtonCount; ++i) {
-            const ControlDesign& design = layout::ButtonDesign(static_cast<ButtonId>(i));
-            buttons[static_cast<size_t>(i)] = std::make_unique<test::FakeButton>(
-                focus, design.caption, design.shownAtCreation, design.isDefault, design.tooltip);
-        }
-    }
-
-    FormControls Form()
-    {
-        FormControls controls{window, Edit1, ListBox1, Edit2};
-        for (size_t i = 0; i < buttons.size(); ++i)
-            controls.buttons[i] = buttons[i].get();
-        return controls;
-    }
-
-    test::FakeButton& operator[](ButtonId id) { return *buttons[static_cast<size_t>(id)]; }
-
-    test::FocusTracker focus;
-    test::FakeWindow window;
-    test::FakeEdit Edit1{focus, true};
-    test::FakeList ListBox1{focus, true};
-    test::FakeEdit Edit2{focus, false};
-    std::array<std::unique_ptr<test::FakeButton>, ButtonCount> buttons;
-};
-
 // A run whose shortcut folder is `links` under the test's folder; the registered files
 // sit in `tools` beside it.
 class RegistrationTest : public FolderTest {
@@ -104,7 +74,7 @@ protected:
     std::string links;
     std::string tools;
     std::string target;
-    MemoryControls c;
+    test::FakeFormControls c;
     TForm1 form{platform, c.Form()};
 };
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/KeyRouting.h"
 #include "app/TForm1.h"
 #include "platform/Error.h"
 #include "platform/win32/gui/Win32Window.h"
@@ -50,6 +51,8 @@ protected:
         }
         return nullptr;
     }
+    // Where a key sent to the named control goes, as the message loop asks it.
+    KeyTarget TargetOf(const char* name) { return KeyTargetOf(controls, window.ControlOf(HandleOf(name))); }
     // Where a control lies in the client area: left, top, width, height.
     std::array<LONG, 4> BoxOf(HWND control) const
     {
@@ -287,31 +290,32 @@ TEST_F(WindowTest, HidingTheFocusedControlLeavesNoControlFocused)
     Edit1().SetVisible(false);
     EXPECT_FALSE(Edit1().Visible());
     EXPECT_EQ(GetFocus(), window.Handle());
-    EXPECT_EQ(window.KeyTargetOf(GetFocus()).focus, FocusKind::None);
+    EXPECT_EQ(window.ControlOf(GetFocus()), nullptr);
+    EXPECT_EQ(KeyTargetOf(controls, window.ControlOf(GetFocus())).focus, FocusKind::None);
     Edit1().SetVisible(true);
 }
 
 TEST_F(WindowTest, TabWalksTheShownControlsAndEnterFindsTheShownDefault)
 {
     Edit1().SetFocus();
-    window.MoveFocus(1);
+    MoveFocus(controls, 1);
     EXPECT_TRUE(List().Focused());
-    window.MoveFocus(1);
+    MoveFocus(controls, 1);
     EXPECT_EQ(GetFocus(), HandleOf("okButton"));
-    window.MoveFocus(-1);
-    window.MoveFocus(-1);
+    MoveFocus(controls, -1);
+    MoveFocus(controls, -1);
     EXPECT_TRUE(Edit1().Focused());
 
-    KeyTarget target = window.KeyTargetOf(HandleOf("okButton"));
+    KeyTarget target = TargetOf("okButton");
     EXPECT_EQ(target.focus, FocusKind::Button);
     EXPECT_EQ(target.focusedButton, ButtonId::okButton);
     EXPECT_TRUE(target.hasShownDefault);
     EXPECT_EQ(target.shownDefault, ButtonId::okButton);
     // dirchangeButton is a default button too, but hidden on the front page.
     ButtonOf(ButtonId::okButton).SetVisible(false);
-    EXPECT_FALSE(window.KeyTargetOf(HandleOf("Edit1")).hasShownDefault);
+    EXPECT_FALSE(TargetOf("Edit1").hasShownDefault);
     ButtonOf(ButtonId::dirchangeButton).SetVisible(true);
-    EXPECT_EQ(window.KeyTargetOf(HandleOf("Edit1")).shownDefault, ButtonId::dirchangeButton);
+    EXPECT_EQ(TargetOf("Edit1").shownDefault, ButtonId::dirchangeButton);
 }
 
 // A drop handle as the shell makes it: a DROPFILES header and a double-NUL-ended list.

@@ -5,7 +5,7 @@
 namespace veskor::gui {
 
 // Runs the program's messages until the window is destroyed. Every key passes through
-// here; see MessageLoop.cpp for the order in which it travels.
+// here on its way to the window object's key routing (app/KeyRouting.h).
 void RunMessageLoop(Win32Window& window, TForm1& form);
 
 }  // namespace veskor::gui

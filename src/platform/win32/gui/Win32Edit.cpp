@@ -75,11 +75,11 @@ LRESULT CALLBACK Win32Edit::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 {
     auto* edit = reinterpret_cast<Win32Edit*>(self);
     // A composition that the input method leaves behind when the field loses the focus
-    // must not keep every later release from filtering.
-    if (msg == WM_IME_STARTCOMPOSITION)
-        edit->composing_ = true;
-    else if (msg == WM_IME_ENDCOMPOSITION || msg == WM_KILLFOCUS)
-        edit->composing_ = false;
+    // must not keep every later release from filtering: it counts as closed.
+    if (msg == WM_IME_STARTCOMPOSITION && edit->onComposition)
+        edit->onComposition(true);
+    else if ((msg == WM_IME_ENDCOMPOSITION || msg == WM_KILLFOCUS) && edit->onComposition)
+        edit->onComposition(false);
     const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
     // Taking the focus selects the whole text, unless a click is placing the caret.
     if (msg == WM_SETFOCUS && !edit->keepSelection_ && GetKeyState(VK_LBUTTON) >= 0)

@@ -3,6 +3,8 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <functional>
+
 namespace veskor::gui {
 
 // A single-line edit field. The control holds UTF-16; the program sees CP932 bytes,
@@ -20,18 +22,17 @@ public:
     int SelectionStart() const override;
     int SelectionLength() const override;
 
-    // Whether an input method holds an unfinished composition in the field.
-    bool Composing() const { return composing_; }
-
     // Gives the focus back after the window was inactive, keeping the selection the user left.
     void RestoreFocus();
+
+    // The input method opened (true) or closed (false) a composition in the field.
+    std::function<void(bool)> onComposition;
 
 private:
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     void SelectionBytes(int& start, int& end) const;
 
     bool keepSelection_ = false;
-    bool composing_ = false;
 };
 
 }  // namespace veskor::gui

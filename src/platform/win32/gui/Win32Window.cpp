@@ -71,6 +71,9 @@ Win32Window::Win32Window(HINSTANCE instance) : dpi_(WindowDpi(nullptr))
 
 Win32Window::~Win32Window()
 {
+    // The window object may be gone already; what the controls report while they are
+    // destroyed is for nobody.
+    form_ = nullptr;
     if (IsWindow(hwnd_))
         DestroyWindow(hwnd_);
     if (tooltips_ && IsWindow(tooltips_))
@@ -102,13 +105,7 @@ void Win32Window::CreateControls()
     }
 }
 
-FormControls Win32Window::Controls()
-{
-    FormControls controls{*this, *edit1_, *list_, *edit2_};
-    for (size_t i = 0; i < buttons_.size(); ++i)
-        controls.buttons[i] = buttons_[i].get();
-    return controls;
-}
+FormControls Win32Window::Controls() { return {*this, *edit1_, *list_, *edit2_, buttons_}; }
 
 void Win32Window::Attach(TForm1& form)
 {
@@ -122,6 +119,7 @@ void Win32Window::Attach(TForm1& form)
     }
     list_->onSelectionChange = [this] { Deliver([this] { form_->ListBox1Click(); }); };
     list_->onDoubleClick = [this] { Deliver([this] { form_->listBox1DblClick(); }); };
+    edit1_->onComposition = [this](bool open) { Deliver([this, open] { form_->Edit1Composition(open); }); };
 }
 
 void Win32Window::Deliver(const std::function<void()>& handler)
@@ -130,56 +128,14 @@ void Win32Window::Deliver(const std::function<void()>& handler)
         form_->Dispatch(handler);
 }
 
-Control* Win32Window::ControlAt(size_t index) const
-{
-    if (index == Edit1Index)
-        return edit1_.get();
-    if (index == ListBox1Index)
-        return list_.get();
-    if (index == Edit2Index)
-        return edit2_.get();
-    return buttons_[index - FirstButtonIndex].get();
-}
-
 bool Win32Window::Owns(HWND hwnd) const { return hwnd && (hwnd == hwnd_ || IsChild(hwnd_, hwnd)); }
 
-KeyTarget Win32Window::KeyTargetOf(HWND hwnd) const
+Control* Win32Window::ControlOf(HWND hwnd)
 {
-    KeyTarget target;
-    if (hwnd == edit1_->Handle())
-        target.focus = FocusKind::Edit1;
-    else if (hwnd == list_->Handle())
-        target.focus = FocusKind::ListBox1;
-    else if (hwnd == edit2_->Handle())
-        target.focus = FocusKind::Edit2;
-    for (size_t i = 0; i < buttons_.size(); ++i) {
-        const Win32Button& button = *buttons_[i];
-        if (hwnd == button.Handle()) {
-            target.focus = FocusKind::Button;
-            target.focusedButton = static_cast<ButtonId>(i);
-        }
-        if (!target.hasShownDefault && button.Visible() && button.IsDefault()) {
-            target.hasShownDefault = true;
-            target.shownDefault = static_cast<ButtonId>(i);
-        }
-    }
-    target.escShown = buttons_[static_cast<size_t>(ButtonId::escButton)]->Visible();
-    return target;
-}
-
-void Win32Window::MoveFocus(int step)
-{
-    std::array<bool, layout::Controls.size()> focusable{};
-    int current = -1;
-    for (size_t i = 0; i < layout::Controls.size(); ++i) {
-        const Control& control = *ControlAt(i);
-        focusable[i] = layout::Controls[i].tabStop && control.Visible();
-        if (control.Focused())
-            current = static_cast<int>(i);
-    }
-    const int target = TabTarget(current, step, focusable);
-    if (target >= 0)
-        ControlAt(static_cast<size_t>(target))->SetFocus();
+    const int index = GetDlgCtrlID(hwnd) - FirstControlId;
+    if (!hwnd || GetParent(hwnd) != hwnd_ || index < 0 || index >= static_cast<int>(layout::Controls.size()))
+        return nullptr;
+    return &Controls().InTabOrder(static_cast<size_t>(index));
 }
 
 std::string Win32Window::Title() const { return win32::NarrowJapanese(WindowTextOf(hwnd_)); }

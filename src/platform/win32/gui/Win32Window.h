@@ -7,7 +7,6 @@
 #include <functional>
 #include <memory>
 
-#include "app/KeyRouting.h"
 #include "app/TForm1.h"
 #include "platform/win32/gui/Win32Button.h"
 #include "platform/win32/gui/Win32Edit.h"
@@ -33,12 +32,9 @@ public:
     void Deliver(const std::function<void()>& handler);
 
     // For the message loop: whether a message's window is this one or one of its
-    // controls, where a key sent to it goes, and Tab's move.
+    // controls, and which control it is (null for the window itself).
     bool Owns(HWND hwnd) const;
-    KeyTarget KeyTargetOf(HWND hwnd) const;
-    void MoveFocus(int step);
-    HWND Edit1Handle() const { return edit1_->Handle(); }
-    bool Edit1Composing() const { return edit1_->Composing(); }
+    Control* ControlOf(HWND hwnd);
 
     // FormWindow.
     std::string Title() const override;
@@ -59,7 +55,6 @@ private:
     bool RestoreFocus();
     void ApplyDpi(int dpi);
     void OnDpiChanged(int dpi, const RECT& suggested);
-    Control* ControlAt(size_t index) const;  // in tab order, as layout::Controls
 
     // A control's id is FirstControlId plus its place in the tab order (layout::Controls).
     static constexpr int FirstControlId = 100;
