@@ -1,11 +1,20 @@
 #include "platform/win32/gui/Win32ListBox.h"
 
 #include <algorithm>
+#include <new>
 
 #include "app/Placement.h"
+#include "platform/win32/gui/ListAccessible.h"
 #include "platform/win32/gui/Text.h"
 
 namespace veskor::gui {
+
+namespace {
+// Posted to the list: run a row's default action once the asking client has its answer.
+constexpr UINT DefaultActionMessage = WM_APP + 0x11;
+// Posted to the list: raise an event once the message at hand is done (wParam the event).
+constexpr UINT AnnounceMessage = WM_APP + 0x12;
+}  // namespace
 
 Win32ListBox::Win32ListBox(const ControlPlace& place, HFONT font) : font_(font)
 {
@@ -22,6 +31,10 @@ Win32ListBox::~Win32ListBox()
 {
     if (IsWindow(hwnd_))
         RemoveWindowSubclass(hwnd_, Subclass, 0);
+    if (accessible_) {
+        accessible_->Disconnect();
+        accessible_->Release();
+    }
 }
 
 int Win32ListBox::Caret() const
@@ -39,14 +52,21 @@ int Win32ListBox::CurrentIndex() const
 void Win32ListBox::SetCurrentIndex(int index)
 {
     noCaret_ = index < 0;
-    if (index >= 0)
+    if (index >= 0) {
         SetCaret(index);
+        AnnounceCaret();
+    }
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 bool Win32ListBox::Selected(int index) const
 {
     Item(index);  // the range error for an index outside the list
+    return std::binary_search(Selection().begin(), Selection().end(), index);
+}
+
+const std::vector<int>& Win32ListBox::Selection() const
+{
     if (!selectionKnown_) {
         selection_.assign(static_cast<size_t>(SelectedCount()), 0);
         if (!selection_.empty())
@@ -54,7 +74,7 @@ bool Win32ListBox::Selected(int index) const
         std::sort(selection_.begin(), selection_.end());
         selectionKnown_ = true;
     }
-    return std::binary_search(selection_.begin(), selection_.end(), index);
+    return selection_;
 }
 
 int Win32ListBox::SelectedCount() const
@@ -73,6 +93,11 @@ void Win32ListBox::ItemsReset()
         SetCaret(0);
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, FALSE);
+    announcedSelection_.clear();
+    // A refill clears the list and fills it, perhaps twice: one event tells of it all.
+    if (!reorderPending_)
+        reorderPending_ = PostMessageW(hwnd_, AnnounceMessage, EVENT_OBJECT_REORDER, 0) != FALSE;
+    AnnounceCaret();
 }
 
 // The control shifts the selection with the rows but not always the caret: keep the
@@ -87,6 +112,8 @@ void Win32ListBox::ItemInserted(int index)
     } else {
         SetCaret(caret >= index ? caret + 1 : caret);
     }
+    Announce(EVENT_OBJECT_CREATE, access::ChildOf(index));
+    announcedSelection_ = Selection();
 }
 
 // A removed caret entry leaves the caret at its place, or on the new last entry.
@@ -96,6 +123,10 @@ void Win32ListBox::ItemRemoved(int index)
     SendMessageW(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     if (Count() > 0)
         SetCaret(caret > index ? caret - 1 : std::min(caret, Count() - 1));
+    Announce(EVENT_OBJECT_DESTROY, access::ChildOf(index));
+    announcedSelection_ = Selection();
+    if (caret == index)
+        AnnounceCaret();
 }
 
 void Win32ListBox::SetCaret(int index)
@@ -127,6 +158,7 @@ void Win32ListBox::Command(int code)
 {
     if (code == LBN_SELCHANGE) {
         noCaret_ = false;
+        AnnounceSelection();
         if (onSelectionChange)
             onSelectionChange();
     } else if (code == LBN_DBLCLK && onDoubleClick) {
@@ -153,7 +185,9 @@ void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const
                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
         SelectObject(dc, oldFont);
     }
-    if ((item.itemState & ODS_FOCUS) && !noCaret_)
+    // The focus rectangle follows the keyboard cues, as the system's lists do.
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && !noCaret_ &&
+        !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
         DrawFocusRect(dc, &rect);
 }
 
@@ -164,15 +198,136 @@ LRESULT CALLBACK Win32ListBox::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPAR
         list->EraseBelowRows(reinterpret_cast<HDC>(wParam));
         return 1;
     }
+    if (msg == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+        if (const LRESULT object = list->AccessibleObject(wParam))
+            return object;
+    }
+    if (msg == DefaultActionMessage) {
+        list->DoDefaultAction(static_cast<int>(wParam));
+        return 0;
+    }
+    if (msg == AnnounceMessage) {
+        list->reorderPending_ = list->reorderPending_ && wParam != EVENT_OBJECT_REORDER;
+        if (wParam == EVENT_OBJECT_FOCUS)
+            list->AnnounceCaret();
+        else
+            list->Announce(static_cast<DWORD>(wParam), access::Self);
+        return 0;
+    }
     if (msg != LB_GETSELCOUNT && msg != LB_GETSELITEMS)
         list->selectionKnown_ = false;
-    const bool input = msg == WM_KEYDOWN || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
+    if (msg == WM_KEYDOWN)
+        list->ShowFocusCues();
+    const bool input = msg == WM_KEYDOWN || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK ||
+                       (msg == WM_MOUSEMOVE && (wParam & MK_LBUTTON));
     const int caretBefore = input ? list->Caret() : 0;
+    const bool focusedBefore = input && list->Focused();
     const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
-    // The user moved the caret: it points at an entry again.
-    if (input && IsWindow(hwnd) && list->Caret() != caretBefore)
+    if (!IsWindow(hwnd))
+        return result;
+    if (input && list->Caret() != caretBefore) {
+        // The user moved the caret: it points at an entry again.
         list->noCaret_ = false;
+        if (focusedBefore)
+            list->AnnounceCaret();
+    } else if (msg == WM_SETFOCUS) {
+        // The system tells of the list's own focus after this message (Wine does): the
+        // caret's row must be told of after that, or the list would seem to hold no row.
+        PostMessageW(hwnd, AnnounceMessage, EVENT_OBJECT_FOCUS, 0);
+    } else if (msg == WM_UPDATEUISTATE) {
+        InvalidateRect(hwnd, nullptr, FALSE);
+    }
     return result;
+}
+
+access::ListView Win32ListBox::View() const
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    access::ListView view;
+    view.count = Count();
+    view.caret = CurrentIndex();
+    view.anchor = static_cast<int>(SendMessageW(hwnd_, LB_GETANCHORINDEX, 0, 0));
+    view.top = static_cast<int>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
+    view.rows = access::VisibleRows(client.bottom, static_cast<int>(SendMessageW(hwnd_, LB_GETITEMHEIGHT, 0, 0)));
+    view.focused = Focused();
+    view.shown = IsWindowVisible(hwnd_) != FALSE;
+    return view;
+}
+
+void Win32ListBox::Select(const access::SelectPlan& plan)
+{
+    const int caretBefore = CurrentIndex();
+    if (plan.caret >= 0) {
+        noCaret_ = false;
+        SetCaret(plan.caret);
+    }
+    if (plan.clearAll)
+        SendMessageW(hwnd_, LB_SETSEL, FALSE, -1);
+    if (plan.from >= 0 && plan.from == plan.to)
+        SendMessageW(hwnd_, LB_SETSEL, plan.select, plan.from);
+    else if (plan.from >= 0)  // a range from a higher to a lower row is taken off the selection
+        SendMessageW(hwnd_, LB_SELITEMRANGEEX, plan.select ? plan.from : plan.to, plan.select ? plan.to : plan.from);
+    if (plan.anchor >= 0)
+        SendMessageW(hwnd_, LB_SETANCHORINDEX, static_cast<WPARAM>(plan.anchor), 0);
+    if (plan.takeFocus && !Focused() && IsWindowVisible(hwnd_))
+        ::SetFocus(hwnd_);  // which tells of the caret
+    else if (CurrentIndex() != caretBefore)
+        AnnounceCaret();
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    if (plan.changesSelection) {
+        AnnounceSelection();
+        if (onSelectionChange)
+            onSelectionChange();
+    }
+}
+
+void Win32ListBox::PostDefaultAction(int row)
+{
+    PostMessageW(hwnd_, DefaultActionMessage, static_cast<WPARAM>(row), 0);
+}
+
+// As the user's double click: the first click picks the row, the second starts it.
+void Win32ListBox::DoDefaultAction(int row)
+{
+    if (row < 0 || row >= Count())
+        return;
+    Select(access::PlanSelect(View(), row, access::flag::TakeFocus | access::flag::TakeSelection, false));
+    if (IsWindow(hwnd_) && onDoubleClick)
+        onDoubleClick();
+}
+
+LRESULT Win32ListBox::AccessibleObject(WPARAM wParam)
+{
+    if (!accessible_)
+        accessible_ = new (std::nothrow) ListAccessible(*this);
+    return accessible_ ? accessible_->Serve(wParam) : 0;
+}
+
+void Win32ListBox::Announce(DWORD event, int child) const { NotifyWinEvent(event, hwnd_, OBJID_CLIENT, child); }
+
+void Win32ListBox::AnnounceCaret() const
+{
+    const int caret = CurrentIndex();
+    if (caret >= 0 && Focused())
+        Announce(EVENT_OBJECT_FOCUS, access::ChildOf(caret));
+}
+
+void Win32ListBox::AnnounceSelection()
+{
+    static constexpr DWORD events[] = {0, EVENT_OBJECT_SELECTION, EVENT_OBJECT_SELECTIONADD,
+                                       EVENT_OBJECT_SELECTIONREMOVE, EVENT_OBJECT_SELECTIONWITHIN};
+    const access::SelectionEvent change = access::SelectionChange(announcedSelection_, Selection());
+    announcedSelection_ = Selection();
+    if (change.kind != access::SelectionEvent::None)
+        Announce(events[change.kind], change.child);
+}
+
+// Keyboard use shows the focus rectangle, as the dialog manager does for its controls.
+void Win32ListBox::ShowFocusCues() const
+{
+    if (SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)
+        SendMessageW(GetAncestor(hwnd_, GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 }  // namespace veskor::gui

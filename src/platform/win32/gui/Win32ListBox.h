@@ -2,15 +2,20 @@
 #include <functional>
 #include <vector>
 
+#include "platform/ListAccess.h"
 #include "platform/win32/gui/Win32Control.h"
 // After windows.h, which it needs.
 #include <commctrl.h>
 
 namespace veskor::gui {
 
+class ListAccessible;
+
 // The history list: a no-data, owner-drawn list box with extended selection. The
 // control keeps only the count, the selection and the caret; the rows are drawn from
-// Items(), so refilling it with any number of entries copies no string.
+// Items(), so refilling it with any number of entries copies no string. Assistive
+// technology reads the rows through ListAccessible and follows the caret and the
+// selection through the events raised here, which this system list does not raise.
 class Win32ListBox : public Win32Control<ListField> {
 public:
     Win32ListBox(const ControlPlace& place, HFONT font);
@@ -33,6 +38,14 @@ public:
     std::function<void()> onSelectionChange;  // changed by the user
     std::function<void()> onDoubleClick;
 
+    // For ListAccessible.
+    access::ListView View() const;
+    std::vector<int> SelectedRows() const { return Selection(); }  // ascending
+    // A selection made through assistive technology counts as the user's.
+    void Select(const access::SelectPlan& plan);
+    // The user's double click on `row`, once the caller has had its answer.
+    void PostDefaultAction(int row);
+
 protected:
     void ItemsReset() override;
     void ItemInserted(int index) override;
@@ -43,6 +56,13 @@ private:
     int Caret() const;
     void SetCaret(int index);
     void EraseBelowRows(HDC dc) const;
+    const std::vector<int>& Selection() const;
+    LRESULT AccessibleObject(WPARAM wParam);
+    void DoDefaultAction(int row);
+    void Announce(DWORD event, int child) const;
+    void AnnounceCaret() const;  // the caret's row has the focus, when the list has it
+    void AnnounceSelection();
+    void ShowFocusCues() const;
 
     HFONT font_;
     // The selected rows, asked of the control once and kept until the list next receives
@@ -51,6 +71,9 @@ private:
     mutable bool selectionKnown_ = false;
     // The control always has a caret; "none" is kept here until the caret moves again.
     bool noCaret_ = false;
+    bool reorderPending_ = false;  // a refill's event is posted and not yet raised
+    ListAccessible* accessible_ = nullptr;  // made on the first request
+    std::vector<int> announcedSelection_;  // the selection that events last told of
 };
 
 }  // namespace veskor::gui
