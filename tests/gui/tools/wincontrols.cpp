@@ -203,6 +203,83 @@ TEST_F(WindowTest, TheCurrentIndexMovesOnlyTheCaretAndCanBeNone)
     EXPECT_EQ(List().CurrentIndex(), 0);
 }
 
+// The list's rows as drawn now: each row's pixels, as the list paints them into a bitmap.
+class ListPicture {
+public:
+    explicit ListPicture(HWND list)
+    {
+        RECT client;
+        GetClientRect(list, &client);
+        width = client.right;
+        rowHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+        HDC screen = GetDC(nullptr);
+        dc_ = CreateCompatibleDC(screen);
+        bitmap_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
+        ReleaseDC(nullptr, screen);
+        old_ = SelectObject(dc_, bitmap_);
+        SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+    }
+    ~ListPicture()
+    {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    // Pixels of the row's top line that are not `colour` (a focus rectangle's dots).
+    int MarksOnTop(int row, COLORREF colour) const
+    {
+        int marks = 0;
+        for (int x = 0; x < width; ++x)
+            marks += GetPixel(dc_, x, row * rowHeight) != colour;
+        return marks;
+    }
+    COLORREF Inside(int row) const { return GetPixel(dc_, width - 3, row * rowHeight + rowHeight / 2); }
+
+    int width = 0, rowHeight = 0;
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};
+
+// Wine keeps no keyboard-cues state (WM_QUERYUISTATE answers 0), so the test keeps it: the
+// list is told "hide the focus" while `hideFocus` holds, and the window's requests to
+// change it are followed.
+bool hideFocus = false;
+LRESULT CALLBACK FakeUiState(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (msg == WM_QUERYUISTATE)
+        return hideFocus ? UISF_HIDEFOCUS : 0;
+    if (msg == WM_CHANGEUISTATE && (HIWORD(wParam) & UISF_HIDEFOCUS))
+        hideFocus = LOWORD(wParam) == UIS_SET;
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(WindowTest, TheFocusRectangleFollowsTheKeyboardCuesAndRowsKeepTheSystemColours)
+{
+    HWND list = HandleOf("ListBox1");
+    SetWindowSubclass(list, FakeUiState, 7, 0);
+    SetWindowSubclass(window.Handle(), FakeUiState, 7, 0);
+    List().Assign({"a", "b", "c"});
+    controls.ListBox1.SetFocus();
+    SendMessageW(list, LB_SETSEL, TRUE, 2);
+    List().SetCurrentIndex(0);
+    const COLORREF paper = GetSysColor(COLOR_WINDOW);
+    EXPECT_GT(ListPicture(list).MarksOnTop(0, paper), 0);
+    EXPECT_EQ(ListPicture(list).Inside(1), paper);
+    EXPECT_EQ(ListPicture(list).Inside(2), GetSysColor(COLOR_HIGHLIGHT));
+
+    hideFocus = true;
+    EXPECT_EQ(ListPicture(list).MarksOnTop(0, paper), 0);
+    // A key in the list shows the cues again.
+    SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_FALSE(hideFocus);
+    EXPECT_GT(ListPicture(list).MarksOnTop(1, paper), 0);
+    RemoveWindowSubclass(list, FakeUiState, 7);
+    RemoveWindowSubclass(window.Handle(), FakeUiState, 7);
+}
+
 TEST_F(WindowTest, ButtonsCarryTheirCaptionDefaultFlagAndTooltip)
 {
     Button& ok = ButtonOf(ButtonId::okButton);

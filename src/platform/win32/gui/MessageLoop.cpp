@@ -33,6 +33,9 @@ void RunMessageLoop(Win32Window& window, TForm1& form)
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (window.Owns(msg.hwnd)) {
             const Control* sentTo = window.ControlOf(msg.hwnd);
+            // Moving by keyboard shows where the focus is, as the dialog manager does.
+            if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB)
+                SendMessageW(window.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
             if (IsKeyDown(msg.message) && !PressKey(form, sentTo, KeyEventOf(msg)))
                 continue;
             if (IsKeyUp(msg.message))
