@@ -6,12 +6,13 @@ probe_state() { wine "$GUI_BIN/probe.exe" "$@" 2>>"$GUI_OUT/tools.log" | tr -d '
 
 # Waits up to SECONDS until probe.exe reports every KEY=VALUE given, all in one reading.
 # When time runs out, prints what differed ("KEY is 'x', not 'y'; ...") and returns 1.
+# READ_STATE names another reading command (screenreader_tests.sh reads through MSAA).
 expect_window() {
     local seconds=$1 state pair key
     shift
     local deadline=$((SECONDS + seconds)) missing=()
     while :; do
-        state=$(probe_state)
+        state=$(${READ_STATE:-probe_state})
         missing=()
         for pair in "$@"; do
             grep -qxF -- "$pair" <<<"$state" || missing+=("$pair")
