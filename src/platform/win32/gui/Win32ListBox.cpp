@@ -258,21 +258,23 @@ access::ListView Win32ListBox::View() const
 void Win32ListBox::Select(const access::SelectPlan& plan)
 {
     const int caretBefore = CurrentIndex();
-    if (plan.caret >= 0) {
-        noCaret_ = false;
-        SetCaret(plan.caret);
-    }
+    const LRESULT anchorBefore = SendMessageW(hwnd_, LB_GETANCHORINDEX, 0, 0);
     if (plan.clearAll)
         SendMessageW(hwnd_, LB_SETSEL, FALSE, -1);
     if (plan.from >= 0 && plan.from == plan.to)
         SendMessageW(hwnd_, LB_SETSEL, plan.select, plan.from);
     else if (plan.from >= 0)  // a range from a higher to a lower row is taken off the selection
         SendMessageW(hwnd_, LB_SELITEMRANGEEX, plan.select ? plan.from : plan.to, plan.select ? plan.to : plan.from);
-    if (plan.anchor >= 0)
-        SendMessageW(hwnd_, LB_SETANCHORINDEX, static_cast<WPARAM>(plan.anchor), 0);
+    // Selecting may move the caret and the anchor (Wine's list does): they go where asked.
+    SendMessageW(hwnd_, LB_SETANCHORINDEX, static_cast<WPARAM>(plan.anchor >= 0 ? plan.anchor : anchorBefore), 0);
+    if (plan.caret >= 0)
+        noCaret_ = false;
+    const int caret = plan.caret >= 0 ? plan.caret : caretBefore;
+    if (caret >= 0)
+        SetCaret(caret);
     if (plan.takeFocus && !Focused() && IsWindowVisible(hwnd_))
         ::SetFocus(hwnd_);  // which tells of the caret
-    else if (CurrentIndex() != caretBefore)
+    else if (caret != caretBefore)
         AnnounceCaret();
     InvalidateRect(hwnd_, nullptr, FALSE);
     if (plan.changesSelection) {
