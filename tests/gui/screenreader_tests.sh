@@ -8,14 +8,17 @@ reader_state() { wine "$GUI_BIN/screenreader.exe" "$@" 2>>"$GUI_OUT/tools.log" |
 # expect_window's KEY=VALUE checks against what the screen reader reads.
 expect_reader() { READ_STATE=reader_state expect_window "$@"; }
 
-# Twelve entries: the list shows nine, so the last three are out of sight.
-READER_ENTRIES=(Apple 表計算ソフト "" apricot ｿﾌﾄ e6 e7 e8 e9 e10 e11 e12)
+# Starts the launcher in a fresh folder NAME over twelve entries: the list shows nine, so
+# the last three are out of sight. Sets DIR.
+start_with_entries() {
+    DIR=$(new_folder "$1")
+    write_dat "$DIR/veskor.dat" "$DIR" Apple 表計算ソフト "" apricot ｿﾌﾄ e6 e7 e8 e9 e10 e11 e12
+    gui_start "$DIR"
+}
 
 test_screen_reader_reads_every_entry() {
-    local name=screen_reader_reads_every_entry why dir
-    dir=$(new_folder reader)
-    write_dat "$dir/veskor.dat" "$dir" "${READER_ENTRIES[@]}"
-    gui_start "$dir" || { fail $name "no window appeared"; return; }
+    local name=screen_reader_reads_every_entry why
+    start_with_entries reader || { fail $name "no window appeared"; return; }
     why=$(expect_reader 5 list.role=list list.children=12 row.1=Apple row.2=表計算ソフト row.3= row.5=ｿﾌﾄ \
         row.12=e12 row.2.role=listitem row.2.action=ダブルクリック \
         "list.state=focusable multiselectable extselectable" \
@@ -34,13 +37,11 @@ test_screen_reader_reads_every_entry() {
     pass $name
 }
 
-# Ctrl+click and Shift+click as a person does them; the reader sees what they selected,
-# and a click where the reader places a row lands on that row.
+# A click where the reader places a row lands on that row; after a click and a Ctrl+click
+# the reader sees both rows selected and the focus on the second.
 test_screen_reader_follows_a_multi_selection() {
-    local name=screen_reader_follows_a_multi_selection why dir place
-    dir=$(new_folder readersel)
-    write_dat "$dir/veskor.dat" "$dir" "${READER_ENTRIES[@]}"
-    gui_start "$dir" || { fail $name "no window appeared"; return; }
+    local name=screen_reader_follows_a_multi_selection why place
+    start_with_entries readersel || { fail $name "no window appeared"; return; }
     place=$(reader_state --row 2)
     set -- $(sed -n 's/^row\.2\.location=//p' <<<"$place")
     [ $# -eq 4 ] || { fail $name "no location for row 2: $place"; return; }
@@ -65,10 +66,8 @@ test_screen_reader_follows_a_multi_selection() {
 
 # A selection made by the screen reader counts as the user's: Edit1 follows it.
 test_screen_reader_selects_as_the_user_does() {
-    local name=screen_reader_selects_as_the_user_does why dir
-    dir=$(new_folder readerpick)
-    write_dat "$dir/veskor.dat" "$dir" "${READER_ENTRIES[@]}"
-    gui_start "$dir" || { fail $name "no window appeared"; return; }
+    local name=screen_reader_selects_as_the_user_does why
+    start_with_entries readerpick || { fail $name "no window appeared"; return; }
     # Take focus and selection (a click) on row 4, then add row 2 (Ctrl+click).
     [ "$(reader_state --select 4 3)" = "select=0x00000000" ] || { fail $name "accSelect refused"; return; }
     why=$(expect_window 5 edit1=apricot list.selected=1 list.caret=3) || { fail $name "take: $why"; return; }
@@ -85,11 +84,9 @@ test_screen_reader_selects_as_the_user_does() {
 # The events an out-of-context hook receives: the list's own focus, then the caret's row;
 # each move of the caret once, with the selection that follows it.
 test_screen_reader_hears_the_caret_move() {
-    local name=screen_reader_hears_the_caret_move dir events watcher
-    dir=$(new_folder readerevents)
-    write_dat "$dir/veskor.dat" "$dir" "${READER_ENTRIES[@]}"
-    gui_start "$dir" || { fail $name "no window appeared"; return; }
-    events="$dir/events.log"
+    local name=screen_reader_hears_the_caret_move events watcher
+    start_with_entries readerevents || { fail $name "no window appeared"; return; }
+    events="$DIR/events.log"
     wine "$GUI_BIN/screenreader.exe" --events 15 "$(winpath "$events")" >>"$GUI_OUT/tools.log" 2>&1 &
     watcher=$!
     wait_until 10 "grep -q '^ready' '$events' 2>/dev/null" || { fail $name "the hook was not set"; return; }

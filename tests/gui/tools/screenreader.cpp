@@ -49,15 +49,18 @@ VARIANT Child(long id)
     return v;
 }
 
-std::string Name(IAccessible* object, long id)
+// A text that get_accName or get_accDefaultAction answers, in UTF-8; empty for none.
+std::string Text(IAccessible* object, long id, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*))
 {
-    BSTR name = nullptr;
-    if (object->get_accName(Child(id), &name) != S_OK || !name)
+    BSTR text = nullptr;
+    if ((object->*get)(Child(id), &text) != S_OK || !text)
         return {};
-    std::string text = Utf8(std::wstring(name, SysStringLen(name)));
-    SysFreeString(name);
-    return text;
+    std::string utf8 = Utf8(std::wstring(text, SysStringLen(text)));
+    SysFreeString(text);
+    return utf8;
 }
+
+std::string Name(IAccessible* object, long id) { return Text(object, id, &IAccessible::get_accName); }
 
 std::string Role(IAccessible* object, long id)
 {
@@ -95,15 +98,7 @@ std::string State(IAccessible* object, long id)
     return text;
 }
 
-std::string Action(IAccessible* object, long id)
-{
-    BSTR action = nullptr;
-    if (object->get_accDefaultAction(Child(id), &action) != S_OK || !action)
-        return {};
-    std::string text = Utf8(std::wstring(action, SysStringLen(action)));
-    SysFreeString(action);
-    return text;
-}
+std::string Action(IAccessible* object, long id) { return Text(object, id, &IAccessible::get_accDefaultAction); }
 
 // A child id, "self" or "none" for get_accFocus; the ids of get_accSelection.
 std::string Ids(VARIANT v)

@@ -6,25 +6,7 @@ namespace veskor::gui {
 
 HRESULT ChildEnum::QueryInterface(REFIID iid, void** out)
 {
-    if (!out)
-        return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IEnumVARIANT) {
-        *out = static_cast<IEnumVARIANT*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG ChildEnum::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-ULONG ChildEnum::Release()
-{
-    const LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0)
-        delete this;
-    return static_cast<ULONG>(refs);
+    return Offer(iid == IID_IUnknown || iid == IID_IEnumVARIANT, out);
 }
 
 HRESULT ChildEnum::Next(ULONG wanted, VARIANT* items, ULONG* fetched)

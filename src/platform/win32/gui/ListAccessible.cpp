@@ -47,25 +47,7 @@ LRESULT ListAccessible::Serve(WPARAM wParam) { return ResultFromObject(IID_IAcce
 
 HRESULT ListAccessible::QueryInterface(REFIID iid, void** out)
 {
-    if (!out)
-        return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
-        *out = static_cast<IAccessible*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG ListAccessible::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-ULONG ListAccessible::Release()
-{
-    const LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0)
-        delete this;
-    return static_cast<ULONG>(refs);
+    return Offer(iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible, out);
 }
 
 // Clients call IAccessible's methods directly; there is no type library to dispatch by.

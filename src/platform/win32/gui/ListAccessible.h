@@ -3,6 +3,8 @@
 // After windows.h, which it needs.
 #include <oleacc.h>
 
+#include "platform/win32/gui/ComObject.h"
+
 namespace veskor::gui {
 
 class Win32ListBox;
@@ -11,7 +13,7 @@ class Win32ListBox;
 // the system's bridge): the no-data list holds no text of its own, so the rows' names,
 // states and places come from here. The system's standard object cannot be wrapped:
 // Wine does not make one for a list box.
-class ListAccessible final : public IAccessible {
+class ListAccessible final : public ComObject<IAccessible> {
 public:
     explicit ListAccessible(Win32ListBox& list) : list_(&list) {}
     // What WM_GETOBJECT returns for OBJID_CLIENT; 0 when the system cannot marshal it.
@@ -20,8 +22,6 @@ public:
     void Disconnect() { list_ = nullptr; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
@@ -58,7 +58,6 @@ private:
     // Nothing to say about `child`: S_FALSE with no text, or the failure RowOf gives.
     HRESULT NoText(const VARIANT& child, BSTR* text) const;
 
-    LONG refs_ = 1;
     Win32ListBox* list_;
 };
 
