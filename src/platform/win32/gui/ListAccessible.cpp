@@ -10,7 +10,7 @@
 #include "platform/ListAccess.h"
 #include "platform/win32/gui/AccessLibrary.h"
 #include "platform/win32/gui/ChildEnum.h"
-#include "platform/win32/gui/Text.h"
+#include "platform/win32/Utf16.h"
 #include "platform/win32/gui/Win32ListBox.h"
 
 namespace veskor::gui {
@@ -123,7 +123,7 @@ HRESULT ListAccessible::get_accName(VARIANT child, BSTR* name)
     const HRESULT valid = TextRow(child, name, row);
     if (FAILED(valid) || row < 0)
         return FAILED(valid) ? valid : S_FALSE;
-    return Answer(name, Widen(list_->Item(row)));
+    return Answer(name, win32::WidenJapanese(list_->Item(row)));
 }
 
 HRESULT ListAccessible::get_accValue(VARIANT child, BSTR* value) { return NoText(child, value); }

@@ -310,8 +310,10 @@ void Win32ListBox::Announce(DWORD event, int child) const { NotifyWinEvent(event
 
 void Win32ListBox::AnnounceCaret() const
 {
+    if (!Focused())
+        return;  // the usual case while typing refills the list: no message to the list
     const int caret = CurrentIndex();
-    if (caret >= 0 && Focused())
+    if (caret >= 0)
         Announce(EVENT_OBJECT_FOCUS, access::ChildOf(caret));
 }
 
