@@ -75,6 +75,11 @@ fi
 
 note "windows build"
 if cmake --preset windows >"$out/windows-configure.log" 2>&1 && cmake --build build/windows -j"$jobs" >"$out/windows-build.log" 2>&1; then
+    note "windows build checks (the program's import table)"
+    ctest --test-dir build/windows --output-on-failure >"$out/windows-ctest.log" 2>&1
+    tail -n 3 "$out/windows-ctest.log"
+    count_ctest "$out/windows-ctest.log" "windows build checks"
+
     note "windows tests under wine"
     scripts/windows-tests.sh build/windows >"$out/windows-tests.log" 2>&1
     tail -n 15 "$out/windows-tests.log"

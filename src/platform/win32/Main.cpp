@@ -1,20 +1,16 @@
-#include "platform/win32/Win32Platform.h"
-// After windows.h, which they need.
-#include <commctrl.h>
-#include <objbase.h>
-
 #include "app/TForm1.h"
+#include "platform/win32/Com.h"
+#include "platform/win32/SystemDlls.h"
 #include "platform/win32/Utf16.h"
+#include "platform/win32/Win32Platform.h"
 #include "platform/win32/gui/MessageLoop.h"
 #include "platform/win32/gui/Win32Window.h"
 
 // The program: one window, shown next to the pointer, until a command closes it.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    // The shell-link objects need a single-threaded apartment on this, the only thread.
-    const HRESULT com = CoInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    // Before anything can load a DLL: none is taken from the program's folder.
+    veskor::win32::RestrictDllSearchToSystem32();
 
     int exitCode = 0;
     try {
@@ -38,7 +34,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         exitCode = 1;
     }
 
-    if (SUCCEEDED(com))
-        CoUninitialize();
+    veskor::win32::EndCom();
     return exitCode;
 }

@@ -5,7 +5,9 @@
 
 #include <optional>
 
+#include "platform/win32/Com.h"
 #include "platform/win32/ComRef.h"
+#include "platform/win32/SystemDlls.h"
 #include "platform/win32/SystemText.h"
 #include "platform/win32/Utf16.h"
 
@@ -19,11 +21,18 @@ namespace {
 constexpr int PathRoom = 260;
 
 // A shell-link object made by any server that offers one; a failure raises the OLE error.
+// A new object of the shell's class `id`, asked for `interfaceId`; COM is begun first.
+HRESULT CreateShellObject(REFCLSID id, DWORD context, REFIID interfaceId, void** object)
+{
+    win32::BeginCom();
+    return VESKOR_SYSTEM_FUNCTION(L"ole32.dll", CoCreateInstance)(id, nullptr, context, interfaceId, object);
+}
+
 ComRef<IUnknown> CreateShellLink()
 {
     ComRef<IUnknown> object;
-    const HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                            IID_IUnknown, object.Out());
+    const HRESULT result =
+        CreateShellObject(CLSID_ShellLink, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown, object.Out());
     if (FAILED(result) || !object)
         throw win32::OleError(FAILED(result) ? result : E_POINTER);
     return object;
@@ -107,7 +116,7 @@ ComRef<IShellLinkA> LoadedLink::Create(LinkFailures failures)
         return Require<IShellLinkA>(object.get(), IID_IShellLinkA);
     }
     ComRef<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.Out())))
+    if (FAILED(CreateShellObject(CLSID_ShellLink, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.Out())))
         return {};
     return link;
 }

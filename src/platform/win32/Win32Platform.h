@@ -5,8 +5,8 @@
 namespace veskor {
 
 // The launcher's services on Windows: shell-link objects, the shell, the ANSI file and
-// text functions of the system code page, the pointer and the monitors. The calling
-// thread must have COM initialised as a single-threaded apartment.
+// text functions of the system code page, the pointer and the monitors. The shell and
+// COM are loaded and begun on this thread when a call first needs them (SystemDlls.h, Com.h).
 class Win32Platform : public Platform {
 public:
     // The window that owns whatever the shell shows for ShellOpen.

@@ -1,3 +1,4 @@
+#include "platform/win32/SystemDlls.h"
 #include "platform/win32/SystemText.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -15,15 +16,15 @@ Rect ToRect(const RECT& r)
 int MonitorDpi(HMONITOR monitor)
 {
     using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    if (HMODULE shcore = LoadLibraryA("shcore.dll")) {
-        const auto getDpi =
-            reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+    try {
+        const auto getDpi = reinterpret_cast<GetDpiForMonitorFunction>(
+            reinterpret_cast<void*>(win32::SystemProc(L"shcore.dll", "GetDpiForMonitor")));
         UINT dpiX = 0;
         UINT dpiY = 0;
-        const bool found = getDpi && monitor && SUCCEEDED(getDpi(monitor, 0, &dpiX, &dpiY)) && dpiY > 0;
-        FreeLibrary(shcore);
-        if (found)
+        if (monitor && SUCCEEDED(getDpi(monitor, 0, &dpiX, &dpiY)) && dpiY > 0)
             return static_cast<int>(dpiY);
+    } catch (const Error&) {
+        // No such DLL or function: the screen's DPI below.
     }
     const HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;

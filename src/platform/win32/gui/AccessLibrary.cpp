@@ -1,16 +1,23 @@
 #include "platform/win32/gui/AccessLibrary.h"
 
+#include "platform/Error.h"
+#include "platform/win32/SystemDlls.h"
+
 namespace veskor::gui {
 
 namespace {
 
 constexpr LONG ObjectIdWindow = 0;  // OBJID_WINDOW
 
+// Assistive technology that asks for what the system cannot give gets nothing, not an error box.
 template <class Function>
 Function Load(const wchar_t* library, const char* name)
 {
-    HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+    try {
+        return reinterpret_cast<Function>(reinterpret_cast<void*>(win32::SystemProc(library, name)));
+    } catch (const Error&) {
+        return nullptr;
+    }
 }
 
 }  // namespace

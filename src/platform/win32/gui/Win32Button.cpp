@@ -5,19 +5,19 @@
 
 namespace veskor::gui {
 
-Win32Button::Win32Button(const ControlPlace& place, HFONT font, HWND tooltips) : tooltips_(tooltips)
+Win32Button::Win32Button(const ControlPlace& place, HFONT font, Tooltips& tooltips) : tooltips_(tooltips)
 {
     const DWORD kind = place.design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     hwnd_ = CreateChild(place, L"BUTTON", kind, 0, win32::WidenJapanese(place.design.caption));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SetWindowSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    AddSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
     SetTooltip(place.design.tooltip);
 }
 
 Win32Button::~Win32Button()
 {
     if (IsWindow(hwnd_))
-        RemoveWindowSubclass(hwnd_, Subclass, 0);
+        RemoveSubclass(hwnd_, Subclass, 0);
 }
 
 std::string Win32Button::Caption() const { return win32::NarrowJapanese(WindowTextOf(hwnd_)); }
@@ -37,26 +37,10 @@ void Win32Button::SetDefault(bool isDefault)
     SendMessageW(hwnd_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
-TTTOOLINFOW Win32Button::ToolInfo(std::wstring& text) const
-{
-    TTTOOLINFOW info{};
-    info.cbSize = sizeof info;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = GetParent(hwnd_);
-    info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-    info.lpszText = text.data();
-    return info;
-}
-
 // A button without a tooltip has no tool at all, so nothing pops up over it.
 void Win32Button::SetTooltip(const std::string& tooltip)
 {
-    std::wstring text = win32::WidenJapanese(tooltip);
-    TTTOOLINFOW info = ToolInfo(text);
-    if (!tooltip_.empty())
-        SendMessageW(tooltips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    if (!tooltip.empty())
-        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    tooltips_.Set(hwnd_, win32::WidenJapanese(tooltip));
     tooltip_ = tooltip;
 }
 
@@ -69,7 +53,8 @@ void Win32Button::Command(int code)
 LRESULT CALLBACK Win32Button::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
     auto* button = reinterpret_cast<Win32Button*>(self);
-    const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    button->tooltips_.PointerMoved(hwnd, msg, wParam, lParam);
+    const LRESULT result = DefSubclass(hwnd, msg, wParam, lParam);
     // The button presses as usual first; the window's mouse-down handler then hears it.
     if (IsMouseDown(msg) && IsWindow(hwnd) && button->onMouseDown)
         button->onMouseDown(MouseStateOf(msg, wParam));

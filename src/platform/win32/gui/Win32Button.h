@@ -2,17 +2,16 @@
 #include <functional>
 
 #include "app/Events.h"
+#include "platform/win32/gui/Tooltips.h"
 #include "platform/win32/gui/Win32Control.h"
-// After windows.h, which it needs.
-#include <commctrl.h>
 
 namespace veskor::gui {
 
-// A push button with its tooltip (one tool of the window's tooltip control) and the
+// A push button with its tooltip (one tool of the window's tooltips) and the
 // default flag kept in the button's own style.
 class Win32Button : public Win32Control<Button> {
 public:
-    Win32Button(const ControlPlace& place, HFONT font, HWND tooltips);
+    Win32Button(const ControlPlace& place, HFONT font, Tooltips& tooltips);
     ~Win32Button() override;
     Win32Button(const Win32Button&) = delete;
     Win32Button& operator=(const Win32Button&) = delete;
@@ -31,9 +30,8 @@ public:
 
 private:
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
-    TTTOOLINFOW ToolInfo(std::wstring& text) const;
 
-    HWND tooltips_;
+    Tooltips& tooltips_;
     std::string tooltip_;
 };
 

@@ -3,6 +3,7 @@
 
 #include "app/Layout.h"
 #include "platform/Controls.h"
+#include "platform/win32/gui/Subclass.h"
 
 namespace veskor::gui {
 

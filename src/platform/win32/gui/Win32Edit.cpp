@@ -11,13 +11,13 @@ Win32Edit::Win32Edit(const ControlPlace& place, HFONT font)
 {
     hwnd_ = CreateChild(place, L"EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SetWindowSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    AddSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 Win32Edit::~Win32Edit()
 {
     if (IsWindow(hwnd_))
-        RemoveWindowSubclass(hwnd_, Subclass, 0);
+        RemoveSubclass(hwnd_, Subclass, 0);
 }
 
 std::string Win32Edit::Text() const { return win32::NarrowJapanese(WindowTextOf(hwnd_)); }
@@ -80,7 +80,7 @@ LRESULT CALLBACK Win32Edit::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         edit->onComposition(true);
     else if ((msg == WM_IME_ENDCOMPOSITION || msg == WM_KILLFOCUS) && edit->onComposition)
         edit->onComposition(false);
-    const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    const LRESULT result = DefSubclass(hwnd, msg, wParam, lParam);
     // Taking the focus selects the whole text, unless a click is placing the caret.
     if (msg == WM_SETFOCUS && !edit->keepSelection_ && GetKeyState(VK_LBUTTON) >= 0)
         SendMessageW(hwnd, EM_SETSEL, 0, -1);

@@ -24,13 +24,13 @@ Win32ListBox::Win32ListBox(const ControlPlace& place, HFONT font) : font_(font)
                         WS_EX_CLIENTEDGE);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, Scale(layout::ListRowHeight, place.dpi));
-    SetWindowSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    AddSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 Win32ListBox::~Win32ListBox()
 {
     if (IsWindow(hwnd_))
-        RemoveWindowSubclass(hwnd_, Subclass, 0);
+        RemoveSubclass(hwnd_, Subclass, 0);
     if (accessible_) {
         accessible_->Disconnect();
         accessible_->Release();
@@ -222,7 +222,7 @@ LRESULT CALLBACK Win32ListBox::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPAR
                        (msg == WM_MOUSEMOVE && (wParam & MK_LBUTTON));
     const int caretBefore = input ? list->Caret() : 0;
     const bool focusedBefore = input && list->Focused();
-    const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    const LRESULT result = DefSubclass(hwnd, msg, wParam, lParam);
     if (!IsWindow(hwnd))
         return result;
     if (input && list->Caret() != caretBefore) {

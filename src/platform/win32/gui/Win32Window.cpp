@@ -60,8 +60,10 @@ Win32Window::Win32Window(HINSTANCE instance) : dpi_(WindowDpi(nullptr))
 
     RECT frame{0, 0, Scale(layout::ClientWidth, dpi_), Scale(layout::ClientHeight, dpi_)};
     AdjustWindowRectEx(&frame, WindowStyle, FALSE, 0);
-    // WindowProc ties this object to the window at WM_NCCREATE.
-    hwnd_ = CreateWindowExW(0, ClassName, L"", WindowStyle, Scale(layout::DesignLeft, dpi_),
+    // WindowProc ties this object to the window at WM_NCCREATE. The window takes dropped
+    // files from the start: the style is all that DragAcceptFiles would set, without
+    // loading the shell for it.
+    hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, ClassName, L"", WindowStyle, Scale(layout::DesignLeft, dpi_),
                             Scale(layout::DesignTop, dpi_), frame.right - frame.left, frame.bottom - frame.top,
                             nullptr, nullptr, instance, this);
     if (!hwnd_)
@@ -76,18 +78,14 @@ Win32Window::~Win32Window()
     form_ = nullptr;
     if (IsWindow(hwnd_))
         DestroyWindow(hwnd_);
-    if (tooltips_ && IsWindow(tooltips_))
-        DestroyWindow(tooltips_);
+    tooltips_.reset();
     DeleteObject(font_);
     DeleteObject(edit2Font_);
 }
 
 void Win32Window::CreateControls()
 {
-    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)), nullptr);
-    SendMessageW(tooltips_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    tooltips_ = std::make_unique<Tooltips>(hwnd_, font_);
 
     // Made in tab order, so the stacking order of the controls is the tab order too.
     auto place = [this](size_t index) {
@@ -97,11 +95,11 @@ void Win32Window::CreateControls()
     list_ = std::make_unique<Win32ListBox>(place(ListBox1Index), font_);
     edit2_ = std::make_unique<Win32Edit>(place(Edit2Index), edit2Font_);
     for (size_t i = 0; i < buttons_.size(); ++i)
-        buttons_[i] = std::make_unique<Win32Button>(place(FirstButtonIndex + i), font_, tooltips_);
+        buttons_[i] = std::make_unique<Win32Button>(place(FirstButtonIndex + i), font_, *tooltips_);
 
     for (size_t i = 0; i < layout::Controls.size(); ++i) {
         HWND control = GetDlgItem(hwnd_, FirstControlId + static_cast<int>(i));
-        SetWindowSubclass(control, WatchControl, 1, reinterpret_cast<DWORD_PTR>(this));
+        AddSubclass(control, WatchControl, 1, reinterpret_cast<DWORD_PTR>(this));
     }
 }
 
@@ -172,7 +170,7 @@ void Win32Window::ApplyDpi(int dpi)
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(i == Edit2Index ? edit2Font_ : font_), FALSE);
     }
     list_->SetFont(font_, Scale(layout::ListRowHeight, dpi));
-    SendMessageW(tooltips_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    tooltips_->SetFont(font_);
     DeleteObject(oldFont);
     DeleteObject(oldEdit2Font);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

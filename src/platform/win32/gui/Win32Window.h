@@ -61,7 +61,7 @@ private:
     static constexpr size_t Edit1Index = 0, ListBox1Index = 1, Edit2Index = 2, FirstButtonIndex = 3;
 
     HWND hwnd_ = nullptr;
-    HWND tooltips_ = nullptr;
+    std::unique_ptr<Tooltips> tooltips_;
     HFONT font_ = nullptr;
     HFONT edit2Font_ = nullptr;
     int dpi_ = 96;  // of the monitor the window is on; every designed size is scaled by it

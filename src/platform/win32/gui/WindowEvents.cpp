@@ -23,11 +23,7 @@ LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
 LRESULT Win32Window::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_CREATE:
-        DragAcceptFiles(hwnd_, TRUE);
-        return 0;
     case WM_DESTROY:
-        DragAcceptFiles(hwnd_, FALSE);
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
@@ -123,13 +119,13 @@ LRESULT CALLBACK Win32Window::WatchControl(HWND hwnd, UINT msg, WPARAM wParam, L
         if (!IsWindow(hwnd))
             return 0;
         window->wheelDelivered_ = true;
-        const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+        const LRESULT result = DefSubclass(hwnd, msg, wParam, lParam);
         window->wheelDelivered_ = false;
         return result;
     } else if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, WatchControl, 1);
+        RemoveSubclass(hwnd, WatchControl, 1);
     }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return DefSubclass(hwnd, msg, wParam, lParam);
 }
 
 void Win32Window::OnCommand(int id, int code)
@@ -141,23 +137,35 @@ void Win32Window::OnCommand(int id, int code)
         buttons_[static_cast<size_t>(index) - FirstButtonIndex]->Command(code);
 }
 
+namespace {
+
+// The first dropped file's path, empty when none came; the drop is finished.
+std::wstring FirstDroppedFile(HDROP drop)
+{
+    const auto queryFile = VESKOR_SYSTEM_FUNCTION(L"shell32.dll", DragQueryFileW);
+    std::wstring wide;
+    if (queryFile(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
+        wide.assign(queryFile(drop, 0, nullptr, 0) + 1, L'\0');
+        wide.resize(queryFile(drop, 0, wide.data(), static_cast<UINT>(wide.size())));
+    }
+    VESKOR_SYSTEM_FUNCTION(L"shell32.dll", DragFinish)(drop);
+    return wide;
+}
+
+}  // namespace
+
 // Only the first dropped file counts. Its path must be writable in CP932: anything else is
 // refused rather than registered with "?" in place of a character. The window object
-// checks the length and brings the window to the front.
+// checks the length and brings the window to the front. The shell is loaded for the first
+// drop, inside the dispatch, so that a failure to load it reaches the error box.
 void Win32Window::OnDropFiles(HDROP drop)
 {
-    const UINT files = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    std::wstring wide;
-    if (files > 0) {
-        wide.assign(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
-        wide.resize(DragQueryFileW(drop, 0, wide.data(), static_cast<UINT>(wide.size())));
-    }
-    DragFinish(drop);
-    if (files == 0)
-        return;
-    bool lossless = true;
-    const std::string path = win32::NarrowJapanese(wide, &lossless);
-    Deliver([this, &path, lossless] {
+    Deliver([this, drop] {
+        const std::wstring wide = FirstDroppedFile(drop);
+        if (wide.empty())
+            return;
+        bool lossless = true;
+        const std::string path = win32::NarrowJapanese(wide, &lossless);
         if (!lossless) {
             // The box must not open behind the program the file came from.
             SetForegroundWindow(hwnd_);

@@ -1,0 +1,29 @@
+#include "platform/win32/Com.h"
+
+#include <objbase.h>
+
+#include "platform/win32/SystemDlls.h"
+
+namespace veskor::win32 {
+
+namespace {
+
+bool begun = false;
+
+}  // namespace
+
+// A failure is not kept: the call that needed COM then fails and reports it.
+void BeginCom()
+{
+    if (!begun)
+        begun = SUCCEEDED(VESKOR_SYSTEM_FUNCTION(L"ole32.dll", CoInitializeEx)(nullptr, COINIT_APARTMENTTHREADED));
+}
+
+void EndCom()
+{
+    if (begun)
+        VESKOR_SYSTEM_FUNCTION(L"ole32.dll", CoUninitialize)();
+    begun = false;
+}
+
+}  // namespace veskor::win32
