@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Start-up time of VESKOR3.exe under Wine, from the start of the process until its window
-# is mapped, with a history of 1,000 entries, beside a Win32 program that only opens an
-# empty window (emptywindow.exe). Prints both medians and their ratio.
+# Start-up time and peak memory of VESKOR3.exe under Wine with histories of 1,000 and
+# 100,000 entries, beside a Win32 program that only opens and paints an empty window
+# (emptywindow.exe). Time: from the start of the process until its window is mapped (the
+# launcher maps its window placed, filled and focused: everything before ShowWindow).
+# Memory: the Wine process's peak resident set (VmHWM) half a second after the window
+# appeared. The three programs take turns, so that the load of the machine hits them alike.
+# Prints medians and the ratios against the bare window and against the 1,000-entry start.
 # Usage: scripts/bench-startup.sh [BUILD-DIR [RUNS]]   (build/windows, 15 runs)
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -15,15 +19,29 @@ done
 trap gui_teardown EXIT
 gui_setup "$bin" "${TMPDIR:-/tmp}/veskor-bench-startup" || { echo "no X server or Wine prefix" >&2; exit 2; }
 
-folder=$(new_folder bench)
-mapfile -t entries < <(python3 -c 'for i in range(1000): print(f"ショートカット{i:04d}")')
-write_dat "$folder/veskor.dat" "$folder" "${entries[@]}"
+# A folder with a history of COUNT entries; prints its path.
+history_folder() {
+    local folder
+    folder=$(new_folder "bench$1")
+    python3 - "$folder/veskor.dat" "$(winpath "$folder")" "$1" <<'PY'
+import struct, sys
+path, folder, count = sys.argv[1], sys.argv[2], int(sys.argv[3])
+def field(data):
+    return struct.pack("<I", len(data)) + data
+with open(path, "wb") as f:
+    f.write(field(folder.encode("cp932")) + struct.pack("<I", count))
+    f.write(b"".join(field(f"ショートカット{i:06d}".encode("cp932")) for i in range(count)))
+PY
+    echo "$folder"
+}
+folder1k=$(history_folder 1000)
+folder100k=$(history_folder 100000)
 
-# Milliseconds from the start of `exe` until one of its windows is mapped; the program
-# is then ended by its pid. The poll is tight: xdotool's own --sync waits half a second
-# between tries.
-time_to_window() {
-    local exe=$1 start end
+# "MS KB": milliseconds from the start of EXE in FOLDER until one of its windows is
+# mapped, and the peak resident set in kB. The program is then ended by its pid. The poll
+# is tight: xdotool's own --sync waits half a second between tries.
+measure_start() {
+    local exe=$1 folder=$2 start end memory
     xdotool mousemove 600 500
     pushd "$folder" >/dev/null || return 1
     start=$(date +%s%N)
@@ -34,24 +52,41 @@ time_to_window() {
         app_running || { echo "$exe ended without a window" >&2; return 1; }
     done
     end=$(date +%s%N)
+    sleep 0.5
+    memory=$(awk '/^VmHWM:/ { print $2 }' "/proc/$APP_PID/status" 2>/dev/null)
     gui_stop_app
-    echo $(((end - start) / 1000000))
+    echo "$(((end - start) / 1000000)) ${memory:-0}"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-# One warm-up run each, then the two programs in turn so that drift hits both alike.
-time_to_window "$GUI_BIN/VESKOR3.exe" >/dev/null && time_to_window "$GUI_BIN/emptywindow.exe" >/dev/null || exit 1
-veskor=()
-empty=()
+# One warm-up run each, then the programs in turn so that drift hits all alike.
+names=(bare 1k 100k)
+exes=("$GUI_BIN/emptywindow.exe" "$GUI_BIN/VESKOR3.exe" "$GUI_BIN/VESKOR3.exe")
+folders=("$folder1k" "$folder1k" "$folder100k")
+declare -A times memories
+for i in 0 1 2; do
+    measure_start "${exes[i]}" "${folders[i]}" >/dev/null || exit 1
+done
 for _ in $(seq "$runs"); do
-    veskor+=("$(time_to_window "$GUI_BIN/VESKOR3.exe")") || exit 1
-    empty+=("$(time_to_window "$GUI_BIN/emptywindow.exe")") || exit 1
+    for i in 0 1 2; do
+        result=$(measure_start "${exes[i]}" "${folders[i]}") || exit 1
+        set -- $result
+        times[${names[i]}]+="$1 "
+        memories[${names[i]}]+="$2 "
+    done
 done
 
-veskor_median=$(printf '%s\n' "${veskor[@]}" | median)
-empty_median=$(printf '%s\n' "${empty[@]}" | median)
-echo "runs: $runs each, history: 1000 entries"
-echo "VESKOR3.exe median: $veskor_median ms"
-echo "emptywindow.exe median: $empty_median ms"
-echo "ratio: $(awk -v a="$veskor_median" -v b="$empty_median" 'BEGIN { printf "%.2f", a / b }')"
+declare -A ms kb
+for name in "${names[@]}"; do
+    ms[$name]=$(printf '%s\n' ${times[$name]} | median)
+    kb[$name]=$(printf '%s\n' ${memories[$name]} | median)
+done
+echo "start-up, median of $runs interleaved runs each (time to the mapped window; peak resident set)"
+printf '  %-26s %7s ms %9s kB\n' "bare window" "${ms[bare]}" "${kb[bare]}"
+printf '  %-26s %7s ms %9s kB\n' "VESKOR3, 1,000 entries" "${ms[1k]}" "${kb[1k]}"
+printf '  %-26s %7s ms %9s kB\n' "VESKOR3, 100,000 entries" "${ms[100k]}" "${kb[100k]}"
+echo "start 1k / bare: $(ratio "${ms[1k]}" "${ms[bare]}")"
+echo "start 100k / 1k: $(ratio "${ms[100k]}" "${ms[1k]}")"
+echo "memory 1k / bare: $(ratio "${kb[1k]}" "${kb[bare]}"), 100k / bare: $(ratio "${kb[100k]}" "${kb[bare]}")"

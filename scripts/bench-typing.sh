@@ -177,8 +177,10 @@ measure() {
                 printf " %s=%.1f", k[i + 1], m
             }
             printf "\n  mean %.1f ms, max %.1f ms per key\n", sum / n, max
-        }' COUNT="$count"
+            printf "%.1f\n", sum / n > MEAN
+        }' COUNT="$count" MEAN="$GUI_ROOT/mean$count"
 }
 
 measure 1 || exit 1
 measure 100000 || exit 1
+echo "key at 100,000 entries / key at one entry (means of the key medians): $(cat "$GUI_ROOT/mean100000") / $(cat "$GUI_ROOT/mean1") ms = $(awk -v a="$(cat "$GUI_ROOT/mean100000")" -v b="$(cat "$GUI_ROOT/mean1")" 'BEGIN { printf "%.2f", a / b }')"

@@ -1,4 +1,5 @@
-// The least a Win32 program does to open a window: the start-up benchmark's yardstick.
+// The least a Win32 program does to open and paint a window: the start-up benchmark's
+// yardstick. Like the launcher, it paints before it reads its first message.
 #include <windows.h>
 
 namespace {
@@ -25,6 +26,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     HWND hwnd = CreateWindowW(L"emptywindow", L"emptywindow", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 171, 126,
                               250, 155, nullptr, nullptr, instance, nullptr);
     ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
