@@ -52,7 +52,9 @@ void TForm1::edit1KeyDown(const KeyEvent& e)
         Click(ButtonId::autoButton);
     } else if (Is(e, vk::Down) && c_.ListBox1.Count() > 0) {
         // Into the list: the caret moves without selecting, and Edit1 shows the entry.
-        if (c_.Edit1.Text().empty())
+        // Reading matches never complete, so their first one is not yet in the field.
+        const std::string text = c_.Edit1.Text();
+        if (text.empty() || text == readingShownFor_)
             c_.ListBox1.SetCurrentIndex(0);
         else if (c_.ListBox1.Count() >= 2)
             c_.ListBox1.SetCurrentIndex(1);

@@ -64,6 +64,7 @@ void TForm1::RecordInHistory(const std::string& text)
 void TForm1::ShowWholeHistory()
 {
     c_.ListBox1.Assign(HistoryList->Entries());
+    readingShownFor_.clear();
 }
 
 }  // namespace veskor

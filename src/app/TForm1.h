@@ -129,6 +129,8 @@ private:
         bool open = false;
         bool releaseTaken = false;
     } composition_;
+    // The text whose reading matches the list shows; empty when it shows none.
+    std::string readingShownFor_;
     bool closed_ = false;
     // Set when an existing data file could not be read: saving would replace the stored
     // history with this run's empty one, so the file is left alone.

@@ -46,10 +46,22 @@ void TForm1::Edit1KeyUp(int key)
         return;
 
     const std::string typed = c_.Edit1.Text();
-    c_.ListBox1.Assign(typed.empty() ? HistoryList->Entries()
-                                     : searchIndex_->Filter(*HistoryList, platform_, typed, SearchMode == Matching::Partial));
+    readingShownFor_.clear();
+    if (typed.empty()) {
+        c_.ListBox1.Assign(HistoryList->Entries());
+    } else {
+        const bool partial = SearchMode == Matching::Partial;
+        std::vector<std::string> found = searchIndex_->Filter(*HistoryList, platform_, typed, partial);
+        // Nothing matches as typed: the entries that read the same, never completed.
+        if (found.empty()) {
+            found = searchIndex_->ReadingFilter(*HistoryList, platform_, typed, partial);
+            if (!found.empty())
+                readingShownFor_ = typed;
+        }
+        c_.ListBox1.Assign(found);
+    }
 
-    if (c_.ListBox1.Count() == 0) {
+    if (c_.ListBox1.Count() == 0 || !readingShownFor_.empty()) {
         CompletionCount = 0;
     } else if (!typed.empty() && key != vk::Back && key != vk::Delete && SearchMode != Matching::Partial) {
         // CompletionCount counts characters, one per completing release; the field takes

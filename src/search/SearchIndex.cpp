@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "search/Reading.h"
+
 namespace veskor {
 
 void SearchIndex::Refresh(const HistoryList& history, const TextRules& rules)
@@ -27,6 +29,8 @@ void SearchIndex::Refresh(const HistoryList& history, const TextRules& rules)
         lowered_ += scratch;
         ends_.push_back(lowered_.size());
     }
+    folded_.clear();
+    foldedEnds_.clear();
     history_ = &history;
     rules_ = &rules;
     revision_ = history.Revision();
@@ -86,7 +90,37 @@ std::vector<std::uint32_t> SearchIndex::Matches(const HistoryList& history, cons
 std::vector<std::string> SearchIndex::Filter(const HistoryList& history, const TextRules& rules,
                                              const std::string& typed, bool partial)
 {
-    const std::vector<std::uint32_t> indices = Matches(history, rules, typed, partial);
+    return EntriesAt(history, Matches(history, rules, typed, partial));
+}
+
+std::vector<std::string> SearchIndex::ReadingFilter(const HistoryList& history, const TextRules& rules,
+                                                    const std::string& typed, bool partial)
+{
+    std::string lowered = typed;
+    rules.LowerCase(lowered);
+    ReadingMatcher matcher(Folded(lowered));
+    Refresh(history, rules);
+    if (foldedEnds_.size() != ends_.size()) {
+        folded_.reserve(lowered_.size());
+        size_t start = 0;
+        for (size_t end : ends_) {
+            AppendFolded(std::string_view(lowered_).substr(start, end - start), folded_);
+            foldedEnds_.push_back(folded_.size());
+            start = end;
+        }
+    }
+    std::vector<std::uint32_t> indices;
+    size_t start = 0;
+    for (size_t i = 0; i < foldedEnds_.size(); ++i) {
+        if (matcher.Matches(std::u16string_view(folded_).substr(start, foldedEnds_[i] - start), partial))
+            indices.push_back(static_cast<std::uint32_t>(i));
+        start = foldedEnds_[i];
+    }
+    return EntriesAt(history, indices);
+}
+
+std::vector<std::string> SearchIndex::EntriesAt(const HistoryList& history, const std::vector<std::uint32_t>& indices)
+{
     const std::vector<std::string>& entries = history.Entries();
     std::vector<std::string> matching;
     matching.reserve(indices.size());

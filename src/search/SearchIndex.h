@@ -6,6 +6,7 @@
 
 #include "history/HistoryList.h"
 #include "platform/Platform.h"
+#include "search/Folding.h"
 
 namespace veskor {
 
@@ -23,15 +24,25 @@ public:
     // The same, as indices into the history.
     std::vector<std::uint32_t> Matches(const HistoryList& history, const TextRules& rules, const std::string& typed,
                                        bool partial);
+    // The entries whose folded text begins with (prefix) or holds (partial) the folded
+    // `typed`, typed letters read as romaji (search/Reading.h): what the list shows when
+    // nothing matches literally. The folded copy is made on first need after a change.
+    std::vector<std::string> ReadingFilter(const HistoryList& history, const TextRules& rules,
+                                           const std::string& typed, bool partial);
 
 private:
     void Refresh(const HistoryList& history, const TextRules& rules);
     std::vector<std::uint32_t> PrefixMatches(const std::string& needle) const;
     std::vector<std::uint32_t> PartialMatches(const std::string& needle) const;
+    static std::vector<std::string> EntriesAt(const HistoryList& history, const std::vector<std::uint32_t>& indices);
 
     // Every lower-cased entry, back to back; entry i ends at ends_[i].
     std::string lowered_;
     std::vector<std::size_t> ends_;
+    // The lower-cased entries folded, back to back; entry i ends at foldedEnds_[i].
+    // Empty until a reading search needs them.
+    FoldedText folded_;
+    std::vector<std::size_t> foldedEnds_;
     const HistoryList* history_ = nullptr;
     const TextRules* rules_ = nullptr;
     std::uint64_t revision_ = 0;
