@@ -56,8 +56,21 @@ for size in 1000 100000 1000000; do
             printf "%-8s %-8s %9.3f %10.3f %12.2f %15.3f  %s\n", s, m, g / 1000, f, f / (g / 1000), k, t }'
     done <"$work/searches"
 done
+# Romaji that nothing matches literally: the release also reads every entry. Its floor is
+# the literal release over the same names that scans them all (partial "edit").
+printf '\n%-8s %-8s %17s %15s %14s  %s\n' entries mode reading_release_ms floor_ms reading/floor text
+"$bench" --reading-searches >"$work/reading"
+for size in 1000 100000 1000000; do
+    floor=$(bench_ms "KeyRelease/$size/2")
+    while IFS=$'\t' read -r number mode text; do
+        reading=$(bench_ms "ReadingKeyRelease/$size/$number")
+        awk -v s="$size" -v m="$mode" -v t="$text" -v r="$reading" -v f="$floor" 'BEGIN {
+            printf "%-8s %-8s %17.3f %15.3f %14.2f  %s\n", s, m, r, f, r / f, t }'
+    done <"$work/reading"
+done
+
 printf '\ngrep on an empty file (its start-up): %.3f ms\n' "$(awk -v g="$startup" 'BEGIN { print g / 1000 }')"
-for name in FirstKey EmptyField; do
+for name in FirstKey FirstReadingKey EmptyField; do
     printf '%s:' "$name"
     for size in 1000 100000 1000000; do printf ' %s=%sms' "$size" "$(bench_ms "$name/$size")"; done
     printf '\n'

@@ -140,12 +140,32 @@ ReadingMatcher::ReadingMatcher(FoldedText typed) : typed_(std::move(typed))
 {
     if (typed_.empty())
         return;
+    // Where a match can begin: the first typed unit itself, and the kana with a spelling
+    // that agrees with the typed text's beginning, so that most places are passed over
+    // on one look.
     const char16_t first = typed_[0];
-    startsMatch_.set(first);
+    CanStartAt(first);
+    if (!LetterBit(first))
+        return;
     const RomajiTable& table = Romaji();
-    for (size_t slot = 0; slot < Slots; ++slot)
-        if (table.firstLetters[slot] & LetterBit(first))
-            startsMatch_.set(slot == Slots - 1 ? LongVowelMark : FirstKana + slot);
+    for (size_t slot = 0; slot < Slots; ++slot) {
+        for (const Spelling& spelling : table.bySlot[slot]) {
+            const size_t length = std::min(spelling.romaji.size(), typed_.size());
+            if (std::equal(spelling.romaji.begin(), spelling.romaji.begin() + length, typed_.begin()))
+                CanStartAt(spelling.kana[0]);
+        }
+    }
+    const char16_t second = typed_.size() > 1 ? typed_[1] : first;
+    if (first == 'n')
+        CanStartAt(SyllabicN);
+    if (!IsVowel(first) && first != 'n' && (second == first || (first == 't' && second == 'c')))
+        CanStartAt(SmallTsu);
+}
+
+void ReadingMatcher::CanStartAt(char16_t unit)
+{
+    startsMatch_.set(unit);
+    startBits_ |= UnitBit(unit);
 }
 
 bool ReadingMatcher::Matches(std::u16string_view entry, bool partial)
@@ -166,9 +186,18 @@ bool ReadingMatcher::Matches(std::u16string_view entry, bool partial)
         std::fill(failed_.begin(), failed_.end(), 0);
         stamp_ = 1;
     }
-    for (; at < starts; ++at)
-        if (startsMatch_[entry[at]] && From(0, at))
+    for (; at < starts; ++at) {
+        if (!startsMatch_[entry[at]])
+            continue;
+        // A unit that is no kana matches only itself; the one after it must then take
+        // the second typed unit the same way, or be a kana. Most letters of ASCII names
+        // stop here.
+        if (Slot(entry[at]) < 0 && typed_.size() > 1 && at + 1 < entry.size() && Slot(entry[at + 1]) < 0 &&
+            entry[at + 1] != typed_[1])
+            continue;
+        if (From(0, at))
             return true;
+    }
     return false;
 }
 

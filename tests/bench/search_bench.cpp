@@ -89,6 +89,42 @@ void KeyRelease(benchmark::State& state)
 }
 BENCHMARK(KeyRelease)->Apply(Args)->Unit(benchmark::kMillisecond);
 
+// Romaji that nothing matches literally, so that each release also reads the history:
+// "memo" and "bakku" begin names (メモ帳, バックアップ), "tsu-ru" is inside them (ツール),
+// "zzq" reads nothing and costs the most.
+const Search ReadingSearches[] = {{"memo", false}, {"bakku", false}, {"tsu-ru", true}, {"zzq", true}};
+
+// One release in Edit1 that falls back to the reading matches.
+void ReadingKeyRelease(benchmark::State& state)
+{
+    const Search& search = ReadingSearches[state.range(1)];
+    FormFixture f;
+    f.Seed("C:\\links", MakeNames(static_cast<size_t>(state.range(0))));
+    f.form.SearchMode = search.partial ? 1 : 0;
+    f.Edit1.SetText(search.typed);
+    f.form.Edit1KeyUp('X');  // the history is lower-cased and folded once, before the first key
+    for (auto _ : state) {
+        f.Edit1.SetText(search.typed);
+        f.form.Edit1KeyUp('X');
+    }
+    state.SetLabel(std::string(search.partial ? "partial" : "prefix") + " shown " + std::to_string(f.ListBox1.Count()));
+}
+BENCHMARK(ReadingKeyRelease)->Apply(Args)->Unit(benchmark::kMillisecond);
+
+// The first key of a run that falls back: the history is lower-cased, folded and read.
+void FirstReadingKey(benchmark::State& state)
+{
+    MemoryPlatform platform;
+    HistoryList history(platform);
+    history.Assign(MakeNames(static_cast<size_t>(state.range(0))));
+    for (auto _ : state) {
+        SearchIndex index;
+        benchmark::DoNotOptimize(index.Matches(history, platform, "memo", false));
+        benchmark::DoNotOptimize(index.ReadingFilter(history, platform, "memo", false));
+    }
+}
+BENCHMARK(FirstReadingKey)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 // The filter alone, to set beside grep.
 void Filter(benchmark::State& state)
 {
@@ -135,12 +171,14 @@ BENCHMARK(EmptyField)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMi
 }  // namespace veskor::test
 
 // For scripts/bench-search.sh: `--write-names FILE COUNT` writes the names, one a line;
-// `--searches` prints each search's number, mode and text (CP932), tab-separated.
+// `--searches` and `--reading-searches` print each search's number, mode and text (CP932),
+// tab-separated.
 int main(int argc, char** argv)
 {
-    if (argc == 2 && std::strcmp(argv[1], "--searches") == 0) {
+    const bool reading = argc == 2 && std::strcmp(argv[1], "--reading-searches") == 0;
+    if (reading || (argc == 2 && std::strcmp(argv[1], "--searches") == 0)) {
         int number = 0;
-        for (const auto& search : veskor::test::Searches)
+        for (const auto& search : reading ? veskor::test::ReadingSearches : veskor::test::Searches)
             std::printf("%d\t%s\t%s\n", number++, search.partial ? "partial" : "prefix", search.typed);
         return 0;
     }
