@@ -44,6 +44,13 @@ struct Tables {
         for (size_t i = 0; i < wide.size(); ++i)
             Set(wide[i], Lower(static_cast<char16_t>('!' + i)));
         Set(0x8140, ' ');  // the ideographic space
+        // Quotation marks have no full-width forms of their own: the system narrows the
+        // typographic ones to the ASCII ones.
+        const std::vector<char16_t> quotes = Codes("‘’“”");
+        Set(quotes[0], '\'');
+        Set(quotes[1], '\'');
+        Set(quotes[2], '"');
+        Set(quotes[3], '"');
         // Hiragana run parallel to katakana, which leave out 0x837F.
         for (char16_t hiragana = 0x829F; hiragana <= 0x82F1; ++hiragana) {
             const char16_t katakana = FirstKana + (hiragana - 0x829F);
@@ -57,7 +64,7 @@ struct Tables {
             "。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン゛゜");
         for (size_t i = 0; i < narrow.size(); ++i)
             halfWidth[i + 1] = narrow[i];
-        for (char16_t kana : Codes("ウカキクケコサシスセソタチツテトハヒフヘホ"))
+        for (char16_t kana : Codes("カキクケコサシスセソタチツテトハヒフヘホ"))
             takesVoicedMark[kana - FirstKana] = true;
         for (char16_t kana : Codes("ハヒフヘホ"))
             takesSemiVoicedMark[kana - FirstKana] = true;
@@ -81,14 +88,17 @@ struct Tables {
         return code;
     }
 
-    // A half-width kana with the half-width mark that follows it, as one full-width kana.
+    // A kana with the half-width mark that follows it, as one full-width kana; 0 when
+    // the kana takes no such mark. The system writes ダ, ヴ and ヾ half-width as two.
     char16_t Marked(char16_t kana, unsigned char mark) const
     {
+        if (mark == 0xDE && (kana == 0x8345 || kana == 0x8152))  // ウ゛ is ヴ, ヽ゛ is ヾ
+            return kana == 0x8345 ? 0x8394 : 0x8153;
         if (kana < FirstKana || kana > LastKana)
             return 0;
         const size_t at = kana - FirstKana;
         if (mark == 0xDE && takesVoicedMark[at])
-            return kana == 0x8345 ? char16_t{0x8394} : static_cast<char16_t>(kana + 1);  // ウ゛ is ヴ
+            return static_cast<char16_t>(kana + 1);
         if (mark == 0xDF && takesSemiVoicedMark[at])
             return static_cast<char16_t>(kana + 2);
         return 0;
@@ -106,16 +116,17 @@ const Tables& FoldingTables()
 void AppendFolded(std::string_view text, FoldedText& out)
 {
     const Tables& tables = FoldingTables();
+    const size_t from = out.size();
     for (size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (IsLeadByte(c) && i + 1 < text.size()) {
             out.push_back(tables.DoubleByte(static_cast<char16_t>(c << 8 | static_cast<unsigned char>(text[++i]))));
         } else if (c >= 0xA1 && c <= 0xDF) {
-            const char16_t kana = tables.halfWidth[c - 0xA0];
-            const char16_t marked = i + 1 < text.size() ? tables.Marked(kana, static_cast<unsigned char>(text[i + 1])) : 0;
+            const char16_t marked = out.size() > from ? tables.Marked(out.back(), c) : 0;
             if (marked)
-                ++i;
-            out.push_back(marked ? marked : kana);
+                out.back() = marked;
+            else
+                out.push_back(tables.halfWidth[c - 0xA0]);
         } else {
             out.push_back(Lower(c));
         }

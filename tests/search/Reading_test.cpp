@@ -30,7 +30,9 @@ const ReadingRow Rows[] = {
     {"ｳﾞｧ", "ヴァイオリン", true, true},
     {"ﾂﾞ", "ヅ", true, true},
     {"ｯﾞ", "ッ゛", true, true},  // a mark no kana takes stays a mark
-    {"ゝ", "ヽ", true, true},
+    {"カﾞ", "ガ", true, true},
+    {"ゞ", "ヽﾞ", true, true},
+    {"Bob’s “X”", "bob's \"x\"", true, true},
     {"電", "電卓", true, true},
     {"卓", "電卓", false, true},
     // Romaji, Hepburn and the input methods' spellings.
