@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <utility>
 
@@ -77,20 +79,12 @@ bool IsVowel(char16_t c) { return c == 'a' || c == 'i' || c == 'u' || c == 'e' |
 
 std::vector<std::string> Words(const char* text)
 {
-    std::vector<std::string> words;
-    std::string word;
-    for (const char* p = text;; ++p) {
-        if (*p == ' ' || *p == '\0') {
-            if (!word.empty())
-                words.push_back(std::move(word));
-            word.clear();
-            if (*p == '\0')
-                return words;
-        } else {
-            word += *p;
-        }
-    }
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
+
+const char16_t SmallTsu = Folded("っ")[0];
+const char16_t SyllabicN = Folded("ん")[0];
 
 struct Spelling {
     FoldedText kana;  // one or two units
@@ -114,7 +108,7 @@ struct RomajiTable {
         // A doubled consonant spells っ before the kana it doubles.
         for (char c = 'a'; c <= 'z'; ++c)
             if (!IsVowel(c) && c != 'n')
-                firstLetters[Slot(Folded("っ")[0])] |= LetterBit(c);
+                firstLetters[Slot(SmallTsu)] |= LetterBit(c);
     }
 
     void Add(FoldedText kana, std::string romaji)
@@ -130,9 +124,6 @@ const RomajiTable& Romaji()
     static const RomajiTable table;
     return table;
 }
-
-const char16_t SmallTsu = Folded("っ")[0];
-const char16_t SyllabicN = Folded("ん")[0];
 
 }  // namespace
 

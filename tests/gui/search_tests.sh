@@ -70,27 +70,22 @@ test_japanese_completion_selects_whole_characters() {
     pass $name
 }
 
-# Romaji and the other kana find Japanese names when nothing matches as typed; the field
-# keeps what was typed and Down takes the first of them.
+# Romaji finds Japanese names when nothing matches as typed; the field keeps what was
+# typed, Down takes the first match, and a literal match wins again.
 test_romaji_finds_japanese_names() {
     local name=romaji_finds_japanese_names why dir
     dir=$(new_folder romaji)
     write_dat "$dir/veskor.dat" "$dir" メモ帳 ﾍﾟｲﾝﾄ Memo ぺいんと
     gui_start "$dir" || { fail $name "no window appeared"; return; }
-
-    type_text pe
-    why=$(expect_window 5 edit1=pe edit1.selected= list.count=2 "title=$(winpath "$dir") 先頭検索") || { fail $name "pe: $why"; return; }
-    type_text int
-    why=$(expect_window 5 edit1=peint edit1.selected= list.count=2) || { fail $name "peint: $why"; return; }
+    type_text peint
+    why=$(expect_window 5 edit1=peint edit1.selected= list.count=2 "title=$(winpath "$dir") 先頭検索") || { fail $name "peint: $why"; return; }
     screenshot romaji
     press Down
     why=$(expect_window 5 edit1=ﾍﾟｲﾝﾄ list.caret=0) || { fail $name "Down: $why"; return; }
-    # Back in the field, a literal match wins and completes.
     press Up
     type_text me
     why=$(expect_window 5 edit1=Memo edit1.selected=mo list.count=1) || { fail $name "me: $why"; return; }
-    press BackSpace BackSpace BackSpace
-    press ctrl+f
+    press BackSpace BackSpace BackSpace ctrl+f
     type_text into
     why=$(expect_window 5 edit1=into edit1.selected= list.count=2) || { fail $name "partial into: $why"; return; }
     gui_stop_app
