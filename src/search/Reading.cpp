@@ -83,6 +83,16 @@ std::vector<std::string> Words(const char* text)
     return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
+std::uint64_t UnitBit(char16_t unit) { return 1ull << ((unit * 0x9E3779B1u) >> 26); }
+
+// A unit and the one after it, every kana after it counting as the same.
+constexpr char16_t AnyKana = 0xFFFF;
+std::uint64_t PairBit(char16_t unit, char16_t next)
+{
+    const std::uint32_t kind = Slot(next) >= 0 ? AnyKana : next;
+    return 1ull << (((unit * 0x9E3779B1u) ^ (kind * 0x85EBCA6Bu)) * 0xC2B2AE35u >> 26);
+}
+
 const char16_t SmallTsu = Folded("っ")[0];
 const char16_t SyllabicN = Folded("ん")[0];
 
@@ -156,7 +166,23 @@ ReadingMatcher::ReadingMatcher(FoldedText typed) : typed_(std::move(typed))
 void ReadingMatcher::CanStartAt(char16_t unit)
 {
     startsMatch_.set(unit);
-    startBits_ |= UnitBit(unit);
+    if (Slot(unit) >= 0 || typed_.size() == 1) {
+        unitStarts_ |= UnitBit(unit);
+    } else {
+        // Only itself: then the second typed unit, as it is or read from a kana.
+        pairStarts_ |= PairBit(unit, typed_[1]) | PairBit(unit, AnyKana);
+    }
+}
+
+ReadingMatcher::Summary ReadingMatcher::Summarize(std::u16string_view entry)
+{
+    Summary summary;
+    for (size_t at = 0; at < entry.size(); ++at) {
+        summary.units |= UnitBit(entry[at]);
+        if (at + 1 < entry.size())
+            summary.pairs |= PairBit(entry[at], entry[at + 1]);
+    }
+    return summary;
 }
 
 bool ReadingMatcher::Matches(std::u16string_view entry, bool partial)

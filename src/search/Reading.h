@@ -18,11 +18,16 @@ class ReadingMatcher {
 public:
     explicit ReadingMatcher(FoldedText typed);
 
-    // A unit as one of 64 bits. An entry whose units' bits (the OR of them) share none
-    // with StartBits() holds no place where the typed text can begin, so a partial
-    // search passes it over without looking at its units.
-    static std::uint64_t UnitBit(char16_t unit) { return 1ull << ((unit * 0x9E3779B1u) >> 26); }
-    std::uint64_t StartBits() const { return startBits_; }
+    // What a partial search needs to know of an entry to pass it over without looking
+    // at its units: each unit as one of 64 bits, and each unit with the kind of unit
+    // after it (itself, or any kana) as another.
+    struct Summary {
+        std::uint64_t units = 0;
+        std::uint64_t pairs = 0;
+    };
+    static Summary Summarize(std::u16string_view entry);
+    // False when the entry holds no place where the typed text can begin.
+    bool MayHold(const Summary& entry) const { return (entry.units & unitStarts_) || (entry.pairs & pairStarts_); }
 
     // Whether the entry begins with the typed text (prefix) or holds it from any of its
     // characters on (partial). An empty typed text matches nothing.
@@ -35,7 +40,10 @@ private:
     FoldedText typed_;
     std::u16string_view entry_;
     std::bitset<0x10000> startsMatch_;  // entry units the first typed unit can match
-    std::uint64_t startBits_ = 0;        // their UnitBit()s
+    // Those units as a Summary: a kana by itself; a unit matched as it is, with the
+    // kind of unit the second typed one needs after it.
+    std::uint64_t unitStarts_ = 0;
+    std::uint64_t pairStarts_ = 0;
     // Positions (typed, entry) already known not to match in this entry, marked with
     // the entry's stamp, so that ambiguous spellings never cost more than one visit each.
     std::vector<std::uint32_t> failed_;

@@ -31,7 +31,7 @@ void SearchIndex::Refresh(const HistoryList& history, const TextRules& rules)
     }
     folded_.clear();
     foldedEnds_.clear();
-    foldedBits_.clear();
+    foldedSummaries_.clear();
     history_ = &history;
     rules_ = &rules;
     revision_ = history.Revision();
@@ -104,25 +104,21 @@ std::vector<std::string> SearchIndex::ReadingFilter(const HistoryList& history, 
     if (foldedEnds_.size() != ends_.size()) {
         folded_.reserve(lowered_.size());
         foldedEnds_.reserve(ends_.size());
-        foldedBits_.reserve(ends_.size());
+        foldedSummaries_.reserve(ends_.size());
         size_t start = 0;
         for (size_t end : ends_) {
             const size_t from = folded_.size();
             AppendFolded(std::string_view(lowered_).substr(start, end - start), folded_);
-            std::uint64_t bits = 0;
-            for (size_t at = from; at < folded_.size(); ++at)
-                bits |= ReadingMatcher::UnitBit(folded_[at]);
             foldedEnds_.push_back(folded_.size());
-            foldedBits_.push_back(bits);
+            foldedSummaries_.push_back(ReadingMatcher::Summarize(std::u16string_view(folded_).substr(from)));
             start = end;
         }
     }
     std::vector<std::uint32_t> indices;
-    const std::uint64_t startBits = matcher.StartBits();
     size_t start = 0;
     for (size_t i = 0; i < foldedEnds_.size(); ++i) {
         const size_t end = foldedEnds_[i];
-        if ((!partial || (foldedBits_[i] & startBits) != 0) &&
+        if ((!partial || matcher.MayHold(foldedSummaries_[i])) &&
             matcher.Matches(std::u16string_view(folded_).substr(start, end - start), partial))
             indices.push_back(static_cast<std::uint32_t>(i));
         start = end;

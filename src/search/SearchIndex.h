@@ -7,6 +7,7 @@
 #include "history/HistoryList.h"
 #include "platform/Platform.h"
 #include "search/Folding.h"
+#include "search/Reading.h"
 
 namespace veskor {
 
@@ -39,12 +40,11 @@ private:
     // Every lower-cased entry, back to back; entry i ends at ends_[i].
     std::string lowered_;
     std::vector<std::size_t> ends_;
-    // The lower-cased entries folded, back to back; entry i ends at foldedEnds_[i] and
-    // its units' ReadingMatcher::UnitBit()s are foldedBits_[i]. Empty until a reading
-    // search needs them.
+    // The lower-cased entries folded, back to back; entry i ends at foldedEnds_[i].
+    // Empty until a reading search needs them.
     FoldedText folded_;
     std::vector<std::size_t> foldedEnds_;
-    std::vector<std::uint64_t> foldedBits_;
+    std::vector<ReadingMatcher::Summary> foldedSummaries_;
     const HistoryList* history_ = nullptr;
     const TextRules* rules_ = nullptr;
     std::uint64_t revision_ = 0;

@@ -41,13 +41,17 @@ const ReadingRow Rows[] = {
     {"ky", "キョウ", true, true}, {"ts", "ツール", true, true}, {"mat", "マッチャ", true, true},
     {"x", "メモ", false, false},
     // Mixed, partial, and what is never read.
-    {"memo帳", "メモ帳", true, true}, {"ぺいんとshop", "ペイントShop", true, true}, {"into", "ペイント", false, true},
+    {"memo帳", "メモ帳", true, true}, {"ぺいんとshop", "ペイントShop", true, true}, {"amemo", "aメモ", true, true},
+    {"shop", "ペイントShop", false, true}, {"into", "ペイント", false, true},
     {"dentaku", "電卓", false, false}, {"めも", "memo", false, false}, {"", "メモ", false, false},
 };
 
+// As the search index asks: a partial search first looks at the entry's summary.
 bool Reads(const char* typed, const char* entry, bool partial)
 {
-    return ReadingMatcher(Folded(typed)).Matches(Folded(entry), partial);
+    ReadingMatcher matcher(Folded(typed));
+    const FoldedText folded = Folded(entry);
+    return (!partial || matcher.MayHold(ReadingMatcher::Summarize(folded))) && matcher.Matches(folded, partial);
 }
 
 TEST(ReadingTest, TypedTextReadsEntriesByFoldingAndRomaji)
