@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/Cp932.h"
 #include "search/Reading.h"
 
 namespace veskor {
@@ -55,21 +56,34 @@ std::vector<std::uint32_t> SearchIndex::PrefixMatches(const std::string& needle)
 }
 
 // One scan over all entries back to back; an occurrence that runs into the next entry
-// is not one, and no later occurrence that starts in the same entry can fit in it.
+// is not one, nor is one that starts on the second byte of a double-byte character ("a"
+// inside ヂ, "\\" inside 表). Once an entry matched, no later occurrence in it counts.
 std::vector<std::uint32_t> SearchIndex::PartialMatches(const std::string& needle) const
 {
     std::vector<std::uint32_t> found;
     const std::string_view all(lowered_);
     size_t from = 0;
+    size_t boundary = 0;  // a character boundary of the entry being scanned, at most `from`
     auto entry = ends_.begin();
     while (entry != ends_.end()) {
         const size_t at = all.find(needle, from);
         if (at == std::string_view::npos)
             break;
-        entry = std::upper_bound(entry, ends_.end(), at);
+        const auto hit = std::upper_bound(entry, ends_.end(), at);
+        if (hit != entry) {
+            entry = hit;
+            boundary = entry == ends_.begin() ? 0 : *(entry - 1);
+        }
+        // An entry may end in half a character: the walk never crosses its end.
+        while (boundary < at)
+            boundary += IsLeadByte(static_cast<unsigned char>(all[boundary])) && boundary + 1 < *entry ? 2 : 1;
+        if (boundary != at) {
+            from = at + 1;
+            continue;
+        }
         if (at + needle.size() <= *entry)
             found.push_back(static_cast<std::uint32_t>(entry - ends_.begin()));
-        from = *entry;
+        from = boundary = *entry;
         ++entry;
     }
     return found;

@@ -18,8 +18,9 @@ public:
     SearchIndex() = default;
 
     // The entries of `history`, in its order and as stored, whose lower-cased text begins
-    // with (prefix) or contains (partial) the lower-cased `typed`. Bytes are compared
-    // without regard to character boundaries. An empty `typed` matches nothing.
+    // with (prefix) or contains (partial) the lower-cased `typed`, compared byte for byte;
+    // an occurrence inside the entry starts on a character boundary of it, never on the
+    // second byte of a double-byte character. An empty `typed` matches nothing.
     std::vector<std::string> Filter(const HistoryList& history, const TextRules& rules, const std::string& typed,
                                     bool partial);
     // The same, as indices into the history.

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Cp932.h"
+
 namespace veskor {
 namespace {
 
@@ -29,8 +31,8 @@ public:
     }
 };
 
-// The rule itself, entry by entry: lower-case each entry and look for the
-// first occurrence of the lower-cased text.
+// The rule itself, entry by entry: lower-case each entry and look for the lower-cased
+// text at each of its character boundaries.
 std::vector<std::string> Reference(const std::vector<std::string>& entries, const TextRules& rules,
                                    const std::string& typed, bool partial)
 {
@@ -40,8 +42,11 @@ std::vector<std::string> Reference(const std::vector<std::string>& entries, cons
     for (const std::string& entry : entries) {
         std::string lowered = entry;
         rules.LowerCase(lowered);
-        const size_t at = needle.empty() ? std::string::npos : lowered.find(needle);
-        if (at != std::string::npos && (partial || at == 0))
+        bool found = false;
+        for (size_t at = 0; !needle.empty() && !found && at < lowered.size() && (partial || at == 0);
+             at += CharLength(lowered, at))
+            found = lowered.compare(at, needle.size(), needle) == 0;
+        if (found)
             out.push_back(entry);
     }
     return out;
@@ -57,7 +62,7 @@ TEST(SearchIndex, MatchesWholeEntriesByteForByte)
 {
     AsciiRules rules;
     HistoryList history(rules);
-    history.Assign({"Apple", "apricot", "Banana", "", "xa", "bab", "表計算", "ソフト", "AP"});
+    history.Assign({"Apple", "apricot", "Banana", "", "xa", "bab", "表計算", "ソフト", "AP", "ヂ@", "ァ", "表示", "\\", "сー"});
     const Case cases[] = {
         {"AP", false, {"Apple", "apricot", "AP"}},
         {"an", false, {}},
@@ -67,9 +72,15 @@ TEST(SearchIndex, MatchesWholeEntriesByteForByte)
         {"ab", true, {"bab"}},
         {"ex", true, {}},
         {"表計算", false, {"表計算"}},
-        // Bytes, not characters: "\" is the second byte of 表 and of ソ.
-        {"\\", true, {"表計算", "ソフト"}},
-        {"\\", false, {}},
+        // A match starts on a character, never on its second byte: "\" is the second
+        // byte of 表 and of ソ, "a" of ヂ, "@" of ァ.
+        {"\\", true, {"\\"}},
+        {"\\", false, {"\\"}},
+        {"a", true, {"Apple", "apricot", "Banana", "xa", "bab", "AP"}},
+        {"@", true, {"ヂ@"}},
+        {"示", true, {"表示"}},
+        // The Cyrillic с's second byte and ー's first are メ.
+        {"メ", true, {}},
     };
     SearchIndex index;
     for (const Case& c : cases) {
