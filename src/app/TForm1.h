@@ -123,12 +123,7 @@ private:
     Platform& platform_;
     FormControls c_;
     std::unique_ptr<SearchIndex> searchIndex_;
-    // The input method's composition in Edit1: whether one is open, and whether a key
-    // release went to it since Edit1KeyUp last filtered.
-    struct {
-        bool open = false;
-        bool releaseTaken = false;
-    } composition_;
+    bool compositionOpen_ = false;  // the input method has a composition open in Edit1
     // The text whose reading matches the list shows; empty when it shows none.
     std::string readingShownFor_;
     bool closed_ = false;

@@ -1,5 +1,4 @@
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/TForm1.h"
@@ -35,11 +34,8 @@ void TForm1::Edit1KeyUp(int key)
     // to type; the release after the commit filters and completes. Input methods turn the
     // presses they take into VK_PROCESSKEY, but most pass the releases on unchanged: while
     // a composition is open, a release is theirs.
-    if (key == vk::ProcessKey || composition_.open) {
-        composition_.releaseTaken = true;
+    if (key == vk::ProcessKey || compositionOpen_)
         return;
-    }
-    const bool afterCommit = std::exchange(composition_.releaseTaken, false);
     if (key == vk::Left || key == vk::Right || key == vk::Home || key == vk::End)
         return;
     if (NamingState() || !HistoryList)
@@ -64,19 +60,20 @@ void TForm1::Edit1KeyUp(int key)
     if (c_.ListBox1.Count() == 0 || !readingShownFor_.empty()) {
         CompletionCount = 0;
     } else if (!typed.empty() && key != vk::Back && key != vk::Delete && SearchMode != Matching::Partial) {
-        // CompletionCount counts characters, one per completing release; the field takes
-        // byte positions, so it is converted on the completed entry's own text. A commit
-        // brings several characters in one release: the tail then starts at the caret.
-        if (afterCommit)
-            CompletionCount = static_cast<std::int32_t>(
-                CharCount(typed, static_cast<size_t>(c_.Edit1.SelectionStart())));
-        else
-            ++CompletionCount;
+        // The completed tail starts where the user's own text ends: at the selection's start,
+        // which is the caret when nothing is selected. Counting releases would put it elsewhere
+        // when keys overlap, Shift is released on its own or a commit brings several characters.
+        // CompletionCount counts characters; the field takes byte positions of the entry's text.
+        CompletionCount = static_cast<std::int32_t>(
+            CharCount(typed, static_cast<size_t>(c_.Edit1.SelectionStart())));
+        // A release that changed nothing (Shift, or a name typed in full) finds the field
+        // already completed: the user's own selection stays.
         const std::string& first = c_.ListBox1.Item(0);
-        c_.Edit1.SetText(first);
-        const size_t start = AdvanceChars(first, 0, CompletionCount);
-        const size_t end = AdvanceChars(first, start, 100);
-        c_.Edit1.SetSelection(static_cast<int>(start), static_cast<int>(end - start));
+        if (first != typed) {
+            c_.Edit1.SetText(first);
+            const size_t start = AdvanceChars(first, 0, CompletionCount);
+            c_.Edit1.SetSelection(static_cast<int>(start), static_cast<int>(first.size() - start));
+        }
     } else {
         CompletionCount = 0;
     }
@@ -84,7 +81,7 @@ void TForm1::Edit1KeyUp(int key)
 
 void TForm1::Edit1Composition(bool open)
 {
-    composition_.open = open;
+    compositionOpen_ = open;
 }
 
 void TForm1::SwitchSearchMode()

@@ -66,10 +66,10 @@ TEST_F(SearchTest, BackspaceAndDeleteFilterWithoutBringingTheTailBack)
     ExpectField("Ap", "");
     EXPECT_EQ(f.form.CompletionCount, 0);
 
-    // Counting starts again: the selection starts at 1 whatever was typed.
+    // The next completion starts behind what was typed, however much that is.
     f.Type("p");
     EXPECT_EQ(f.ListItems(), Items{"Apple"});
-    ExpectField("Apple", "pple");
+    ExpectField("Apple", "le");
 
     // Delete neither.
     f.Edit1.SetSelection(1, 4);
@@ -80,14 +80,14 @@ TEST_F(SearchTest, BackspaceAndDeleteFilterWithoutBringingTheTailBack)
     EXPECT_EQ(f.form.CompletionCount, 0);
 }
 
-TEST_F(SearchTest, ReleasingShiftFiltersWithTheCompletedTextAndCompletesAgain)
+TEST_F(SearchTest, ReleasingShiftFiltersWithTheCompletedTextAndKeepsTheSelection)
 {
     f.Type("A");  // Shift is still held
     ExpectField("Apple", "pple");
     f.KeyUp(vk::Shift);
     EXPECT_EQ(f.ListItems(), Items{"Apple"});
-    ExpectField("Apple", "ple");
-    EXPECT_EQ(f.form.CompletionCount, 2);
+    ExpectField("Apple", "pple");
+    EXPECT_EQ(f.form.CompletionCount, 1);
 }
 
 TEST_F(SearchTest, AnEmptyFieldShowsTheWholeHistory)
@@ -124,9 +124,10 @@ TEST_F(SearchTest, MovingTheCaretChangesNothing)
         EXPECT_EQ(f.form.CompletionCount, 1) << key;
     }
     // Any other release filters again, even one that changed no text.
+    f.Edit1.SetSelection(1, 0);
     f.KeyUp(vk::Up);
     EXPECT_EQ(f.ListItems(), Items{"Banana"});
-    ExpectField("Banana", "nana");
+    ExpectField("Banana", "anana");
 }
 
 TEST_F(SearchTest, TheNamingStateLeavesListAndFieldAlone)
@@ -174,24 +175,24 @@ TEST_F(SearchTest, CompletionSelectsWholeDoubleByteCharacters)
     Compose("ｗ");
     EXPECT_EQ(f.ListItems(), Items{"Ｗｏｒｄ"});
     ExpectField("Ｗｏｒｄ", "ｏｒｄ");
-    // Ordinary releases go on counting one character each.
+    // A release that changed nothing leaves the selection where it is.
     f.KeyUp(vk::Shift);
-    ExpectField("Ｗｏｒｄ", "ｒｄ");
+    ExpectField("Ｗｏｒｄ", "ｏｒｄ");
 }
 
-TEST_F(SearchTest, TheSelectionCoversAHundredCharacters)
+TEST_F(SearchTest, TheSelectionRunsToTheEndOfALongName)
 {
     std::string kana;
     for (int i = 0; i < 150; ++i)
         kana += "ソ";
     f.Seed("C:\\links", {"a" + std::string(150, 'x'), kana});
     f.Type("a");
-    EXPECT_EQ(f.Edit1.SelectedText(), std::string(100, 'x'));
+    EXPECT_EQ(f.Edit1.SelectedText(), std::string(150, 'x'));
 
     f.Edit1.SetText("");
     Compose("ソ");
     EXPECT_EQ(f.Edit1.SelectionStart(), 2);
-    EXPECT_EQ(f.Edit1.SelectionLength(), 200);
+    EXPECT_EQ(f.Edit1.SelectionLength(), 298);
 }
 
 TEST_F(SearchTest, ReleasesDuringCompositionLeaveTheUnfinishedTextAlone)
@@ -228,6 +229,105 @@ TEST_F(SearchTest, AnOpenCompositionTakesEveryReleaseWhateverItsKey)
     f.Edit1.SetSelection(3, 0);
     f.KeyUp(vk::Return);
     ExpectField("Banana", "ana");
+}
+
+// The field as the rows below draw it: the selection in brackets, or "|" at the caret.
+std::string Drawn(const FakeEdit& edit)
+{
+    const std::string text = edit.Text();
+    const auto start = static_cast<size_t>(edit.SelectionStart());
+    const auto end = start + static_cast<size_t>(edit.SelectionLength());
+    const std::string before = text.substr(0, start);
+    if (end == start)
+        return before + "|" + text.substr(start);
+    return before + "[" + text.substr(start, end - start) + "]" + text.substr(end);
+}
+
+// Keys as a person presses them, separated by spaces: "n+" presses the key of n (typing n)
+// and "n-" releases it; "Shift+", "Shift-"; "Home" and "End" press and release the key,
+// selecting while Shift is held; "BS" is Backspace, "^F" Ctrl+F, "=表計" an input method's
+// commit; any other word is typed one key at a time.
+void Play(FormFixture& f, const std::string& keys)
+{
+    bool shift = false;
+    size_t from = 0;
+    while (from < keys.size()) {
+        size_t end = keys.find(' ', from);
+        end = end == std::string::npos ? keys.size() : end;
+        const std::string key = keys.substr(from, end - from);
+        from = end + 1;
+        if (key == "Shift+" || key == "Shift-") {
+            shift = key.back() == '+';
+            shift ? (void)f.KeyDown(KeyEvent{vk::Shift, true}) : f.KeyUp(vk::Shift);
+        } else if (key.size() == 2 && key[1] == '+') {
+            f.KeyDown(key.substr(0, 1), shift);
+        } else if (key.size() == 2 && key[1] == '-') {
+            f.KeyUp(FormFixture::KeyOf(key.substr(0, 1)));
+        } else if (key == "Home" || key == "End") {
+            const int code = key == "Home" ? vk::Home : vk::End;
+            f.KeyDown(KeyEvent{code, shift});
+            f.Edit1.MoveCaret(code == vk::Home ? 0 : static_cast<int>(f.Edit1.Text().size()), shift);
+            f.KeyUp(code);
+        } else if (key == "BS") {
+            f.Backspace();
+        } else if (key == "^F") {
+            f.Ctrl(vk::F);
+        } else if (key[0] == '=') {
+            f.form.Edit1Composition(true);
+            f.KeyDown(KeyEvent{vk::ProcessKey});
+            f.Edit1.Type(key.substr(1));
+            f.form.Edit1Composition(false);
+            f.KeyUp(vk::Return);
+        } else {
+            f.Type(key);
+        }
+    }
+}
+
+struct KeyRow {
+    Items history;
+    std::string keys;
+    std::string field;  // afterwards, drawn as Drawn() does
+};
+
+// The completed tail always starts where the user's own text ends, however the keys
+// overlap; a release that changed nothing leaves the field and the selection alone.
+TEST(TypingTable, TheFieldHoldsWhatWasTypedAndSelectsTheRestOfTheFirstMatch)
+{
+    const Items notes{"notepad", "note", "notes"};
+    const Items japanese{"表計算ソフト", "表示", "ソフト"};
+    const std::string x100(100, 'x');
+    const Items longName{"cx" + x100};
+    const KeyRow rows[] = {
+        {notes, "not", "not[epad]"},
+        {notes, "n+ o+ n-", "no[tepad]"},
+        {notes, "n+ o+ n- t+ o- t-", "not[epad]"},
+        {notes, "notes", "notes|"},
+        {notes, "Shift+ N+ N- Shift-", "n[otepad]"},
+        {notes, "Shift+ N+ N- o+ Shift- o- tepad", "notepad|"},
+        {Fruit, "Shift+ A+ A- Shift- p+ p-", "Ap[ple]"},
+        {Fruit, "apx", "Apx|"},
+        {Fruit, "ap BS", "Ap|"},
+        {Fruit, "ap BS p", "App[le]"},
+        {Fruit, "ap ^F ^F p", "App[le]"},
+        {Fruit, "^F an", "an|"},
+        {Fruit, "a End Shift+ Home Shift-", "[Apple]"},
+        {Fruit, "a End Shift+ Home Shift- BS", "|"},
+        {Fruit, "a End Shift+ Home Shift- BS b", "B[anana]"},
+        {longName, "c", "c[x" + x100 + "]"},
+        {longName, "c BS x", "cx[" + x100 + "]"},
+        {japanese, "=表", "表[計算ソフト]"},
+        {japanese, "=表 Shift+ Shift-", "表[計算ソフト]"},
+        {japanese, "=表計算", "表計算[ソフト]"},
+        {japanese, "=表 =示", "表示|"},
+        {japanese, "=ソ BS", "ソ|"},
+    };
+    for (const KeyRow& row : rows) {
+        FormFixture f;
+        f.Seed("C:\\links", row.history);
+        Play(f, row.keys);
+        EXPECT_EQ(Drawn(f.Edit1), row.field) << row.keys;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "support/FakeControls.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "platform/Cp932.h"
@@ -20,6 +21,15 @@ void FakeEdit::SetSelection(int start, int length)
     const ByteRange range = SelectionBytes(text_, start, length);
     selStart_ = static_cast<int>(range.from);
     selLength_ = static_cast<int>(range.to - range.from);
+    caretAtStart_ = length < 0;
+}
+
+void FakeEdit::MoveCaret(int to, bool shift)
+{
+    const int anchor = !shift ? to : caretAtStart_ ? selStart_ + selLength_ : selStart_;
+    selStart_ = std::min(anchor, to);
+    selLength_ = std::abs(anchor - to);
+    caretAtStart_ = to < anchor;
 }
 
 std::string FakeEdit::SelectedText() const
@@ -55,6 +65,7 @@ void FakeEdit::GotFocus()
         return;
     selStart_ = 0;
     selLength_ = static_cast<int>(text_.size());
+    caretAtStart_ = false;
 }
 
 void FakeList::CheckIndex(int index) const

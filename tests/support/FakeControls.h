@@ -70,6 +70,9 @@ public:
     void Type(const std::string& typed);
     // The user presses Backspace: the selection goes, or else the whole character before the caret.
     void Backspace();
+    // Home (0) or End (the text's size): the caret goes to byte `to`; with Shift held the
+    // selection runs from its anchor, the end the caret is not at, to there.
+    void MoveCaret(int to, bool shift);
 
 protected:
     void GotFocus() override;
@@ -78,6 +81,7 @@ private:
     std::string text_;
     int selStart_ = 0;
     int selLength_ = 0;
+    bool caretAtStart_ = false;  // a selection made backwards
 };
 
 // An extended multiple-selection list box: a selection set and a caret that need not agree.

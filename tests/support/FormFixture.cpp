@@ -7,24 +7,6 @@
 
 namespace veskor::test {
 
-namespace {
-
-// The key whose release follows a typed character: its letter or digit, or the
-// input method's key for anything else.
-int KeyOf(const std::string& character)
-{
-    if (character.size() == 1) {
-        const char c = character[0];
-        if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ')
-            return c;
-        if (c >= 'a' && c <= 'z')
-            return c - 'a' + 'A';
-    }
-    return vk::ProcessKey;
-}
-
-}  // namespace
-
 FormFixture::FormFixture() : form(platform, Form()) {}
 
 void FormFixture::Seed(const std::string& folder, const std::vector<std::string>& entries)
@@ -67,29 +49,47 @@ std::vector<std::string> FormFixture::History() const
     return form.HistoryList ? form.HistoryList->Entries() : std::vector<std::string>();
 }
 
-void FormFixture::KeyDown(KeyEvent key)
+bool FormFixture::KeyDown(KeyEvent key)
 {
     const Control* sentTo = focus.focused;
-    if (!PressKey(form, sentTo, key) || sentTo != &ListBox1 || !ListBox1.Focused())
-        return;
-    if ((key.key == vk::Up || key.key == vk::Down) && ListBox1.ArrowKey(key.key == vk::Up ? -1 : 1))
+    if (!PressKey(form, sentTo, key))
+        return false;
+    if (sentTo == &ListBox1 && ListBox1.Focused() && (key.key == vk::Up || key.key == vk::Down) &&
+        ListBox1.ArrowKey(key.key == vk::Up ? -1 : 1))
         ListChangedByUser();
+    return true;
 }
 
 void FormFixture::KeyUp(int key) { ReleaseKey(form, focus.focused, key); }
+
+int FormFixture::KeyOf(const std::string& character)
+{
+    if (character.size() == 1) {
+        const char c = character[0];
+        if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ')
+            return c;
+        if (c >= 'a' && c <= 'z')
+            return c - 'a' + 'A';
+    }
+    return vk::ProcessKey;
+}
+
+void FormFixture::KeyDown(const std::string& character, bool shift)
+{
+    FakeEdit* edit = Edit1.Focused() ? &Edit1 : Edit2.Focused() ? &Edit2 : nullptr;
+    if (!edit)
+        throw std::logic_error("typing with no edit field focused");
+    if (KeyDown(KeyEvent{KeyOf(character), shift}))
+        edit->Type(character);
+}
 
 void FormFixture::Type(const std::string& text)
 {
     for (size_t i = 0; i < text.size();) {
         const std::string character = text.substr(i, CharLength(text, i));
         i += character.size();
-        FakeEdit* edit = Edit1.Focused() ? &Edit1 : Edit2.Focused() ? &Edit2 : nullptr;
-        if (!edit)
-            throw std::logic_error("typing with no edit field focused");
-        const int key = KeyOf(character);
-        KeyDown(KeyEvent{key});
-        edit->Type(character);
-        KeyUp(key);
+        KeyDown(character);
+        KeyUp(KeyOf(character));
     }
 }
 

@@ -33,8 +33,14 @@ struct FormFixture : FakeFormControls {
 
     // A key pressed or released in the focused control travels as the message loop sends
     // it (PressKey, ReleaseKey); when the list then sees the key, Up and Down move its selection.
-    void KeyDown(KeyEvent key);
+    // False when the key stopped before the control (a button took it, the focus moved).
+    bool KeyDown(KeyEvent key);
     void KeyUp(int key);
+    // A character's key pressed in the focused edit field: once the key reaches the field,
+    // `character` replaces its selection. Released with KeyUp(KeyOf(character)).
+    void KeyDown(const std::string& character, bool shift = false);
+    // The key of a typed character: its letter or digit, or the input method's key for anything else.
+    static int KeyOf(const std::string& character);
     void Press(KeyEvent key)
     {
         KeyDown(key);
@@ -43,8 +49,8 @@ struct FormFixture : FakeFormControls {
     void Press(int key) { Press(KeyEvent{key}); }
     void Ctrl(int key) { Press(KeyEvent{key, false, true, false}); }
     void Alt(int key) { Press(KeyEvent{key, false, false, true}); }
-    // Types into the focused edit field, one character at a time: the character replaces
-    // the selection, then its key is released. Shift is not pressed for capitals.
+    // Types into the focused edit field, one character at a time: each key is pressed and
+    // released before the next. Shift is not pressed for capitals.
     void Type(const std::string& text);
     void Backspace();
 
