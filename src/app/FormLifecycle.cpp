@@ -1,7 +1,8 @@
 #include "app/Placement.h"
 #include "app/TForm1.h"
 #include "folder/FileNames.h"
-#include "history/DataFile.h"
+#include "history/DataStore.h"
+#include "platform/Error.h"
 
 namespace veskor {
 
@@ -20,38 +21,39 @@ void TForm1::FormShow()
     CompletionCount = 0;
     HistoryList = std::make_unique<veskor::HistoryList>(platform_);
 
-    const std::string dataFile = DataFilePath();
-    if (platform_.FileExists(dataFile)) {
-        DataFileContent content;
-        try {
-            content = ParseDataFile(platform_.ReadWholeFile(dataFile), dataFile);
-        } catch (...) {
-            // The stored history could not be read: this run must not save over it.
-            dataFileUnreadable_ = true;
-            throw;
-        }
-        ShortcutFolder = std::move(content.folder);
-        c_.ListBox1.Assign(content.entries);
-        HistoryList->Assign(std::move(content.entries));
+    std::optional<DataStore::Loaded> loaded;
+    try {
+        loaded = dataStore_->Load(DataFilePath());
+    } catch (...) {
+        // The stored history could not be read: this run must not save over it.
+        dataFileUnreadable_ = true;
+        throw;
+    }
+    if (loaded) {
+        ShortcutFolder = std::move(loaded->content.folder);
+        c_.ListBox1.Assign(loaded->content.entries);
+        HistoryList->Assign(std::move(loaded->content.entries));
         c_.Edit1.SetText("");
     } else {
         ShortcutFolder = platform_.CurrentDirectory();
         createlink(platform_.ProgramPath(), LinkKind::OwnDesktopShortcut);
         save();
     }
-    if (ShortcutFolder.empty())
-        ShortcutFolder = platform_.CurrentDirectory();
     SetStatus(ShortcutFolder + " 先頭検索");
 
     const Point pointer = platform_.CursorPosition();
     const MonitorArea area = platform_.MonitorAt(pointer);
     const Point at = PlaceWindow(pointer, area);
     c_.window.Place(at.x, at.y, Scale(layout::WindowWidth, area.dpi), Scale(layout::WindowHeight, area.dpi));
+
+    // The run goes on with the healed history; the user is told once the window is ready.
+    if (loaded && !loaded->healed.empty())
+        throw Error(loaded->healed);
 }
 
 void TForm1::save()
 {
-    platform_.WriteFileAtomically(DataFilePath(), SerializeDataFile(ShortcutFolder, HistoryList->Entries()));
+    dataStore_->Save(DataFilePath(), ShortcutFolder, *HistoryList);
 }
 
 void TForm1::FormClose()

@@ -3,13 +3,17 @@
 #include <new>
 
 #include "app/ErrorBox.h"
+#include "history/DataStore.h"
 #include "platform/Error.h"
 #include "search/SearchIndex.h"
 
 namespace veskor {
 
 TForm1::TForm1(Platform& platform, FormControls controls)
-    : platform_(platform), c_(controls), searchIndex_(std::make_unique<SearchIndex>())
+    : platform_(platform),
+      c_(controls),
+      searchIndex_(std::make_unique<SearchIndex>()),
+      dataStore_(std::make_unique<DataStore>(platform))
 {
 }
 

@@ -13,6 +13,7 @@
 
 namespace veskor {
 
+class DataStore;
 class SearchIndex;
 
 // How typed text matches a history entry.
@@ -123,6 +124,7 @@ private:
     Platform& platform_;
     FormControls c_;
     std::unique_ptr<SearchIndex> searchIndex_;
+    std::unique_ptr<DataStore> dataStore_;
     bool compositionOpen_ = false;  // the input method has a composition open in Edit1
     // The text whose reading matches the list shows; empty when it shows none.
     std::string readingShownFor_;

@@ -2,17 +2,6 @@
 
 namespace veskor {
 
-namespace {
-
-void RemoveFirst(HistoryList& history, const std::string& text)
-{
-    const int found = history.Find(text);
-    if (found != -1)
-        history.RemoveAt(found);
-}
-
-}  // namespace
-
 // One entry (the list's caret) goes with its shortcut file. Of a multiple selection every
 // entry goes, and the files go too unless Edit1's joined text is itself an entry: the
 // user then deletes a recorded group, not the shortcuts it names.
@@ -22,7 +11,7 @@ void TForm1::delButtonClick()
     if (list.SelectedCount() < 2) {
         const int current = list.CurrentIndex();
         const std::string entry = list.Item(current);  // raises when there is no caret
-        RemoveFirst(*HistoryList, entry);
+        HistoryList->RemoveFirst(entry);
         platform_.DeleteFile(ShortcutPath(entry));
         SetStatus("履歴を削除しました");
         c_.Edit1.SetText("");
@@ -35,7 +24,7 @@ void TForm1::delButtonClick()
             const std::string entry = list.Item(i);
             if (!keep)
                 platform_.DeleteFile(ShortcutPath(entry));
-            RemoveFirst(*HistoryList, entry);
+            HistoryList->RemoveFirst(entry);
             list.Remove(i);
             SetStatus("履歴を削除しました");
         }

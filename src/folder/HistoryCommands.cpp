@@ -48,11 +48,8 @@ void TForm1::autoButtonClick()
 // the folder's order, then shows the whole history, hidden entries included.
 void TForm1::setting()
 {
-    for (const std::string& fileName : platform_.ListLinks(ShortcutFolder)) {
-        const std::string name = LinkNameOf(fileName);
-        if (HistoryList->Find(name) == -1)
-            HistoryList->Append(name);
-    }
+    for (const std::string& fileName : platform_.ListLinks(ShortcutFolder))
+        HistoryList->AddMissing(LinkNameOf(fileName));
     ShowWholeHistory();
 }
 

@@ -30,10 +30,7 @@ void TForm1::changeButtonClick()
     if (IsPlainFileName(name) && platform_.RenameFile(PendingRenamePath, ShortcutPath(name))) {
         const std::string old = ExtractFileBody(PendingRenamePath);
         SetStatus(old + " を " + name + " に変更しました");
-        const int found = HistoryList->Find(old);
-        if (found != -1)
-            HistoryList->RemoveAt(found);
-        HistoryList->Insert(0, name);
+        HistoryList->Rename(old, name);
         ShowWholeHistory();
     } else {
         SetStatus("エラー！変更できませんでした");

@@ -71,38 +71,97 @@ int HistoryList::Find(const std::string& text) const
     return -1;
 }
 
-void HistoryList::Clear()
-{
-    entries_.clear();
-    Changed();
-}
-
-void HistoryList::Sort()
-{
-    if (entries_.size() < 2)
-        return;
-    // A merge sort stays in bounds even if the locale comparison were inconsistent.
-    std::stable_sort(entries_.begin(), entries_.end(), [this](const std::string& a, const std::string& b) {
-        return rules_.CompareText(a, b) < 0;
-    });
-    Changed();
-}
-
 void HistoryList::Assign(std::vector<std::string> entries)
 {
     entries_ = std::move(entries);
     Changed();
 }
 
-bool HistoryList::Record(const std::string& text, bool severalSelected)
+bool HistoryList::Apply(const HistoryChange& change)
 {
-    const int found = Find(text);
-    if (found == -1 || severalSelected) {
-        Insert(0, text);
+    using Kind = HistoryChange::Kind;
+    switch (change.kind) {
+    case Kind::Record: {
+        const int found = Find(change.text);
+        if (found == -1 || change.severalSelected) {
+            Insert(0, change.text);
+            return true;
+        }
+        Move(found, 0);
+        return false;
+    }
+    case Kind::Remove:
+    case Kind::Rename: {
+        const int found = Find(change.kind == Kind::Remove ? change.text : change.from);
+        if (found != -1)
+            RemoveAt(found);
+        if (change.kind == Kind::Rename)
+            Insert(0, change.text);
+        return found != -1;
+    }
+    case Kind::AddMissing:
+        if (Find(change.text) != -1)
+            return false;
+        Append(change.text);
+        return true;
+    case Kind::Clear:
+        entries_.clear();
+        Changed();
+        return true;
+    case Kind::Sort:
+        if (entries_.size() < 2)
+            return false;
+        // A merge sort stays in bounds even if the locale comparison were inconsistent.
+        std::stable_sort(entries_.begin(), entries_.end(), [this](const std::string& a, const std::string& b) {
+            return rules_.CompareText(a, b) < 0;
+        });
+        Changed();
         return true;
     }
-    Move(found, 0);
     return false;
+}
+
+bool HistoryList::Keep(HistoryChange change)
+{
+    const bool changed = Apply(change);
+    changes_.push_back(std::move(change));
+    return changed;
+}
+
+bool HistoryList::Record(const std::string& text, bool severalSelected)
+{
+    return Keep({HistoryChange::Kind::Record, text, {}, severalSelected});
+}
+
+void HistoryList::RemoveFirst(const std::string& text)
+{
+    Keep({HistoryChange::Kind::Remove, text, {}, false});
+}
+
+void HistoryList::Rename(const std::string& from, const std::string& to)
+{
+    Keep({HistoryChange::Kind::Rename, to, from, false});
+}
+
+void HistoryList::AddMissing(const std::string& text)
+{
+    Keep({HistoryChange::Kind::AddMissing, text, {}, false});
+}
+
+void HistoryList::Clear()
+{
+    Keep({HistoryChange::Kind::Clear, {}, {}, false});
+}
+
+void HistoryList::Sort()
+{
+    Keep({HistoryChange::Kind::Sort, {}, {}, false});
+}
+
+void HistoryList::Replay(std::vector<HistoryChange> changes)
+{
+    for (HistoryChange& change : changes)
+        Keep(std::move(change));
 }
 
 }  // namespace veskor

@@ -3,12 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "history/HistoryChange.h"
 #include "platform/Platform.h"
 
 namespace veskor {
 
 // The master history, index 0 most recent. Duplicates and empty entries are allowed;
 // Find and Sort compare whole texts with letter case ignored by the locale's rules.
+// The commands change it only through the operations that keep a HistoryChange (Record
+// to Sort below): a save replays those on what another copy of the program wrote.
 class HistoryList {
 public:
     explicit HistoryList(const TextRules& rules);
@@ -22,14 +25,22 @@ public:
     void RemoveAt(int index);
     void Move(int from, int to);
     int Find(const std::string& text) const;   // -1 when absent
-    void Clear();
-    void Sort();
     void Assign(std::vector<std::string> entries);
 
     // Puts a confirmed text at the top: inserted when absent or when several list
     // items are selected, otherwise the stored entry (with its own letter case) moves up.
     // Returns true when the text was inserted.
     bool Record(const std::string& text, bool severalSelected);
+    void RemoveFirst(const std::string& text);                    // the first equal entry, if any
+    void Rename(const std::string& from, const std::string& to);  // RemoveFirst(from), `to` at the top
+    void AddMissing(const std::string& text);                     // appended unless Find finds it
+    void Clear();
+    void Sort();
+
+    // The changes made through the operations above since the last ForgetChanges, in order.
+    const std::vector<HistoryChange>& Changes() const { return changes_; }
+    void ForgetChanges() { changes_.clear(); }
+    void Replay(std::vector<HistoryChange> changes);  // another history's changes, kept here too
 
     // Changes with every modification, and is never the same for two histories of one
     // process, so views can cache what they derive from it.
@@ -38,9 +49,13 @@ public:
 private:
     void CheckIndex(int index, int limit) const;
     void Changed();
+    bool Apply(const HistoryChange& change);  // the one rule of each kind of change
+    bool Keep(HistoryChange change);          // Apply, then remember it
+
 
     const TextRules& rules_;
     std::vector<std::string> entries_;
+    std::vector<HistoryChange> changes_;
     std::uint64_t revision_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,12 @@ public:
     virtual void LowerCase(std::string& text) const = 0;
 };
 
+// Keeps other processes of this program from saving one file; released when destroyed.
+class FileLock {
+public:
+    virtual ~FileLock() = default;
+};
+
 class Platform : public TextRules {
 public:
     // Shell links. ReadLinkTarget never raises: an unreadable link has an empty target.
@@ -69,9 +77,18 @@ public:
     // Whole content of a file opened for reading without sharing.
     // Raises "ファイル "%s". %s は開けません".
     virtual std::string ReadWholeFile(const std::string& path) = 0;
-    // Replaces the file with `bytes` only once every byte is on disk; on any failure the old
-    // file is left as it was. Raises "ファイル "%s". %s を作成できません".
-    virtual void WriteFileAtomically(const std::string& path, const std::string& bytes) = 0;
+    // Whole content of a file that a save is about to replace, or nothing when there is none.
+    // Raises "ファイル "%s". %s を作成できません": the save cannot go on.
+    virtual std::optional<std::string> ReadToReplace(const std::string& path) = 0;
+    // Replaces the file with `bytes` only once every byte is on disk, and keeps the file it
+    // replaces as `backup` (an older one of that name goes); a missing file leaves `backup`
+    // alone. On any failure the old file is left as it was, and there is always a file at
+    // `path` when there was one. Raises "ファイル "%s". %s を作成できません".
+    virtual void WriteFileAtomically(const std::string& path, const std::string& bytes,
+                                     const std::string& backup) = 0;
+    // Waits a few seconds at most until no other process of this program saves `path`, and
+    // keeps them out while the lock lives. Raises "ファイル "%s". %s を作成できません".
+    virtual std::unique_ptr<FileLock> LockFile(const std::string& path) = 0;
 
     // Window system.
     virtual Point CursorPosition() = 0;  // raises the system error when it cannot be read

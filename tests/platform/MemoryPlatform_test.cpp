@@ -146,17 +146,17 @@ TEST_F(MemoryFilesTest, ReadAndWriteFailuresCarryTheSystemTexts)
 {
     EXPECT_EQ(ErrorOf([&] { fs.ReadWholeFile("C:\\veskor\\veskor.dat"); }),
               "ファイル \"C:\\veskor\\veskor.dat\". 指定されたファイルが見つかりません。 は開けません");
-    EXPECT_EQ(ErrorOf([&] { fs.WriteFileAtomically("C:\\no\\veskor.dat", "x"); }),
+    EXPECT_EQ(ErrorOf([&] { fs.WriteFileAtomically("C:\\no\\veskor.dat", "x", "C:\\no\\veskor.dat.bak"); }),
               "ファイル \"C:\\no\\veskor.dat\". 指定されたパスが見つかりません。 を作成できません");
 
-    fs.WriteFileAtomically("C:\\veskor\\veskor.dat", "old");
+    fs.WriteFileAtomically("C:\\veskor\\veskor.dat", "old", "C:\\veskor\\veskor.dat.bak");
     fs.FailToOpen("c:\\VESKOR\\veskor.dat");
     EXPECT_EQ(ErrorOf([&] { fs.ReadWholeFile("C:\\veskor\\veskor.dat"); }),
               "ファイル \"C:\\veskor\\veskor.dat\". プロセスはファイルにアクセスできません。別のプロセスが使用中です。 は開けません");
     EXPECT_TRUE(fs.FileExists("C:\\veskor\\veskor.dat"));
 
     fs.FailToWrite("C:\\veskor\\veskor.dat");
-    EXPECT_EQ(ErrorOf([&] { fs.WriteFileAtomically("C:\\veskor\\veskor.dat", "new"); }),
+    EXPECT_EQ(ErrorOf([&] { fs.WriteFileAtomically("C:\\veskor\\veskor.dat", "new", "C:\\veskor\\veskor.dat.bak"); }),
               "ファイル \"C:\\veskor\\veskor.dat\". ディスクに十分な空き領域がありません。 を作成できません");
     EXPECT_EQ(fs.Bytes("C:\\veskor\\veskor.dat"), "old");
 }

@@ -49,23 +49,42 @@ TEST_P(FileContentsTest, ReadWholeFileRaisesTheOpenTextWithTheFullPath)
     EXPECT_EQ(relative, OpenText(In("missing.dat"), ERROR_FILE_NOT_FOUND));
 }
 
-TEST_P(FileContentsTest, WriteFileAtomicallyCreatesAndReplacesWholeFiles)
+// Each replace keeps the file it replaces as the backup, an older backup going.
+TEST_P(FileContentsTest, WriteFileAtomicallyCreatesAndReplacesWholeFilesKeepingTheLastAsBackup)
 {
-    platform.WriteFileAtomically(In("veskor.dat"), Content);
+    platform.WriteFileAtomically(In("veskor.dat"), Content, In("veskor.dat.bak"));
     EXPECT_EQ(ReadBytes(In("veskor.dat")), Content);
+    EXPECT_FALSE(Exists(In("veskor.dat.bak")));
 
-    platform.WriteFileAtomically(In("veskor.dat"), "short");
+    platform.WriteFileAtomically(In("veskor.dat"), "short", In("veskor.dat.bak"));
     EXPECT_EQ(ReadBytes(In("veskor.dat")), "short");
+    EXPECT_EQ(ReadBytes(In("veskor.dat.bak")), Content);
 
-    platform.WriteFileAtomically(In("veskor.dat"), "");
+    platform.WriteFileAtomically(In("veskor.dat"), "", In("veskor.dat.bak"));
     EXPECT_EQ(ReadBytes(In("veskor.dat")), "");
+    EXPECT_EQ(ReadBytes(In("veskor.dat.bak")), "short");
+
+    platform.WriteFileAtomically(In("veskor.dat"), Content, In("veskor.dat.damaged"));
+    EXPECT_EQ(ReadBytes(In("veskor.dat.damaged")), "");
+    EXPECT_EQ(ReadBytes(In("veskor.dat.bak")), "short");
     EXPECT_FALSE(Exists(In("veskor.dat.tmp")));
+}
+
+TEST_P(FileContentsTest, ReadToReplaceTellsAMissingFileFromOneOutOfReach)
+{
+    EXPECT_EQ(platform.ReadToReplace(In("veskor.dat")), std::nullopt);
+    WriteBytes(In("veskor.dat"), Content);
+    EXPECT_EQ(platform.ReadToReplace(In("veskor.dat")), Content);
+    HeldOpen busy(In("veskor.dat"));
+    ASSERT_TRUE(busy.Holding());
+    EXPECT_EQ(RaisedText([&] { platform.ReadToReplace(In("veskor.dat")); }),
+              CreateText(In("veskor.dat"), ERROR_SHARING_VIOLATION));
 }
 
 TEST_P(FileContentsTest, WriteFileAtomicallyOverwritesAStaleTemporaryFile)
 {
     WriteBytes(In("veskor.dat.tmp"), "left over from a save that was cut off, and longer");
-    platform.WriteFileAtomically(In("veskor.dat"), Content);
+    platform.WriteFileAtomically(In("veskor.dat"), Content, In("veskor.dat.bak"));
     EXPECT_EQ(ReadBytes(In("veskor.dat")), Content);
     EXPECT_FALSE(Exists(In("veskor.dat.tmp")));
 }
@@ -77,7 +96,7 @@ TEST_P(FileContentsTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary)
     {
         HeldOpen busy(In("veskor.dat"));
         ASSERT_TRUE(busy.Holding());
-        raised = RaisedText([&] { platform.WriteFileAtomically(In("veskor.dat"), "new"); });
+        raised = RaisedText([&] { platform.WriteFileAtomically(In("veskor.dat"), "new", In("veskor.dat.bak")); });
     }
     EXPECT_EQ(raised.rfind("ファイル \"" + In("veskor.dat") + "\". ", 0), 0u) << raised;
     EXPECT_EQ(raised.size() - raised.rfind(" を作成できません"), std::string(" を作成できません").size()) << raised;
@@ -87,9 +106,44 @@ TEST_P(FileContentsTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary)
 
 TEST_P(FileContentsTest, WriteIntoAMissingFolderRaisesAndCreatesNothing)
 {
-    EXPECT_EQ(RaisedText([&] { platform.WriteFileAtomically(In("missing\\veskor.dat"), Content); }),
+    EXPECT_EQ(RaisedText([&] { platform.WriteFileAtomically(In("missing\\veskor.dat"), Content, In("missing\\veskor.dat.bak")); }),
               CreateText(In("missing\\veskor.dat"), ERROR_PATH_NOT_FOUND));
     EXPECT_FALSE(Exists(In("missing")));
+}
+
+// A second save of the same file, spelt in other letter case, waits until the first is done;
+// another file's save does not.
+TEST_P(FileContentsTest, LockFileMakesAnotherSaveOfTheSameFileWait)
+{
+    struct Other {
+        Win32Platform* platform;
+        std::string path;
+        volatile LONG* released;
+        LONG sawReleased = -1;
+    };
+    std::string upper = In("veskor.dat");
+    CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
+    volatile LONG released = 0;
+    Other other{&platform, upper, &released};
+
+    auto held = platform.LockFile(In("veskor.dat"));
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](void* argument) -> DWORD {
+            auto* o = static_cast<Other*>(argument);
+            const auto lock = o->platform->LockFile(o->path);
+            o->sawReleased = *o->released;
+            return 0;
+        },
+        &other, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    EXPECT_EQ(WaitForSingleObject(thread, 300), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_NE(platform.LockFile(In("other.dat")), nullptr);
+    InterlockedExchange(&released, 1);
+    held.reset();
+    EXPECT_EQ(WaitForSingleObject(thread, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
+    CloseHandle(thread);
+    EXPECT_EQ(other.sawReleased, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, FileContentsTest, FolderNames, FolderLabel);

@@ -157,8 +157,22 @@ std::string MemoryPlatform::ReadWholeFile(const std::string& path)
     return entry->bytes;
 }
 
-void MemoryPlatform::WriteFileAtomically(const std::string& path, const std::string& bytes)
+std::optional<std::string> MemoryPlatform::ReadToReplace(const std::string& path)
 {
+    const Entry* entry = Find(path);
+    if (unopenable_.count(Key(path)))
+        RaiseCreate(path, systext::SharingViolation);
+    if (entry && entry->folder)
+        RaiseCreate(path, systext::AccessDenied);
+    if (!entry)
+        return std::nullopt;
+    return entry->bytes;
+}
+
+void MemoryPlatform::WriteFileAtomically(const std::string& path, const std::string& bytes, const std::string& backup)
+{
+    if (beforeReplace)
+        beforeReplace(path);
     if (!ParentIsFolder(path))
         RaiseCreate(path, systext::PathNotFound);
     Entry* entry = Find(path);
@@ -167,10 +181,39 @@ void MemoryPlatform::WriteFileAtomically(const std::string& path, const std::str
     // The bytes go to a temporary file first: a write that stops leaves the old file as it was.
     if (unwritable_.count(Key(path)))
         RaiseCreate(path, systext::DiskFull);
-    if (!entry)
+    if (entry) {
+        // The old file becomes the backup in the same step as the new one takes its place.
+        const Entry* old = Find(backup);
+        if (unopenable_.count(Key(path)) || unopenable_.count(Key(backup)))
+            RaiseCreate(path, systext::SharingViolation);
+        if (old && old->folder)
+            RaiseCreate(path, systext::AccessDenied);
+        const std::string previous = std::move(entry->bytes);
+        entries_.erase(Key(backup));
+        Put(backup, false).bytes = previous;
+        entry = Find(path);
+    } else {
         entry = &Put(path, false);
+    }
     entry->bytes = bytes;
     entry->link.reset();
+}
+
+std::unique_ptr<FileLock> MemoryPlatform::LockFile(const std::string& path)
+{
+    class Lock : public FileLock {
+    public:
+        Lock(std::set<std::string>& locked, std::string key) : locked_(locked), key_(std::move(key)) {}
+        ~Lock() override { locked_.erase(key_); }
+
+    private:
+        std::set<std::string>& locked_;
+        std::string key_;
+    };
+    const std::string key = Key(path);
+    if (!locked_.insert(key).second)
+        RaiseCreate(path, systext::Timeout);
+    return std::make_unique<Lock>(locked_, key);
 }
 
 void MemoryPlatform::AddFolder(const std::string& path)

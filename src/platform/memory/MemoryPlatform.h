@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -36,6 +37,7 @@ constexpr const char* AccessDenied = "アクセスが拒否されました。";
 constexpr const char* SharingViolation = "プロセスはファイルにアクセスできません。別のプロセスが使用中です。";
 constexpr const char* DiskFull = "ディスクに十分な空き領域がありません。";
 constexpr const char* Unspecified = "エラーを特定できません";
+constexpr const char* Timeout = "待ち操作がタイムアウトになりました。";
 // No system text exists for "class not registered" here, so the OLE fallback applies.
 constexpr const char* ClassNotRegistered = "OLE エラー 80040154";
 }  // namespace systext
@@ -71,7 +73,11 @@ public:
     bool CopyFile(const std::string& from, const std::string& to) override;
     std::vector<std::string> ListLinks(const std::string& folder) override;
     std::string ReadWholeFile(const std::string& path) override;
-    void WriteFileAtomically(const std::string& path, const std::string& bytes) override;
+    std::optional<std::string> ReadToReplace(const std::string& path) override;
+    void WriteFileAtomically(const std::string& path, const std::string& bytes, const std::string& backup) override;
+    // One process holds a file's lock at a time; a second LockFile fails as a wait that
+    // timed out would, since nothing here can wait.
+    std::unique_ptr<FileLock> LockFile(const std::string& path) override;
 
     Point CursorPosition() override;
     MonitorArea MonitorAt(Point point) override;
@@ -94,6 +100,9 @@ public:
     void FailToOpen(const std::string& path);            // reading raises (held open by another program)
     void FailToWrite(const std::string& path);           // a write stops half-way (disk full)
     void FailToCreateFolder(const std::string& path);
+    // Another copy of the program (or another program) acting at the moment a file is
+    // about to be replaced, with that file's path.
+    std::function<void(const std::string& path)> beforeReplace;
     bool shellLinkUnavailable = false;                   // the shell-link object cannot be created
     std::optional<unsigned> cursorFailure;               // the pointer cannot be read: the system error code
 
@@ -140,6 +149,7 @@ private:
     std::set<std::string> unopenable_;
     std::set<std::string> unwritable_;
     std::set<std::string> uncreatableFolders_;
+    std::set<std::string> locked_;
 };
 
 }  // namespace veskor

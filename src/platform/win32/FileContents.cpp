@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/SystemText.h"
@@ -52,40 +53,135 @@ DWORD WriteToDisk(const std::string& path, const std::string& bytes)
     return 0;
 }
 
-}  // namespace
-
-std::string Win32Platform::ReadWholeFile(const std::string& path)
+// Reads the whole file, opened without sharing; 0 on success, else the error code.
+DWORD ReadAll(const std::string& path, std::string& bytes)
 {
     const win32::FileHandle file(
         CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
-        throw OpenError(path, GetLastError());
+        return LastErrorOr(ERROR_OPEN_FAILED);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size))
-        throw OpenError(path, GetLastError());
+        return LastErrorOr(ERROR_READ_FAULT);
     if (size.QuadPart > MaxReadable)
-        throw OpenError(path, ERROR_FILE_TOO_LARGE);
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+        return ERROR_FILE_TOO_LARGE;
+    bytes.assign(static_cast<size_t>(size.QuadPart), '\0');
     DWORD read = 0;
     if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-        throw OpenError(path, GetLastError());
+        return LastErrorOr(ERROR_READ_FAULT);
     bytes.resize(read);
+    return 0;
+}
+
+// Puts `replacement` in the place of `path`, keeping the old file as `backup`; 0 on success.
+// ReplaceFileA does it in one step. Where it cannot (no old file, or a file system without
+// it), a copy to the backup and then one rename do it with `path` present throughout.
+DWORD Replace(const std::string& path, const std::string& replacement, const std::string& backup)
+{
+    if (ReplaceFileA(path.c_str(), replacement.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                     nullptr))
+        return 0;
+    DWORD failure = LastErrorOr(ERROR_CANNOT_MAKE);
+    if (failure == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+        // The old file already carries the backup's name: it goes back.
+        MoveFileExA(backup.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        return failure;
+    }
+    const bool old = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (failure != ERROR_FILE_NOT_FOUND && failure != ERROR_CALL_NOT_IMPLEMENTED && failure != ERROR_NOT_SUPPORTED &&
+        failure != ERROR_INVALID_FUNCTION)
+        return failure;
+    if (old && !::CopyFileA(path.c_str(), backup.c_str(), FALSE))
+        return LastErrorOr(ERROR_CANNOT_MAKE);
+    if (!MoveFileExA(replacement.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return LastErrorOr(ERROR_CANNOT_MAKE);
+    return 0;
+}
+
+// How long a save waits for another copy's save of the same file: those take milliseconds.
+constexpr DWORD LockWaitMs = 5000;
+
+// The data file's lock is a named mutex rather than the file held open: the save replaces
+// the file by renaming another over it, which an open handle on the file would refuse, and
+// the system releases a mutex whose holder died. Its name stands for the full path, letter
+// case ignored; a hash, since a name cannot hold "\" nor be longer than MAX_PATH.
+std::string LockName(const std::string& path)
+{
+    std::string full = win32::FullPath(path);
+    if (!full.empty())
+        CharLowerBuffA(full.data(), static_cast<DWORD>(full.size()));
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (const char c : full) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    return Format("Local\\veskor3-save-%016llx", static_cast<unsigned long long>(hash));
+}
+
+struct MutexLock : FileLock {
+    explicit MutexLock(HANDLE handle) : mutex(handle) {}
+    ~MutexLock() override
+    {
+        if (owned)
+            ReleaseMutex(mutex);
+        CloseHandle(mutex);
+    }
+    HANDLE mutex;
+    bool owned = false;
+};
+
+}  // namespace
+
+std::string Win32Platform::ReadWholeFile(const std::string& path)
+{
+    std::string bytes;
+    if (const DWORD failure = ReadAll(path, bytes))
+        throw OpenError(path, failure);
     return bytes;
 }
 
-// The new content goes to a file beside the target first and replaces the target in one
-// rename, so a failed or interrupted save never leaves a half-written file behind.
-void Win32Platform::WriteFileAtomically(const std::string& path, const std::string& bytes)
+std::optional<std::string> Win32Platform::ReadToReplace(const std::string& path)
+{
+    std::string bytes;
+    const DWORD failure = ReadAll(path, bytes);
+    if (failure == ERROR_FILE_NOT_FOUND)
+        return std::nullopt;
+    if (failure)
+        throw CreateError(path, failure);
+    return bytes;
+}
+
+// The new content goes to a file beside the target first and takes the target's place in
+// one step that also keeps the old file as the backup, so a failed or interrupted save never
+// leaves a half-written file, nor no file at all.
+void Win32Platform::WriteFileAtomically(const std::string& path, const std::string& bytes, const std::string& backup)
 {
     const std::string temporary = path + ".tmp";
     DWORD failure = WriteToDisk(temporary, bytes);
-    if (failure == 0) {
-        if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return;
-        failure = LastErrorOr(ERROR_CANNOT_MAKE);
-    }
+    if (failure == 0)
+        failure = Replace(path, temporary, backup);
+    if (failure == 0)
+        return;
     ::DeleteFileA(temporary.c_str());
     throw CreateError(path, failure);
+}
+
+std::unique_ptr<FileLock> Win32Platform::LockFile(const std::string& path)
+{
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, LockName(path).c_str());
+    if (!mutex)
+        throw CreateError(path, LastErrorOr(ERROR_CANNOT_MAKE));
+    auto lock = std::make_unique<MutexLock>(mutex);
+    switch (WaitForSingleObject(mutex, LockWaitMs)) {
+    case WAIT_OBJECT_0:
+    case WAIT_ABANDONED:  // its holder ended without releasing it: the file is whole all the same
+        lock->owned = true;
+        return lock;
+    case WAIT_TIMEOUT:
+        throw CreateError(path, WAIT_TIMEOUT);
+    default:
+        throw CreateError(path, LastErrorOr(ERROR_CANNOT_MAKE));
+    }
 }
 
 }  // namespace veskor

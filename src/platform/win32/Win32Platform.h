@@ -34,7 +34,9 @@ public:
     bool CopyFile(const std::string& from, const std::string& to) override;
     std::vector<std::string> ListLinks(const std::string& folder) override;
     std::string ReadWholeFile(const std::string& path) override;
-    void WriteFileAtomically(const std::string& path, const std::string& bytes) override;
+    std::optional<std::string> ReadToReplace(const std::string& path) override;
+    void WriteFileAtomically(const std::string& path, const std::string& bytes, const std::string& backup) override;
+    std::unique_ptr<FileLock> LockFile(const std::string& path) override;
 
     Point CursorPosition() override;
     MonitorArea MonitorAt(Point point) override;
