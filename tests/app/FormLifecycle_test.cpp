@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "history/DataFile.h"
 #include "support/FormFixture.h"
 
@@ -123,6 +125,94 @@ TEST(FormLifecycleTest, AnUnreadablePointerIsReportedWithTheSystemText)
     ASSERT_EQ(f.window.errors.size(), 1u);
     EXPECT_EQ(f.window.errors[0].text.rfind("システムエラー。コード：5.\r\n", 0), 0u);
     EXPECT_EQ(f.window.title, "D:\\Links 先頭検索");
+}
+
+// Another copy saved its own change (it launched x) while this window was open: each
+// command of this window reaches the file on top of that, not in place of it.
+TEST(FormLifecycleTest, EveryCommandsChangeIsSavedOnTopOfAnotherCopysSave)
+{
+    using Names = std::vector<std::string>;
+    const struct {
+        const char* what;
+        std::function<void(FormFixture&)> command;
+        Names after;
+        std::string folder = "D:\\Links";
+    } cases[] = {
+        {"a launch",
+         [](FormFixture& f) {
+             f.Type("c");
+             f.Press(vk::Return);
+         },
+         {"c", "x", "a", "b"}},
+        {"a delete",
+         [](FormFixture& f) {
+             f.ClickItem(1);
+             f.Ctrl(vk::Delete);
+         },
+         {"x", "a", "c"}},
+        {"a rename",
+         [](FormFixture& f) {
+             f.Edit1.SetText("a");
+             f.Ctrl(vk::N);
+             f.Type("z");
+             f.Press(vk::Return);
+         },
+         {"z", "x", "b", "c"}},
+        {"a registration", [](FormFixture& f) { f.Drop("C:\\tools\\app.exe"); }, {"app", "x", "a", "b", "c"}},
+        {"clear all",
+         [](FormFixture& f) {
+             f.RightClick();
+             f.Alt(vk::Back);
+         },
+         {}},
+        {"a sort", [](FormFixture& f) { f.Ctrl(vk::Right); }, {"a", "b", "c", "x"}},
+        {"an auto-register",
+         [](FormFixture& f) {
+             f.RightClick();
+             f.Ctrl(vk::T);
+         },
+         {"x", "a", "b", "c", "new"}},
+        {"a folder change",
+         [](FormFixture& f) {
+             f.RightClick();
+             f.Edit2.SetText("D:\\Other");
+             f.Press(vk::Return);
+         },
+         {"x", "a", "b", "c"}, "D:\\Other"},
+    };
+    for (const auto& c : cases) {
+        FormFixture f;
+        f.platform.AddFile(DataFile, SerializeDataFile("D:\\Links", {"a", "b", "c"}));
+        f.Show();
+        for (const char* name : {"a", "b", "c", "new"})
+            f.AddShortcut(name, "C:\\tools\\" + std::string(name) + ".exe");
+        f.platform.AddFile(DataFile, SerializeDataFile("D:\\Links", {"x", "a", "b", "c"}));
+        c.command(f);
+        f.CloseBox();
+        EXPECT_TRUE(f.window.errors.empty()) << c.what;
+        EXPECT_TRUE(f.window.Ended()) << c.what;
+        EXPECT_EQ(f.platform.Bytes(DataFile), SerializeDataFile(c.folder, c.after)) << c.what;
+    }
+}
+
+TEST(FormLifecycleTest, ADamagedDataFileIsHealedFromTheBackupAndTheUserIsTold)
+{
+    FormFixture f;
+    const std::string damaged("\x20\0\0\0Z:", 6);
+    f.platform.AddFile(DataFile, damaged);
+    f.platform.AddFile(DataFile + ".bak", SerializeDataFile("D:\\Links", {"mail", "web"}));
+    f.Show();
+    ASSERT_EQ(f.window.errors.size(), 1u);
+    EXPECT_EQ(f.window.errors[0].text.rfind("ファイル \"C:\\veskor\\veskor.dat\" は壊れているため、前回の保存 "
+                                            "\"C:\\veskor\\veskor.dat.bak\" から履歴を復元しました",
+                                            0),
+              0u);
+    EXPECT_EQ(f.window.title, "D:\\Links 先頭検索");
+    EXPECT_EQ(f.ListItems(), (std::vector<std::string>{"mail", "web"}));
+    f.CloseBox();
+    EXPECT_TRUE(f.window.Ended());
+    EXPECT_EQ(f.platform.Bytes(DataFile + ".damaged"), damaged);
+    EXPECT_EQ(f.platform.Bytes(DataFile), SerializeDataFile("D:\\Links", {"mail", "web"}));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/Error.h"
 #include "platform/memory/MemoryPlatform.h"
 
@@ -126,6 +128,54 @@ TEST_F(HistoryListTest, EveryChangeMovesTheRevisionSoCachedViewsAreRebuilt)
     list.Assign({"x"});
     EXPECT_TRUE(changed());
     EXPECT_NE(Make({"x"}).Revision(), list.Revision());
+}
+
+// Each change replays by its meaning on a history that another copy changed meanwhile
+// (here: recorded x, removed tools, moved b up): found again by Find, case ignored.
+TEST_F(HistoryListTest, ChangesReplayByTheirMeaningOnAnotherCopysHistory)
+{
+    using Names = std::vector<std::string>;
+    const struct {
+        const char* what;
+        std::function<void(HistoryList&)> change;
+        Names after;
+    } cases[] = {
+        {"a recording moves the first match up", [](HistoryList& h) { h.Record("mail", false); },
+         {"Mail", "x", "b", "a"}},
+        {"a recording of a text absent there inserts it", [](HistoryList& h) { h.Record("tools", false); },
+         {"tools", "x", "b", "a", "Mail"}},
+        {"a recording of a multi-selection inserts again", [](HistoryList& h) { h.Record("a", true); },
+         {"a", "x", "b", "a", "Mail"}},
+        {"a delete removes the first match", [](HistoryList& h) { h.RemoveFirst("MAIL"); }, {"x", "b", "a"}},
+        {"a delete of an entry already gone changes nothing", [](HistoryList& h) { h.RemoveFirst("tools"); },
+         {"x", "b", "a", "Mail"}},
+        {"a rename removes the old name and puts the new on top", [](HistoryList& h) { h.Rename("a", "c"); },
+         {"c", "x", "b", "Mail"}},
+        {"an auto-register appends only what is missing there",
+         [](HistoryList& h) {
+             h.AddMissing("X");
+             h.AddMissing("y");
+         },
+         {"x", "b", "a", "Mail", "y"}},
+        {"a clear clears what is there", [](HistoryList& h) { h.Clear(); }, {}},
+        {"a sort sorts what is there", [](HistoryList& h) { h.Sort(); }, {"a", "b", "Mail", "x"}},
+        {"changes replay in their order",
+         [](HistoryList& h) {
+             h.Record("b", false);
+             h.Sort();
+             h.Record("mail", false);
+         },
+         {"Mail", "a", "b", "x"}},
+    };
+    for (const auto& c : cases) {
+        HistoryList ours = Make({"a", "Mail", "b", "tools"});
+        c.change(ours);
+        HistoryList theirs = Make({"x", "b", "a", "Mail"});
+        theirs.Replay(ours.Changes());
+        EXPECT_EQ(theirs.Entries(), c.after) << c.what;
+        ours.ForgetChanges();
+        EXPECT_TRUE(ours.Changes().empty()) << c.what;
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "platform/Error.h"
 #include "platform/memory/MemoryPlatform.h"
@@ -172,7 +173,7 @@ std::optional<std::string> MemoryPlatform::ReadToReplace(const std::string& path
 void MemoryPlatform::WriteFileAtomically(const std::string& path, const std::string& bytes, const std::string& backup)
 {
     if (beforeReplace)
-        beforeReplace(path);
+        std::exchange(beforeReplace, nullptr)(path);
     if (!ParentIsFolder(path))
         RaiseCreate(path, systext::PathNotFound);
     Entry* entry = Find(path);
@@ -279,6 +280,12 @@ void MemoryPlatform::FailToOpen(const std::string& path)
 void MemoryPlatform::FailToWrite(const std::string& path)
 {
     unwritable_.insert(Key(path));
+}
+
+void MemoryPlatform::Mend(const std::string& path)
+{
+    unopenable_.erase(Key(path));
+    unwritable_.erase(Key(path));
 }
 
 void MemoryPlatform::FailToCreateFolder(const std::string& path)

@@ -100,8 +100,9 @@ public:
     void FailToOpen(const std::string& path);            // reading raises (held open by another program)
     void FailToWrite(const std::string& path);           // a write stops half-way (disk full)
     void FailToCreateFolder(const std::string& path);
-    // Another copy of the program (or another program) acting at the moment a file is
-    // about to be replaced, with that file's path.
+    void Mend(const std::string& path);                  // opens and writes again
+    // Another copy of the program (or another program) acting once, at the moment the next
+    // file is about to be replaced, with that file's path.
     std::function<void(const std::string& path)> beforeReplace;
     bool shellLinkUnavailable = false;                   // the shell-link object cannot be created
     std::optional<unsigned> cursorFailure;               // the pointer cannot be read: the system error code
