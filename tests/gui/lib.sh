@@ -15,6 +15,8 @@ GUI_FAILED=0
 XVFB_PID=
 APP_PID=
 APP_WID=
+FIRST_PID=
+FIRST_WID=
 
 pass() { echo "PASS $1"; GUI_PASSED=$((GUI_PASSED + 1)); }
 fail() { echo "FAIL $1: $2"; GUI_FAILED=$((GUI_FAILED + 1)); }
@@ -156,6 +158,20 @@ gui_start() {
     wait_until 5 '[ -n "$(state_value client)" ]'
 }
 
+# A second launcher in FOLDER beside the running one, both on one data file: the first's
+# PID and window move to FIRST_PID and FIRST_WID, APP_PID and APP_WID name the new one.
+gui_start_another() {
+    FIRST_PID=$APP_PID FIRST_WID=$APP_WID
+    gui_start "$1" || return 1
+    # winclient answers for the first window already: give the second's controls a moment.
+    sleep 0.5
+}
+
+# The helpers drive the first launcher again.
+gui_back_to_first() {
+    APP_PID=$FIRST_PID APP_WID=$FIRST_WID FIRST_PID= FIRST_WID=
+}
+
 app_running() { [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; }
 
 # Waits up to SECONDS for the launcher to end.
@@ -166,6 +182,11 @@ wait_exit() {
 }
 
 gui_stop_app() {
+    if [ -n "$FIRST_PID" ] && kill -0 "$FIRST_PID" 2>/dev/null; then
+        kill "$FIRST_PID" 2>/dev/null
+        wait "$FIRST_PID" 2>/dev/null
+    fi
+    FIRST_PID=
     if app_running; then
         kill "$APP_PID" 2>/dev/null
         wait "$APP_PID" 2>/dev/null

@@ -88,6 +88,36 @@ test_damaged_data_file_is_reported_and_kept() {
     pass $name
 }
 
+# A damaged data file beside a sound backup: the error box says the history came from the
+# backup, the window then works with it, and the close keeps the damaged file aside.
+test_damaged_data_file_is_healed_from_the_backup() {
+    local name=damaged_data_file_is_healed_from_the_backup dir box before
+    dir=$(new_folder healed)
+    printf '\x20\x00\x00\x00Z:\\' >"$dir/veskor.dat"
+    before=$(od -An -tx1 "$dir/veskor.dat")
+    write_dat "$dir/veskor.dat.bak" "$dir" "メール" zeta
+    xdotool mousemove 600 500
+    pushd "$dir" >/dev/null || return
+    wine "$GUI_BIN/VESKOR3.exe" >>"$GUI_OUT/app.log" 2>&1 &
+    APP_PID=$!
+    popd >/dev/null || return
+    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
+    [ -n "$box" ] || { fail $name "no error box"; return; }
+    screenshot healed-data-file
+    xdotool windowfocus --sync "$box" 2>/dev/null
+    xdotool key Return
+    wait_until 10 '[ "$(state_value title)" = "$(winpath "$dir") 先頭検索" ]' ||
+        { fail $name "title '$(state_value title)'"; return; }
+    APP_WID=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -1)
+    press Escape
+    wait_exit 10 || { fail $name "Esc did not end the program"; return; }
+    [ "$(od -An -tx1 "$dir/veskor.dat.damaged" 2>/dev/null)" = "$before" ] ||
+        { fail $name "the damaged file was not kept aside"; return; }
+    [ "$(read_dat "$dir/veskor.dat" | tail -n +2 | tr '\n' ' ')" = "メール zeta " ] ||
+        { fail $name "veskor.dat holds '$(read_dat "$dir/veskor.dat" | tr '\n' ' ')'"; return; }
+    pass $name
+}
+
 # Resting the pointer on a button shows its tooltip, a window of its own.
 test_tooltip_over_a_button() {
     local name=tooltip_over_a_button dir origin
