@@ -195,25 +195,5 @@ TEST(FormLifecycleTest, EveryCommandsChangeIsSavedOnTopOfAnotherCopysSave)
     }
 }
 
-TEST(FormLifecycleTest, ADamagedDataFileIsHealedFromTheBackupAndTheUserIsTold)
-{
-    FormFixture f;
-    const std::string damaged("\x20\0\0\0Z:", 6);
-    f.platform.AddFile(DataFile, damaged);
-    f.platform.AddFile(DataFile + ".bak", SerializeDataFile("D:\\Links", {"mail", "web"}));
-    f.Show();
-    ASSERT_EQ(f.window.errors.size(), 1u);
-    EXPECT_EQ(f.window.errors[0].text.rfind("ファイル \"C:\\veskor\\veskor.dat\" は壊れているため、前回の保存 "
-                                            "\"C:\\veskor\\veskor.dat.bak\" から履歴を復元しました",
-                                            0),
-              0u);
-    EXPECT_EQ(f.window.title, "D:\\Links 先頭検索");
-    EXPECT_EQ(f.ListItems(), (std::vector<std::string>{"mail", "web"}));
-    f.CloseBox();
-    EXPECT_TRUE(f.window.Ended());
-    EXPECT_EQ(f.platform.Bytes(DataFile + ".damaged"), damaged);
-    EXPECT_EQ(f.platform.Bytes(DataFile), SerializeDataFile("D:\\Links", {"mail", "web"}));
-}
-
 }  // namespace
 }  // namespace veskor::test
