@@ -58,23 +58,30 @@ test_pages_by_right_click() {
     pass $name
 }
 
+# Starts the launcher in DIR, where the first show raises an error: waits for the error box,
+# saves it as the screenshot SHOT and dismisses it with Enter. Sets APP_PID.
+start_to_error_box() {
+    local dir=$1 shot=$2 box
+    xdotool mousemove 600 500
+    pushd "$dir" >/dev/null || return 1
+    wine "$GUI_BIN/VESKOR3.exe" >>"$GUI_OUT/app.log" 2>&1 &
+    APP_PID=$!
+    popd >/dev/null || return 1
+    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
+    [ -n "$box" ] || return 1
+    screenshot "$shot"
+    xdotool windowfocus --sync "$box" 2>/dev/null
+    xdotool key Return
+}
+
 # A damaged data file: the error box comes first, then the window opens where it was
 # designed, without a title; closing it leaves the file as it was.
 test_damaged_data_file_is_reported_and_kept() {
-    local name=damaged_data_file_is_reported_and_kept dir box before
+    local name=damaged_data_file_is_reported_and_kept dir before
     dir=$(new_folder damaged)
     printf '\x20\x00\x00\x00Z:\\' >"$dir/veskor.dat"
     before=$(od -An -tx1 "$dir/veskor.dat")
-    xdotool mousemove 600 500
-    pushd "$dir" >/dev/null || return
-    wine "$GUI_BIN/VESKOR3.exe" >>"$GUI_OUT/app.log" 2>&1 &
-    APP_PID=$!
-    popd >/dev/null || return
-    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
-    [ -n "$box" ] || { fail $name "no error box"; return; }
-    screenshot damaged-data-file
-    xdotool windowfocus --sync "$box" 2>/dev/null
-    xdotool key Return
+    start_to_error_box "$dir" damaged-data-file || { fail $name "no error box"; return; }
     wait_until 10 '[ -n "$(state_value client)" ]' || { fail $name "no window after the error"; return; }
     APP_WID=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -1)
     local position title
@@ -91,21 +98,12 @@ test_damaged_data_file_is_reported_and_kept() {
 # A damaged data file beside a sound backup: the error box says the history came from the
 # backup, the window then works with it, and the close keeps the damaged file aside.
 test_damaged_data_file_is_healed_from_the_backup() {
-    local name=damaged_data_file_is_healed_from_the_backup dir box before
+    local name=damaged_data_file_is_healed_from_the_backup dir before
     dir=$(new_folder healed)
     printf '\x20\x00\x00\x00Z:\\' >"$dir/veskor.dat"
     before=$(od -An -tx1 "$dir/veskor.dat")
     write_dat "$dir/veskor.dat.bak" "$dir" "メール" zeta
-    xdotool mousemove 600 500
-    pushd "$dir" >/dev/null || return
-    wine "$GUI_BIN/VESKOR3.exe" >>"$GUI_OUT/app.log" 2>&1 &
-    APP_PID=$!
-    popd >/dev/null || return
-    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
-    [ -n "$box" ] || { fail $name "no error box"; return; }
-    screenshot healed-data-file
-    xdotool windowfocus --sync "$box" 2>/dev/null
-    xdotool key Return
+    start_to_error_box "$dir" healed-data-file || { fail $name "no error box"; return; }
     wait_until 10 '[ "$(state_value title)" = "$(winpath "$dir") 先頭検索" ]' ||
         { fail $name "title '$(state_value title)'"; return; }
     APP_WID=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -1)
