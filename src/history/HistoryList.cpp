@@ -95,9 +95,10 @@ bool HistoryList::Apply(const HistoryChange& change)
         const int found = Find(change.kind == Kind::Remove ? change.text : change.from);
         if (found != -1)
             RemoveAt(found);
-        if (change.kind == Kind::Rename)
-            Insert(0, change.text);
-        return found != -1;
+        if (change.kind == Kind::Remove)
+            return false;
+        Insert(0, change.text);
+        return true;
     }
     case Kind::AddMissing:
         if (Find(change.text) != -1)
@@ -107,7 +108,7 @@ bool HistoryList::Apply(const HistoryChange& change)
     case Kind::Clear:
         entries_.clear();
         Changed();
-        return true;
+        return false;
     case Kind::Sort:
         if (entries_.size() < 2)
             return false;
@@ -116,16 +117,16 @@ bool HistoryList::Apply(const HistoryChange& change)
             return rules_.CompareText(a, b) < 0;
         });
         Changed();
-        return true;
+        return false;
     }
     return false;
 }
 
 bool HistoryList::Keep(HistoryChange change)
 {
-    const bool changed = Apply(change);
+    const bool added = Apply(change);
     changes_.push_back(std::move(change));
-    return changed;
+    return added;
 }
 
 bool HistoryList::Record(const std::string& text, bool severalSelected)

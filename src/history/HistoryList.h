@@ -49,8 +49,9 @@ public:
 private:
     void CheckIndex(int index, int limit) const;
     void Changed();
-    bool Apply(const HistoryChange& change);  // the one rule of each kind of change
-    bool Keep(HistoryChange change);          // Apply, then remember it
+    // The one rule of each kind of change; true when it added an entry.
+    bool Apply(const HistoryChange& change);
+    bool Keep(HistoryChange change);  // Apply, then remember the change
 
 
     const TextRules& rules_;

@@ -87,10 +87,10 @@ DWORD Replace(const std::string& path, const std::string& replacement, const std
         MoveFileExA(backup.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
         return failure;
     }
-    const bool old = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     if (failure != ERROR_FILE_NOT_FOUND && failure != ERROR_CALL_NOT_IMPLEMENTED && failure != ERROR_NOT_SUPPORTED &&
         failure != ERROR_INVALID_FUNCTION)
         return failure;
+    const bool old = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     if (old && !::CopyFileA(path.c_str(), backup.c_str(), FALSE))
         return LastErrorOr(ERROR_CANNOT_MAKE);
     if (!MoveFileExA(replacement.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
