@@ -28,6 +28,8 @@ void TForm1::Dispatch(const std::function<void()>& handler)
     try {
         handler();
         return;
+    } catch (const Abort&) {
+        return;
     } catch (const std::bad_alloc&) {
         message = "メモリが不足しています";
     } catch (const std::exception& e) {

@@ -72,6 +72,7 @@ public:
     std::string linktarget(const std::string& linkPath);
     std::string linkparams(const std::string& linkPath);
     void openfile(const std::string& linkPath);
+    void OpenShortcutFolder();  // the command with an empty text
     void opendir(const std::string& linkPath);
     void okButtonClick();
     void hozonsezuOKbuttonClick();
@@ -98,7 +99,7 @@ public:
     void alcButtonClick();
     void sortButtonClick();
     void autoButtonClick();
-    void setting();
+    int setting();  // returns how many shortcuts it left out for names the code page cannot spell
     void dirchangeButtonClick();
 
     // Keys and mouse (app/KeyMap.cpp).

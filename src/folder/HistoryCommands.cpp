@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "platform/Error.h"
 
 namespace veskor {
 
@@ -39,18 +40,22 @@ void TForm1::autoButtonClick()
 {
     omote();
     c_.Edit1.SetText("");
-    setting();
-    SetStatus("自動登録しました");
+    const int leftOut = setting();
+    SetStatus(leftOut == 0 ? std::string("自動登録しました")
+                           : Format("自動登録しました (名前に使えない文字のため %d 件を除外)", leftOut));
     c_.Edit1.SetFocus();
 }
 
 // Appends every shortcut of the folder that the history lacks (in any letter case), in
-// the folder's order, then shows the whole history, hidden entries included.
-void TForm1::setting()
+// the folder's order, then shows the whole history, hidden entries included. A name the
+// code page cannot spell is left out: recorded with "?" in it, it could never be started.
+int TForm1::setting()
 {
-    for (const std::string& fileName : platform_.ListLinks(ShortcutFolder))
+    const LinkListing links = platform_.ListLinks(ShortcutFolder);
+    for (const std::string& fileName : links.names)
         HistoryList->AddMissing(LinkNameOf(fileName));
     ShowWholeHistory();
+    return links.unnamable;
 }
 
 }  // namespace veskor

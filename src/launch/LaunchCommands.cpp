@@ -16,14 +16,15 @@ std::string CommandText(const FormControls& c)
 
 }  // namespace
 
-// A piece that cannot be read raises: the pieces before it have started, nothing is
-// recorded and the window stays open with the text, so the user can correct it.
+// A piece that cannot be read, or that the shell refuses to start, raises: the pieces
+// before it have started, nothing is recorded and the window stays open with the text, so
+// the user can correct it.
 void TForm1::okButtonClick()
 {
     const std::string editText = c_.Edit1.Text();
     const std::string command = CommandText(c_);
     if (command.empty()) {
-        openfile(ShortcutFolder);
+        OpenShortcutFolder();
     } else {
         for (const std::string& piece : SplitPieces(command)) {
             if (!piece.empty())
@@ -48,7 +49,7 @@ void TForm1::FolderOpenButtonClick()
 {
     const std::string text = c_.Edit1.Text();
     if (text.empty()) {
-        openfile(ShortcutFolder);
+        OpenShortcutFolder();
     } else {
         for (const std::string& piece : SplitPieces(text))
             opendir(ShortcutPath(piece));

@@ -15,6 +15,14 @@ size_t SnapToCharBoundary(const std::string& text, size_t pos)
     return i;
 }
 
+long long CharCount(const std::string& text, size_t bytes)
+{
+    long long count = 0;
+    for (size_t at = 0; at < bytes && at < text.size(); at += CharLength(text, at))
+        ++count;
+    return count;
+}
+
 ByteRange SelectionBytes(const std::string& text, int start, int length)
 {
     const long long size = static_cast<long long>(text.size());

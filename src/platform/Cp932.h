@@ -19,6 +19,9 @@ inline size_t CharLength(const std::string& text, size_t pos)
 // Moves a byte position forward to the nearest character boundary.
 size_t SnapToCharBoundary(const std::string& text, size_t pos);
 
+// Characters in the first `bytes` bytes of the text; each is one UTF-16 unit.
+long long CharCount(const std::string& text, size_t bytes);
+
 // The bytes an edit field selects for (start, length): a negative length selects
 // backwards, both ends are kept inside the text and moved to character boundaries.
 struct ByteRange {

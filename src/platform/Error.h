@@ -11,6 +11,13 @@ public:
     explicit Error(const std::string& message) : std::runtime_error(message) {}
 };
 
+// Stops a command silently: the user has just said no to it (an elevation prompt cancelled),
+// so there is nothing to tell.
+class Abort : public std::exception {
+public:
+    const char* what() const noexcept override { return "abort"; }
+};
+
 // "リストのインデックスが範囲を超えています (%d)": a list read outside its range.
 Error IndexError(long long index);
 

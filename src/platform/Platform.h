@@ -46,20 +46,52 @@ public:
     virtual ~FileLock() = default;
 };
 
+// What a shell link asks of the shell beyond its target and arguments. A link that cannot
+// be read asks nothing.
+struct LinkTraits {
+    bool advertised = false;  // an installer's link: its target is the installer's, not the program
+    bool runAsUser = false;   // "run as administrator"
+    bool operator==(const LinkTraits&) const = default;
+};
+
+// How the shell took a request to start something.
+struct LaunchResult {
+    enum class Outcome : std::uint8_t { Started, Refused, Cancelled };
+    Outcome outcome = Outcome::Started;
+    std::string systemText;  // the system's text for a refusal
+};
+
+// The shortcuts of a folder: the names the program can hold, and how many others there were.
+struct LinkListing {
+    std::vector<std::string> names;
+    int unnamable = 0;  // names the ANSI code page cannot spell
+};
+
 class Platform : public TextRules {
 public:
     // Shell links. ReadLinkTarget never raises: an unreadable link has an empty target.
     virtual std::string ReadLinkTarget(const std::string& linkPath) = 0;
     // Raises the OLE error (system text, or "OLE エラー %.8x") when the link cannot be read.
     virtual std::string ReadLinkArguments(const std::string& linkPath) = 0;
+    // Never raises.
+    virtual LinkTraits ReadLinkTraits(const std::string& linkPath) = 0;
+    // The file an installer's link starts, as the installer knows it; empty when it cannot tell.
+    virtual std::string InstalledTarget(const std::string& linkPath) = 0;
     // Writes a link holding target and working directory (and the hot key when not 0),
     // replacing a file of that name. Raises when the shell-link object cannot be made.
     virtual void SaveLink(const std::string& linkPath, const std::string& target,
                           const std::string& workingDirectory, std::uint16_t hotKey) = 0;
 
-    // Shell: "open" the file with these parameters in this directory, shown normally.
+    // Shell: "open" the file with these parameters in this directory, shown normally. The
+    // shell's answer is not examined.
     virtual void ShellOpen(const std::string& file, const std::string& parameters,
                            const std::string& directory) = 0;
+    // The same, on the main window's monitor, and says whether the shell started it.
+    virtual LaunchResult ShellStart(const std::string& file, const std::string& parameters,
+                                    const std::string& directory) = 0;
+    // The link file itself with its own verb, on the main window's monitor: the shell then
+    // honours what only it can read (an ID list, an installer's data, elevation).
+    virtual LaunchResult ShellStartLink(const std::string& linkPath) = 0;
     // The user's desktop folder without a trailing "\"; empty when it cannot be found.
     virtual std::string DesktopFolder() = 0;
 
@@ -73,7 +105,7 @@ public:
     virtual void DeleteFile(const std::string& path) = 0;
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;    // never overwrites
     // Long names of every entry matching folder + "\*.lnk" (folders included), in the system's order.
-    virtual std::vector<std::string> ListLinks(const std::string& folder) = 0;
+    virtual LinkListing ListLinks(const std::string& folder) = 0;
     // Whole content of a file opened for reading without sharing.
     // Raises "ファイル "%s". %s は開けません".
     virtual std::string ReadWholeFile(const std::string& path) = 0;

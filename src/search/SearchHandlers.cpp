@@ -18,14 +18,6 @@ size_t AdvanceChars(const std::string& text, size_t from, long long count)
     return at;
 }
 
-long long CharCount(const std::string& text, size_t bytes)
-{
-    long long count = 0;
-    for (size_t at = 0; at < bytes && at < text.size(); at += CharLength(text, at))
-        ++count;
-    return count;
-}
-
 }  // namespace
 
 void TForm1::Edit1KeyUp(int key)

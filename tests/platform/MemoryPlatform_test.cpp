@@ -111,7 +111,7 @@ TEST_F(MemoryFilesTest, RenamingAFolderMovesWhatItHolds)
 
     EXPECT_TRUE(fs.RenameFile("C:\\s\\dir.lnk", "C:\\s\\new.lnk"));
     EXPECT_EQ(fs.Bytes("C:\\s\\new.lnk\\sub\\a.lnk"), "A");
-    EXPECT_EQ(fs.ListLinks("C:\\s\\new.lnk\\sub"), std::vector<std::string>{"a.lnk"});
+    EXPECT_EQ(fs.ListLinks("C:\\s\\new.lnk\\sub").names, std::vector<std::string>{"a.lnk"});
     EXPECT_FALSE(fs.Exists("C:\\s\\dir.lnk\\sub\\a.lnk"));
     EXPECT_FALSE(fs.DirectoryExists("C:\\s\\dir.lnk"));
 }
@@ -127,8 +127,8 @@ TEST_F(MemoryFilesTest, ListsEveryLnkEntryOfTheFolderInCreationOrder)
     fs.AddFile("C:\\s\\lnk", "");
     ASSERT_TRUE(fs.RenameFile("C:\\s\\b.lnk", "C:\\s\\z.lnk"));  // keeps its place
 
-    EXPECT_EQ(fs.ListLinks("c:\\S\\"), (std::vector<std::string>{"z.lnk", "dir.LNK", "A.Lnk"}));
-    EXPECT_TRUE(fs.ListLinks("C:\\none").empty());
+    EXPECT_EQ(fs.ListLinks("c:\\S\\").names, (std::vector<std::string>{"z.lnk", "dir.LNK", "A.Lnk"}));
+    EXPECT_TRUE(fs.ListLinks("C:\\none").names.empty());
 }
 
 TEST_F(MemoryFilesTest, CreatesOneFolderLevelAtATime)

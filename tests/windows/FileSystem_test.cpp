@@ -83,13 +83,13 @@ TEST_P(FileSystemTest, ListLinksReturnsEveryEntryEndingInLnk)
     SetFileAttributesA(In("h.lnk").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     ASSERT_TRUE(CreateDirectoryA(In("old.lnk").c_str(), nullptr));
 
-    std::vector<std::string> names = platform.ListLinks(folder);
+    std::vector<std::string> names = platform.ListLinks(folder).names;
     std::sort(names.begin(), names.end());
     const std::vector<std::string> expected = {"Data.LNK", "X.lnk", "a.lnk", "h.lnk", "old.lnk", "ソ表.lnk"};
     EXPECT_EQ(names, expected);
 
-    EXPECT_TRUE(platform.ListLinks(In("old.lnk")).empty());
-    EXPECT_TRUE(platform.ListLinks(In("missing")).empty());
+    EXPECT_TRUE(platform.ListLinks(In("old.lnk")).names.empty());
+    EXPECT_TRUE(platform.ListLinks(In("missing")).names.empty());
 }
 
 TEST_P(FileSystemTest, CurrentDirectoryHasNoTrailingBackslashExceptAtARoot)

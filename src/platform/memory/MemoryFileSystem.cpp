@@ -134,7 +134,7 @@ bool MemoryPlatform::CopyFile(const std::string& from, const std::string& to)
     return true;
 }
 
-std::vector<std::string> MemoryPlatform::ListLinks(const std::string& folder)
+LinkListing MemoryPlatform::ListLinks(const std::string& folder)
 {
     // "*.lnk" matches the extension in any letter case, and folders too.
     std::vector<std::string> names = Names(folder);
@@ -143,7 +143,13 @@ std::vector<std::string> MemoryPlatform::ListLinks(const std::string& folder)
         LowerCase(lower);
         return lower.size() < 4 || lower.compare(lower.size() - 4, 4, ".lnk") != 0;
     });
-    return names;
+    const auto unnamable = unnamableLinks_.find(Key(folder));
+    return {names, unnamable == unnamableLinks_.end() ? 0 : unnamable->second};
+}
+
+void MemoryPlatform::AddUnnamableLink(const std::string& folder)
+{
+    ++unnamableLinks_[Key(folder)];
 }
 
 std::string MemoryPlatform::ReadWholeFile(const std::string& path)

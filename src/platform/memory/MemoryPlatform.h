@@ -19,13 +19,17 @@ struct LinkRecord {
     std::string arguments;
     std::string workingDirectory;
     std::uint16_t hotKey = 0;
+    LinkTraits traits{};
+    std::string installedTarget{};  // what the installer says an advertised link starts
     bool operator==(const LinkRecord&) const = default;
 };
 
+// One request to the shell. A link handed over whole has only `file`, the link's path.
 struct ShellCall {
     std::string file;
     std::string parameters;
     std::string directory;
+    bool wholeLink = false;
     bool operator==(const ShellCall&) const = default;
 };
 
@@ -57,10 +61,15 @@ public:
 
     std::string ReadLinkTarget(const std::string& linkPath) override;
     std::string ReadLinkArguments(const std::string& linkPath) override;
+    LinkTraits ReadLinkTraits(const std::string& linkPath) override;
+    std::string InstalledTarget(const std::string& linkPath) override;
     void SaveLink(const std::string& linkPath, const std::string& target, const std::string& workingDirectory,
                   std::uint16_t hotKey) override;
 
     void ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory) override;
+    LaunchResult ShellStart(const std::string& file, const std::string& parameters,
+                            const std::string& directory) override;
+    LaunchResult ShellStartLink(const std::string& linkPath) override;
     std::string DesktopFolder() override { return desktopFolder; }
 
     std::string CurrentDirectory() override { return currentDirectory; }
@@ -71,7 +80,7 @@ public:
     bool RenameFile(const std::string& from, const std::string& to) override;
     void DeleteFile(const std::string& path) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
-    std::vector<std::string> ListLinks(const std::string& folder) override;
+    LinkListing ListLinks(const std::string& folder) override;
     std::string ReadWholeFile(const std::string& path) override;
     std::optional<std::string> ReadToReplace(const std::string& path) override;
     void WriteFileAtomically(const std::string& path, const std::string& bytes, const std::string& backup) override;
@@ -87,6 +96,8 @@ public:
     void AddFolder(const std::string& path);
     void AddFile(const std::string& path, const std::string& bytes);
     void AddLink(const std::string& path, const LinkRecord& link);
+    // A shortcut in the folder whose name the code page cannot spell: the listing only counts it.
+    void AddUnnamableLink(const std::string& folder);
 
     // Looking at it afterwards.
     bool Exists(const std::string& path) const;
@@ -104,6 +115,10 @@ public:
     // Another copy of the program (or another program) acting once, at the moment the next
     // file is about to be replaced, with that file's path.
     std::function<void(const std::string& path)> beforeReplace;
+    // The shell refuses to start `file` (a target, or a link handed over whole) with the
+    // system's text, or the user cancels its elevation prompt.
+    void RefuseLaunch(const std::string& file, const std::string& systemText);
+    void CancelLaunch(const std::string& file);
     bool shellLinkUnavailable = false;                   // the shell-link object cannot be created
     std::optional<unsigned> cursorFailure;               // the pointer cannot be read: the system error code
 
@@ -151,6 +166,8 @@ private:
     std::set<std::string> unwritable_;
     std::set<std::string> uncreatableFolders_;
     std::set<std::string> locked_;
+    std::map<std::string, LaunchResult> launchFailures_;  // by Key of the file
+    std::map<std::string, int> unnamableLinks_;           // by Key of the folder
 };
 
 }  // namespace veskor

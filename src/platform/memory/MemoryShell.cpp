@@ -90,6 +90,18 @@ void MemoryPlatform::SaveLink(const std::string& linkPath, const std::string& ta
     entry->bytes = LinkBytes(*entry->link);
 }
 
+LinkTraits MemoryPlatform::ReadLinkTraits(const std::string& linkPath)
+{
+    const std::optional<LinkRecord> link = Link(linkPath);
+    return link && !shellLinkUnavailable && !unopenable_.count(Key(linkPath)) ? link->traits : LinkTraits{};
+}
+
+std::string MemoryPlatform::InstalledTarget(const std::string& linkPath)
+{
+    const std::optional<LinkRecord> link = Link(linkPath);
+    return link && link->traits.advertised ? link->installedTarget : "";
+}
+
 void MemoryPlatform::AddLink(const std::string& path, const LinkRecord& link)
 {
     AddFile(path, LinkBytes(link));
@@ -116,6 +128,31 @@ void MemoryPlatform::DamageLink(const std::string& path)
 void MemoryPlatform::ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory)
 {
     shellCalls.push_back({file, parameters, directory});
+}
+
+LaunchResult MemoryPlatform::ShellStart(const std::string& file, const std::string& parameters,
+                                       const std::string& directory)
+{
+    shellCalls.push_back({file, parameters, directory});
+    const auto failure = launchFailures_.find(Key(file));
+    return failure == launchFailures_.end() ? LaunchResult{} : failure->second;
+}
+
+LaunchResult MemoryPlatform::ShellStartLink(const std::string& linkPath)
+{
+    shellCalls.push_back({linkPath, "", "", true});
+    const auto failure = launchFailures_.find(Key(linkPath));
+    return failure == launchFailures_.end() ? LaunchResult{} : failure->second;
+}
+
+void MemoryPlatform::RefuseLaunch(const std::string& file, const std::string& systemText)
+{
+    launchFailures_[Key(file)] = {LaunchResult::Outcome::Refused, systemText};
+}
+
+void MemoryPlatform::CancelLaunch(const std::string& file)
+{
+    launchFailures_[Key(file)] = {LaunchResult::Outcome::Cancelled, ""};
 }
 
 Point MemoryPlatform::CursorPosition()

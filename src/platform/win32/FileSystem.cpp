@@ -1,6 +1,10 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
 
+#include <utility>
+
+#include "platform/win32/Utf16.h"
+
 namespace veskor {
 
 std::string Win32Platform::CurrentDirectory()
@@ -56,17 +60,23 @@ bool Win32Platform::CopyFile(const std::string& from, const std::string& to)
     return ::CopyFileA(from.c_str(), to.c_str(), TRUE) != 0;
 }
 
-std::vector<std::string> Win32Platform::ListLinks(const std::string& folder)
+// Listed in UTF-16: the ANSI listing would hand back a name the code page cannot spell with
+// "?" in it, a name that names no file.
+LinkListing Win32Platform::ListLinks(const std::string& folder)
 {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const win32::SearchHandle search(FindFirstFileA((folder + "\\*.lnk").c_str(), &found));
+    LinkListing listing;
+    WIN32_FIND_DATAW found;
+    const win32::SearchHandle search(FindFirstFileW(win32::WidenAnsi(folder + "\\*.lnk").c_str(), &found));
     if (!search)
-        return names;
-    do
-        names.emplace_back(found.cFileName);
-    while (FindNextFileA(search.get(), &found));
-    return names;
+        return listing;
+    do {
+        std::string name;
+        if (win32::NarrowAnsiExactly(found.cFileName, name))
+            listing.names.push_back(std::move(name));
+        else
+            ++listing.unnamable;
+    } while (FindNextFileW(search.get(), &found));
+    return listing;
 }
 
 }  // namespace veskor

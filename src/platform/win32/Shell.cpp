@@ -5,8 +5,61 @@
 
 #include "platform/win32/Com.h"
 #include "platform/win32/SystemDlls.h"
+#include "platform/win32/SystemText.h"
 
 namespace veskor {
+
+namespace {
+
+// The system error behind a refusal: the shell's last error, or, when it left none, the
+// error its old result code stands for.
+DWORD RefusalCode(const SHELLEXECUTEINFOA& request)
+{
+    const DWORD error = GetLastError();
+    if (error != ERROR_SUCCESS)
+        return error;
+    switch (reinterpret_cast<INT_PTR>(request.hInstApp)) {
+    case SE_ERR_FNF: return ERROR_FILE_NOT_FOUND;
+    case SE_ERR_PNF: return ERROR_PATH_NOT_FOUND;
+    case SE_ERR_ACCESSDENIED: return ERROR_ACCESS_DENIED;
+    case SE_ERR_OOM: return ERROR_NOT_ENOUGH_MEMORY;
+    case SE_ERR_SHARE: return ERROR_SHARING_VIOLATION;
+    case SE_ERR_DLLNOTFOUND: return ERROR_DLL_NOT_FOUND;
+    case SE_ERR_DDETIMEOUT:
+    case SE_ERR_DDEFAIL:
+    case SE_ERR_DDEBUSY: return ERROR_DDE_FAIL;
+    default: return ERROR_NO_ASSOCIATION;  // SE_ERR_NOASSOC, SE_ERR_ASSOCINCOMPLETE
+    }
+}
+
+// Starts what `request` names, shown normally, owned by `owner` and on its monitor. The shell
+// shows no error box of its own (the program shows one), and it finishes the request before
+// returning: the program ends right after a launch.
+LaunchResult Execute(SHELLEXECUTEINFOA request, HWND owner)
+{
+    request.cbSize = sizeof request;
+    request.fMask |= SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    request.hwnd = owner;
+    request.nShow = SW_SHOWNORMAL;
+    if (HMONITOR monitor = owner ? MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST) : nullptr) {
+        request.fMask |= SEE_MASK_HMONITOR;
+        request.hMonitor = monitor;
+    }
+    win32::BeginCom();
+    const auto execute = VESKOR_SYSTEM_FUNCTION(L"shell32.dll", ShellExecuteExA);
+    SetLastError(ERROR_SUCCESS);
+    if (execute(&request))
+        return {};
+    const DWORD code = RefusalCode(request);
+    if (code == ERROR_CANCELLED)
+        return {LaunchResult::Outcome::Cancelled, {}};
+    std::string text = win32::SystemMessage(code);
+    if (text.empty())
+        text = win32::OsError(code).what();
+    return {LaunchResult::Outcome::Refused, text};
+}
+
+}  // namespace
 
 // The shell may hand the work to COM objects of its own: COM is begun first.
 void Win32Platform::ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory)
@@ -14,6 +67,25 @@ void Win32Platform::ShellOpen(const std::string& file, const std::string& parame
     win32::BeginCom();
     VESKOR_SYSTEM_FUNCTION(L"shell32.dll", ShellExecuteA)(mainWindow_, "open", file.c_str(), parameters.c_str(),
                                                          directory.c_str(), SW_SHOWNORMAL);
+}
+
+LaunchResult Win32Platform::ShellStart(const std::string& file, const std::string& parameters,
+                                       const std::string& directory)
+{
+    SHELLEXECUTEINFOA request{};
+    request.lpVerb = "open";
+    request.lpFile = file.c_str();
+    request.lpParameters = parameters.c_str();
+    request.lpDirectory = directory.c_str();
+    return Execute(request, mainWindow_);
+}
+
+// The link's own default verb, its own working folder and arguments: the shell reads them.
+LaunchResult Win32Platform::ShellStartLink(const std::string& linkPath)
+{
+    SHELLEXECUTEINFOA request{};
+    request.lpFile = linkPath.c_str();
+    return Execute(request, mainWindow_);
 }
 
 std::string Win32Platform::DesktopFolder()

@@ -96,6 +96,20 @@ public:
         return arguments;
     }
 
+    // What the link's flags ask of the shell; a link whose flags cannot be read asks nothing.
+    LinkTraits Traits() const
+    {
+        LinkTraits traits;
+        ComRef<IShellLinkDataList> data;
+        DWORD flags = 0;
+        if (SUCCEEDED(link_->QueryInterface(IID_IShellLinkDataList, data.Out())) && data &&
+            SUCCEEDED(data->GetFlags(&flags))) {
+            traits.advertised = (flags & SLDF_HAS_DARWINID) != 0;
+            traits.runAsUser = (flags & SLDF_RUNAS_USER) != 0;
+        }
+        return traits;
+    }
+
 private:
     LoadedLink(ComRef<IShellLinkA> link, ComRef<IPersistFile> file, LinkFailures failures)
         : link_(std::move(link)), file_(std::move(file)), failures_(failures)
@@ -158,6 +172,12 @@ std::string Win32Platform::ReadLinkTarget(const std::string& linkPath)
 std::string Win32Platform::ReadLinkArguments(const std::string& linkPath)
 {
     return LoadedLink::Load(linkPath, LinkFailures::Raise)->Arguments();
+}
+
+LinkTraits Win32Platform::ReadLinkTraits(const std::string& linkPath)
+{
+    const std::optional<LoadedLink> link = LoadedLink::Load(linkPath, LinkFailures::Ignore);
+    return link ? link->Traits() : LinkTraits{};
 }
 
 void Win32Platform::SaveLink(const std::string& linkPath, const std::string& target,

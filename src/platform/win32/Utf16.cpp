@@ -30,6 +30,23 @@ bool WidenAnsiPath(const std::string& path, DWORD flags, int room, std::wstring&
     return true;
 }
 
+bool NarrowAnsiExactly(const std::wstring& text, std::string& narrow)
+{
+    narrow.clear();
+    if (text.empty())
+        return true;
+    const int size = static_cast<int>(text.size());
+    BOOL usedDefault = FALSE;
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr,
+                                           &usedDefault);
+    if (length <= 0 || usedDefault)
+        return false;
+    narrow.assign(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, narrow.data(), length, nullptr, nullptr);
+    // A best-fit look-alike raises no flag where the flag is not honoured: only the way back tells.
+    return WidenAnsi(narrow) == text;
+}
+
 std::wstring WidenJapanese(const std::string& text) { return Widen(JapaneseCodePage, text); }
 
 std::string NarrowJapanese(const std::wstring& text, bool* lossless)

@@ -23,6 +23,10 @@ std::wstring WidenAnsi(const std::string& text);
 // fit; GetLastError then says why.
 bool WidenAnsiPath(const std::string& path, DWORD flags, int room, std::wstring& wide);
 
+// UTF-16 as the system's ANSI text, into `narrow`. False when the code page cannot spell
+// every character exactly (it would put "?" or a look-alike in its place).
+bool NarrowAnsiExactly(const std::wstring& text, std::string& narrow);
+
 constexpr UINT JapaneseCodePage = 932;
 
 // The program's Japanese text as UTF-16.

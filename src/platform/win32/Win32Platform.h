@@ -9,7 +9,7 @@ namespace veskor {
 // COM are loaded and begun on this thread when a call first needs them (SystemDlls.h, Com.h).
 class Win32Platform : public Platform {
 public:
-    // The window that owns whatever the shell shows for ShellOpen.
+    // The window that owns whatever the shell shows, and whose monitor started programs open on.
     void SetMainWindow(HWND window) { mainWindow_ = window; }
 
     int CompareText(const std::string& a, const std::string& b) const override;
@@ -17,11 +17,16 @@ public:
 
     std::string ReadLinkTarget(const std::string& linkPath) override;
     std::string ReadLinkArguments(const std::string& linkPath) override;
+    LinkTraits ReadLinkTraits(const std::string& linkPath) override;
+    std::string InstalledTarget(const std::string& linkPath) override;
     void SaveLink(const std::string& linkPath, const std::string& target,
                   const std::string& workingDirectory, std::uint16_t hotKey) override;
 
     void ShellOpen(const std::string& file, const std::string& parameters,
                    const std::string& directory) override;
+    LaunchResult ShellStart(const std::string& file, const std::string& parameters,
+                            const std::string& directory) override;
+    LaunchResult ShellStartLink(const std::string& linkPath) override;
     std::string DesktopFolder() override;
 
     std::string CurrentDirectory() override;
@@ -32,7 +37,7 @@ public:
     bool RenameFile(const std::string& from, const std::string& to) override;
     void DeleteFile(const std::string& path) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
-    std::vector<std::string> ListLinks(const std::string& folder) override;
+    LinkListing ListLinks(const std::string& folder) override;
     std::string ReadWholeFile(const std::string& path) override;
     std::optional<std::string> ReadToReplace(const std::string& path) override;
     void WriteFileAtomically(const std::string& path, const std::string& bytes, const std::string& backup) override;
