@@ -92,6 +92,17 @@ TEST_F(AutoRegisterTest, AFilteredViewLosesNoEntry)
     EXPECT_EQ(f.History(), (Names{"x", "web", "a", "Data.LNK", "old", "ソ", "b"}));
 }
 
+// Names the code page cannot spell are left out, and the title says how many.
+TEST_F(AutoRegisterTest, NamesTheCodePageCannotSpellAreCountedInTheTitle)
+{
+    f.platform.AddUnnamableLink("D:\\Links");
+    f.platform.AddUnnamableLink("D:\\Links");
+    f.platform.AddUnnamableLink("D:\\Other");
+    f.Ctrl(vk::T);
+    EXPECT_EQ(f.History(), (Names{"x", "web", "a", "Data.LNK", "old", "ソ", "b"}));
+    EXPECT_EQ(f.window.title, "自動登録しました (名前に使えない文字のため 2 件を除外)");
+}
+
 TEST_F(AutoRegisterTest, AMissingFolderAddsNothing)
 {
     f.form.ShortcutFolder = "D:\\Gone";

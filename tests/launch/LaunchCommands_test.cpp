@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "history/DataFile.h"
 #include "platform/Error.h"
 #include "support/FormFixture.h"
@@ -91,6 +93,111 @@ TEST_F(LaunchTest, AnUnreadableMiddlePieceStopsThereAndKeepsTheWindowOpen)
     EXPECT_EQ(f.platform.shellCalls.size(), 1u);
 }
 
+// The middle name of "a;x;b" in each kind and outcome: how it is started, and whether the
+// command goes on (b started, the text recorded, the window closed) or stops at x with the
+// error box naming x's shortcut.
+TEST(LaunchKindsTest, EachKindStartsItsWayAndAFailureStopsAtItsName)
+{
+    const std::string x = "D:\\Links\\x.lnk";
+    const ShellCall a{"C:\\A\\a.exe", "", "C:\\A"};
+    const ShellCall b{"C:\\b.exe", "", "C:\\"};
+    const ShellCall wholeX{x, "", "", true};
+    const std::string notFound = "指定されたファイルが見つかりません。";
+    const struct {
+        const char* what;
+        std::function<void(MemoryPlatform&)> setUp;  // puts x.lnk (or not) into D:\Links
+        Calls calls;
+        std::string error;  // the error box's text; empty: none shown
+    } cases[] = {
+        {"ordinary", [](MemoryPlatform& p) { p.AddLink("D:\\Links\\x.lnk", {"C:\\X\\x.exe", "-v", "", 0}); },
+         {a, {"C:\\X\\x.exe", "-v", "C:\\X"}, b}, ""},
+        {"no file-system target", [](MemoryPlatform& p) { p.AddLink("D:\\Links\\x.lnk", {"", "-v", "", 0}); },
+         {a, wholeX, b}, ""},
+        {"advertised",
+         [](MemoryPlatform& p) {
+             p.AddLink("D:\\Links\\x.lnk", {"C:\\Windows\\Installer\\{9}\\x.ico", "", "", 0, {true, false}});
+         },
+         {a, wholeX, b}, ""},
+        {"run as administrator",
+         [](MemoryPlatform& p) { p.AddLink("D:\\Links\\x.lnk", {"C:\\X\\x.exe", "", "", 0, {false, true}}); },
+         {a, wholeX, b}, ""},
+        {"missing", [](MemoryPlatform&) {}, {a}, x + "\r\n" + notFound + "."},
+        {"damaged",
+         [](MemoryPlatform& p) {
+             p.AddFile("D:\\Links\\x.lnk", "?");
+         },
+         {a}, x + "\r\n" + systext::Unspecified + "."},
+        {"target refused",
+         [&](MemoryPlatform& p) {
+             p.AddLink(x, {"C:\\X\\x.exe", "", "", 0});
+             p.RefuseLaunch("C:\\X\\x.exe", notFound);
+         },
+         {a, {"C:\\X\\x.exe", "", "C:\\X"}}, x + "\r\n" + notFound + "."},
+        {"whole link refused",
+         [&](MemoryPlatform& p) {
+             p.AddLink(x, {"", "", "", 0});
+             p.RefuseLaunch(x, "関連付けられたアプリケーションがありません");
+         },
+         {a, wholeX}, x + "\r\n関連付けられたアプリケーションがありません."},
+        {"elevation cancelled",
+         [&](MemoryPlatform& p) {
+             p.AddLink(x, {"C:\\X\\x.exe", "", "", 0, {false, true}});
+             p.CancelLaunch(x);
+         },
+         {a, wholeX}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FormFixture f;
+        f.Seed("D:\\Links", {"zeta"});
+        f.AddShortcut("a", "C:\\A\\a.exe");
+        f.AddShortcut("b", "C:\\b.exe");
+        c.setUp(f.platform);
+        f.Edit1.SetText("a;x;b");
+        f.Press(vk::Return);
+
+        EXPECT_EQ(f.platform.shellCalls, c.calls);
+        const bool goesOn = c.calls.size() == 3;
+        EXPECT_EQ(f.window.Ended(), goesOn);
+        if (goesOn) {
+            const auto saved = f.platform.Bytes("C:\\veskor\\veskor.dat");
+            ASSERT_TRUE(saved);
+            EXPECT_EQ(ParseDataFile(*saved, "veskor.dat").entries, (std::vector<std::string>{"a;x;b", "zeta"}));
+        } else {
+            EXPECT_EQ(f.History(), std::vector<std::string>{"zeta"});
+            EXPECT_EQ(f.Edit1.Text(), "a;x;b");
+        }
+        if (c.error.empty()) {
+            EXPECT_TRUE(f.window.errors.empty());
+        } else {
+            ASSERT_EQ(f.window.errors.size(), 1u);
+            EXPECT_EQ(f.window.errors[0].text, c.error);
+        }
+    }
+}
+
+// The shell-link reader takes a path of 259 characters: a longer one is refused by name
+// before anything is read, and a long one of double-byte characters within it is still read.
+TEST_F(LaunchTest, ANameTooLongForAShortcutPathSaysSoAndStops)
+{
+    const std::string longName(300 - std::string("D:\\Links\\.lnk").size(), 'n');
+    Enter("a;" + longName);
+    EXPECT_EQ(f.platform.shellCalls, (Calls{{"C:\\A\\a.exe", "", "C:\\A"}}));
+    ASSERT_EQ(f.window.errors.size(), 1u);
+    EXPECT_EQ(f.window.errors[0].text, f.ShortcutPath(longName) +
+                                           "\r\n名前が長すぎてショートカットのパスになりません (パスは 259 文字まで)");
+    EXPECT_FALSE(f.window.Ended());
+
+    std::string wide;
+    for (int i = 0; i < 130; ++i)
+        wide += "表";
+    f.AddShortcut(wide, "C:\\W\\w.exe");
+    ASSERT_GT(f.ShortcutPath(wide).size(), 259u);
+    Enter(wide);
+    EXPECT_EQ(f.platform.shellCalls.back(), (ShellCall{"C:\\W\\w.exe", "", "C:\\W"}));
+    EXPECT_TRUE(f.window.Ended());
+}
+
 TEST_F(LaunchTest, NoSaveOkStartsWithoutTouchingTheHistory)
 {
     f.Edit1.SetText("web");
@@ -113,6 +220,24 @@ TEST_F(LaunchTest, FolderOpenOpensEachTargetsFolderAndTheParentForEmptyPieces)
               (Calls{{"C:\\A", "", "D:\\Links"}, {"D:\\", "", "D:\\Links"}, {"D:\\", "", "D:\\Links"}}));
     EXPECT_TRUE(f.window.errors.empty());
     EXPECT_EQ(SavedHistory().front(), "a;missing;");
+}
+
+// An installer's link opens the installed program's folder when the installer knows it,
+// else its own target's folder; a refusal on command changes nothing for a folder.
+TEST_F(LaunchTest, FolderOpenOnAnInstallersLinkOpensTheInstalledProgramsFolder)
+{
+    f.platform.AddLink(f.ShortcutPath("excel"), {"C:\\Windows\\Installer\\{9}\\x.ico", "", "", 0, {true, false},
+                                                 "C:\\Program Files\\Office\\EXCEL.EXE"});
+    f.platform.AddLink(f.ShortcutPath("old"), {"C:\\Windows\\Installer\\{8}\\o.ico", "", "", 0, {true, false}});
+    f.platform.AddLink(f.ShortcutPath("plain"), {"C:\\P\\p.exe", "", "", 0, {}, "C:\\Elsewhere\\p.exe"});
+    f.platform.RefuseLaunch("C:\\P", "?");
+    f.Edit1.SetText("excel;old;plain");
+    f.ClickButton(ButtonId::FolderOpenButton);
+    EXPECT_EQ(f.platform.shellCalls, (Calls{{"C:\\Program Files\\Office", "", "D:\\Links"},
+                                           {"C:\\Windows\\Installer\\{8}", "", "D:\\Links"},
+                                           {"C:\\P", "", "D:\\Links"}}));
+    EXPECT_TRUE(f.window.errors.empty());
+    EXPECT_TRUE(f.window.Ended());
 }
 
 TEST_F(LaunchTest, FolderOpenWithAnEmptyFieldIgnoresTheListSelection)

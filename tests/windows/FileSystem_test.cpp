@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "WinTest.h"
+#include "platform/win32/Utf16.h"
 
 namespace veskor::wintest {
 namespace {
@@ -90,6 +91,23 @@ TEST_P(FileSystemTest, ListLinksReturnsEveryEntryEndingInLnk)
 
     EXPECT_TRUE(platform.ListLinks(In("old.lnk")).names.empty());
     EXPECT_TRUE(platform.ListLinks(In("missing")).names.empty());
+}
+
+// A name the code page cannot spell would come back with "?" in it, naming no file: it is
+// counted, not listed.
+TEST_P(FileSystemTest, ListLinksLeavesOutNamesTheCodePageCannotSpell)
+{
+    for (const wchar_t* name : {L"plain.lnk", L"\u8868\u2460.lnk", L"caf\u00e9.lnk", L"\U0001F600.lnk", L"\u00c5.lnk"}) {
+        const HANDLE file = CreateFileW((win32::WidenAnsi(folder) + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        CloseHandle(file);
+    }
+    LinkListing listing = platform.ListLinks(folder);
+    std::sort(listing.names.begin(), listing.names.end());
+    EXPECT_EQ(listing.names, (std::vector<std::string>{"plain.lnk", "表①.lnk"}));
+    EXPECT_EQ(listing.unnamable, 3);
+    EXPECT_EQ(platform.ListLinks(In("missing")).unnamable, 0);
 }
 
 TEST_P(FileSystemTest, CurrentDirectoryHasNoTrailingBackslashExceptAtARoot)

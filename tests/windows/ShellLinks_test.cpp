@@ -3,6 +3,9 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include <cstring>
+
+#include "platform/win32/ComRef.h"
 #include "platform/win32/SystemText.h"
 #include "platform/win32/Utf16.h"
 
@@ -149,6 +152,87 @@ TEST_P(ShellLinkTest, PathBeyondTheBufferHasNoTargetAndItsArgumentsRaise)
     EXPECT_EQ(platform.ReadLinkTarget(path), "");
     EXPECT_EQ(RaisedText([&] { platform.ReadLinkArguments(path); }),
               win32::OleError(HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER)).what());
+}
+
+// A link to the computer: an ID list only, no file-system target.
+void WriteIdListLink(const std::string& path, const std::string& arguments)
+{
+    win32::ComRef<IShellLinkA> link;
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                           link.Out())));
+    LPITEMIDLIST computer = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)));
+    link->SetIDList(computer);
+    CoTaskMemFree(computer);
+    link->SetArguments(arguments.c_str());
+    win32::ComRef<IPersistFile> file;
+    ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.Out())));
+    ASSERT_TRUE(SUCCEEDED(file->Save(win32::WidenAnsi(path).c_str(), TRUE))) << path;
+}
+
+// An installer's (advertised) link: the link at `path` given the installer's data block and
+// its header flag. Wine cannot add the block through IShellLinkDataList::AddDataBlock, so it
+// is written into the file: it goes before the terminal block (four zero bytes).
+void MakeAdvertised(const std::string& path)
+{
+    std::string bytes = ReadBytes(path);
+    ASSERT_GT(bytes.size(), 0x18u);
+    DWORD flags = 0;
+    std::memcpy(&flags, bytes.data() + 0x14, sizeof flags);
+    flags |= SLDF_HAS_DARWINID;
+    std::memcpy(bytes.data() + 0x14, &flags, sizeof flags);
+    // A product and component packed as the installer packs them; nothing installed here.
+    const char descriptor[] = "w_1^VX!!!!!!!!!MKKSkEXCELFiles>tW{~$4Q]c@II=l2xaTO5Z";
+    EXP_DARWIN_LINK block{};
+    block.dbh.cbSize = sizeof block;
+    block.dbh.dwSignature = EXP_DARWIN_ID_SIG;
+    std::strcpy(block.szDarwinID, descriptor);
+    MultiByteToWideChar(CP_ACP, 0, descriptor, -1, block.szwDarwinID, MAX_PATH);
+    bytes.insert(bytes.size() - 4, reinterpret_cast<const char*>(&block), sizeof block);
+    WriteBytes(path, bytes);
+}
+
+// What a launch needs to know of each kind of link, read from real files. Wine's GetFlags
+// reports only the flags it derives from a link's content, never SLDF_RUNAS_USER that
+// IShellLinkDataList::SetFlags stored, so run-as links are left to the host tests.
+TEST_P(ShellLinkTest, EachKindOfLinkReportsItsTargetArgumentsAndTraits)
+{
+    const std::string tool = In("表計算.exe");
+    WriteBytes(tool, "MZ");
+    WriteLinkWithArguments(In("ordinary.lnk"), tool, "-x ソ");
+    WriteIdListLink(In("computer.lnk"), "-x ソ");
+    WriteLinkWithArguments(In("office.lnk"), tool, "-x ソ");
+    MakeAdvertised(In("office.lnk"));
+
+    const struct {
+        const char* name;
+        std::string target;
+        LinkTraits traits;
+    } cases[] = {
+        {"ordinary.lnk", tool, {}},
+        {"computer.lnk", "", {}},
+        // The target of an installer's link is the installer's business: Wine gives none.
+        {"office.lnk", "", {true, false}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(platform.ReadLinkTarget(In(c.name)), c.target);
+        EXPECT_EQ(platform.ReadLinkArguments(In(c.name)), "-x ソ");
+        EXPECT_EQ(platform.ReadLinkTraits(In(c.name)), c.traits);
+    }
+    // Nothing is installed here: the installer cannot tell where the advertised program is.
+    EXPECT_EQ(platform.InstalledTarget(In("office.lnk")), "");
+    EXPECT_EQ(platform.InstalledTarget(In("ordinary.lnk")), "");
+}
+
+TEST_P(ShellLinkTest, AMissingOrDamagedLinkAsksNothing)
+{
+    WriteBytes(In("noise.lnk"), std::string(300, '\x5c'));
+    for (const char* name : {"missing.lnk", "noise.lnk"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(platform.ReadLinkTraits(In(name)), LinkTraits{});
+        EXPECT_EQ(platform.InstalledTarget(In(name)), "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, ShellLinkTest, FolderNames, FolderLabel);

@@ -1,25 +1,112 @@
 #include "WinTest.h"
+// After windows.h, which they need.
+#include <objidl.h>
+#include <shlobj.h>
+
+#include "platform/win32/ComRef.h"
+#include "platform/win32/SystemText.h"
+#include "platform/win32/Utf16.h"
 
 namespace veskor::wintest {
 namespace {
 
-class ShellTest : public FolderTest {};
+class ShellTest : public FolderTest {
+protected:
+    std::string Cmd() const
+    {
+        char system[MAX_PATH + 1] = {};
+        GetSystemDirectoryA(system, MAX_PATH);
+        return std::string(system) + "\\cmd.exe";
+    }
+
+    // The first line that "cd > where.txt" wrote, once the started program has written it.
+    std::string WhereItRan()
+    {
+        std::string where;
+        for (int i = 0; i < 300 && where.find('\n') == std::string::npos; ++i) {
+            Sleep(100);
+            where = Exists(In("where.txt")) ? ReadBytes(In("where.txt")) : "";
+        }
+        for (int i = 0; i < 50 && Exists(In("where.txt")) && !DeleteFileA(In("where.txt").c_str()); ++i)
+            Sleep(100);
+        return where.substr(0, where.find_first_of("\r\n"));
+    }
+
+    // A link to `target` (or, when empty, to the computer: an ID list only) with arguments,
+    // working in the test's folder.
+    void WriteLink(const std::string& path, const std::string& target, const std::string& arguments)
+    {
+        win32::ComRef<IShellLinkA> link;
+        ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                               link.Out())));
+        if (target.empty()) {
+            LPITEMIDLIST computer = nullptr;
+            ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)));
+            link->SetIDList(computer);
+            CoTaskMemFree(computer);
+        } else {
+            link->SetPath(target.c_str());
+        }
+        link->SetArguments(arguments.c_str());
+        link->SetWorkingDirectory(folder.c_str());
+        win32::ComRef<IPersistFile> file;
+        ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.Out())));
+        ASSERT_TRUE(SUCCEEDED(file->Save(win32::WidenAnsi(path).c_str(), TRUE))) << path;
+    }
+};
 
 TEST_P(ShellTest, ShellOpenStartsTheFileWithItsParametersInTheDirectory)
 {
-    char system[MAX_PATH + 1] = {};
-    ASSERT_NE(GetSystemDirectoryA(system, MAX_PATH), 0u);
-    platform.ShellOpen(std::string(system) + "\\cmd.exe", "/c cd > where.txt", folder);
+    platform.ShellOpen(Cmd(), "/c cd > where.txt", folder);
+    EXPECT_EQ(WhereItRan(), folder);
+}
 
-    // The shell returns once the program is on its way; give it time to write.
-    std::string where;
-    for (int i = 0; i < 300 && where.find('\n') == std::string::npos; ++i) {
-        Sleep(100);
-        where = Exists(In("where.txt")) ? ReadBytes(In("where.txt")) : "";
+TEST_P(ShellTest, ShellStartStartsTheFileWithItsParametersInTheDirectoryAndSaysSo)
+{
+    const LaunchResult result = platform.ShellStart(Cmd(), "/c cd > where.txt", folder);
+    EXPECT_EQ(result.outcome, LaunchResult::Outcome::Started) << result.systemText;
+    EXPECT_EQ(WhereItRan(), folder);
+}
+
+// The link itself is handed over: the shell reads its target, arguments and working folder.
+TEST_P(ShellTest, ShellStartLinkStartsWhatTheLinkSays)
+{
+    WriteLink(In("cmd.lnk"), Cmd(), "/c cd > where.txt");
+    const LaunchResult result = platform.ShellStartLink(In("cmd.lnk"));
+    EXPECT_EQ(result.outcome, LaunchResult::Outcome::Started) << result.systemText;
+    EXPECT_EQ(WhereItRan(), folder);
+}
+
+// A refusal carries the system's text for it, ready for a sentence (no trailing "。" or
+// line break).
+TEST_P(ShellTest, ARefusedStartIsReportedWithTheSystemsText)
+{
+    WriteBytes(In("gone.exe"), "MZ");
+    WriteLink(In("gone.lnk"), In("gone.exe"), "");
+    DeleteFileA(In("gone.exe").c_str());
+    WriteLink(In("computer.lnk"), "", "");
+
+    const struct {
+        const char* what;
+        LaunchResult result;
+        DWORD code;
+    } cases[] = {
+        {"missing target", platform.ShellStart(In("gone.exe"), "", folder), ERROR_FILE_NOT_FOUND},
+        {"missing folder", platform.ShellStart(In("none\\x.exe"), "", folder), ERROR_PATH_NOT_FOUND},
+        {"missing link", platform.ShellStartLink(In("none.lnk")), ERROR_FILE_NOT_FOUND},
+        // Windows would open the computer; Wine cannot start an ID list, and its reason
+        // ("%1 の EXE フォーマットが不正です") names the link in place of its "%1".
+        {"ID list only", platform.ShellStartLink(In("computer.lnk")), 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.result.outcome, LaunchResult::Outcome::Refused);
+        if (c.code != 0) {
+            EXPECT_EQ(c.result.systemText, win32::SystemMessage(c.code));
+        }
+        EXPECT_NE(c.result.systemText, "");
+        EXPECT_EQ(c.result.systemText.find("%1"), std::string::npos) << c.result.systemText;
     }
-    EXPECT_EQ(where.substr(0, where.find_first_of("\r\n")), folder);
-    for (int i = 0; i < 50 && Exists(In("where.txt")) && !DeleteFileA(In("where.txt").c_str()); ++i)
-        Sleep(100);
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, ShellTest, FolderNames, FolderLabel);

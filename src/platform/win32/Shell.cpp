@@ -56,6 +56,9 @@ LaunchResult Execute(SHELLEXECUTEINFOA request, HWND owner)
     std::string text = win32::SystemMessage(code);
     if (text.empty())
         text = win32::OsError(code).what();
+    // Some texts name the file by an insert ("%1 は有効な Win32 アプリケーションではありません").
+    if (const size_t insert = text.find("%1"); insert != std::string::npos)
+        text.replace(insert, 2, request.lpFile);
     return {LaunchResult::Outcome::Refused, text};
 }
 
