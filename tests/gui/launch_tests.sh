@@ -157,3 +157,34 @@ test_middle_click_launches() {
     [ "$(history_of | head -1)" = "b" ] || { fail $name "history '$(history_of | tr '\n' ' ')'"; return; }
     pass $name
 }
+
+# A shortcut whose target has gone is refused by the shell: the names to its left have
+# started, the error box names the shortcut and gives the system's reason, and the window
+# stays with its text; nothing is recorded (Esc then closes, and the history is as it was).
+test_refused_launch_stops_at_the_error() {
+    local name=refused_launch_stops_at_the_error box text
+    seed_launch_folder refused zeta
+    cp "$TOOLS/recorder.exe" "$TOOLS/gone.exe"
+    make_link "$FOLDER" gone "$TOOLS/gone.exe"
+    rm "$TOOLS/gone.exe"
+    gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
+    type_text 'a;gone'
+    press Return
+    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
+    [ -n "$box" ] || { fail $name "no error box"; return; }
+    screenshot refused-box
+    text=$(wine "$GUI_BIN/winclient.exe" --error-box 2>>"$GUI_OUT/tools.log" | tr -d '\r' | sed -n 's/^errorbox=//p')
+    [ "${text%%|*}" = "$(winpath "$FOLDER/gone.lnk")" ] || { fail $name "the box says '$text'"; return; }
+    [ -n "${text#*|}" ] && [ "${text#*|}" != "$text" ] || { fail $name "no reason after the path: '$text'"; return; }
+    xdotool windowfocus --sync "$box" 2>/dev/null
+    xdotool key Return
+    wait_until 5 '! xdotool search --onlyvisible --name "^Veskor3$" >/dev/null 2>&1' ||
+        { fail $name "Enter did not dismiss the error box"; return; }
+    app_running || { fail $name "the program ended"; return; }
+    [ "$(launched)" = "from-a 日本語" ] || { fail $name "launched '$(launched)'"; return; }
+    [ "$(state_value edit1)" = "a;gone" ] || { fail $name "Edit1 holds '$(state_value edit1)'"; return; }
+    press Escape
+    wait_exit 10 || { fail $name "Esc did not close the window"; return; }
+    [ "$(history_of | tr '\n' ' ')" = "zeta " ] || { fail $name "history '$(history_of | tr '\n' ' ')'"; return; }
+    pass $name
+}

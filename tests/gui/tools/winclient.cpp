@@ -8,7 +8,8 @@
 //     3 and on the buttons), -1 when no control has the focus
 //   edit1.box=LEFT TOP WIDTH HEIGHT in client pixels, the same for edit2
 //   list.row=N: the history list's row height
-// Exits 1 when there is no such window. `winclient --codepage` prints codepage=N, the
+// Exits 1 when there is no such window. `winclient --error-box` prints the text of the
+// launcher's error box, its line breaks as "|" (exits 1 when none is open). `winclient --codepage` prints codepage=N, the
 // ANSI code page that programs in this prefix run in. `winclient --dpi-awareness EXE`
 // prints the dpiAware= and dpiAwareness= settings of the program's manifest, as the
 // system reads them.
@@ -93,8 +94,40 @@ void PrintBox(const char* name, HWND control, HWND window)
 
 }  // namespace
 
+BOOL CALLBACK CollectStaticText(HWND hwnd, LPARAM texts)
+{
+    if (HasClass(hwnd, L"Static"))
+        reinterpret_cast<std::vector<std::wstring>*>(texts)->push_back(TextOf(hwnd));
+    return TRUE;
+}
+
+// The message box's longest static text is its message (the other holds the icon).
+int PrintErrorBox()
+{
+    HWND box = FindWindowW(L"#32770", L"Veskor3");
+    if (!box)
+        return 1;
+    std::vector<std::wstring> texts;
+    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&texts));
+    std::wstring message;
+    for (const std::wstring& text : texts) {
+        if (text.size() > message.size())
+            message = text;
+    }
+    std::wstring flat;
+    for (size_t i = 0; i < message.size(); ++i) {
+        if (message[i] == L'\r' && i + 1 < message.size() && message[i + 1] == L'\n')
+            continue;
+        flat += message[i] == L'\n' ? L'|' : message[i];
+    }
+    std::printf("errorbox=%s\n", Utf8(flat).c_str());
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string(argv[1]) == "--error-box")
+        return PrintErrorBox();
     if (argc == 2 && std::string(argv[1]) == "--codepage") {
         std::printf("codepage=%u\n", GetACP());
         return 0;
