@@ -28,6 +28,24 @@ launched() {
 
 history_of() { read_dat "$FOLDER/veskor.dat" | tail -n +2; }
 
+# Waits for the program's error box, saves the screenshot NAME and prints the box's id.
+wait_error_box() {
+    local box
+    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
+    [ -n "$box" ] || return 1
+    screenshot "$1"
+    echo "$box"
+}
+
+# Dismisses the error box BOX with Enter; the program must still run. Says what went wrong.
+dismiss_error_box() {
+    xdotool windowfocus --sync "$1" 2>/dev/null
+    xdotool key Return
+    wait_until 5 '! xdotool search --onlyvisible --name "^Veskor3$" >/dev/null 2>&1' ||
+        { echo "Enter did not dismiss the error box"; return 1; }
+    app_running || { echo "the program ended"; return 1; }
+}
+
 test_typed_name_and_enter_launch_and_record() {
     local name=typed_name_and_enter_launch_and_record
     seed_launch_folder typed zeta
@@ -99,20 +117,14 @@ test_esc_closes_without_launching() {
 # The error box is a second window of the program; once it is dismissed the main window
 # still holds the text, so that the user can mend the name and confirm again.
 test_missing_shortcut_stops_at_the_error() {
-    local name=missing_shortcut_stops_at_the_error box
+    local name=missing_shortcut_stops_at_the_error box why
     seed_launch_folder missing zeta
     gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
     type_text 'a;missing;b'
     press Return
-    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
-    [ -n "$box" ] || { fail $name "no error box"; return; }
-    screenshot error-box
+    box=$(wait_error_box error-box) || { fail $name "no error box"; return; }
     [ "$(app_windows | wc -l)" -ge 2 ] || { fail $name "the error box is not the program's own window"; return; }
-    xdotool windowfocus --sync "$box" 2>/dev/null
-    xdotool key Return
-    wait_until 5 '! xdotool search --onlyvisible --name "^Veskor3$" >/dev/null 2>&1' ||
-        { fail $name "Enter did not dismiss the error box"; return; }
-    app_running || { fail $name "the program ended"; return; }
+    why=$(dismiss_error_box "$box") || { fail $name "$why"; return; }
     [ "$(launched)" = "from-a 日本語" ] || { fail $name "launched '$(launched)'"; return; }
     [ "$(state_value edit1)" = "a;missing;b" ] || { fail $name "Edit1 holds '$(state_value edit1)'"; return; }
     [ "$(state_value focus)" = 0 ] || { fail $name "the focus went to $(state_value focus), not back to Edit1"; return; }
@@ -162,7 +174,7 @@ test_middle_click_launches() {
 # started, the error box names the shortcut and gives the system's reason, and the window
 # stays with its text; nothing is recorded (Esc then closes, and the history is as it was).
 test_refused_launch_stops_at_the_error() {
-    local name=refused_launch_stops_at_the_error box text
+    local name=refused_launch_stops_at_the_error box text why
     seed_launch_folder refused zeta
     cp "$TOOLS/recorder.exe" "$TOOLS/gone.exe"
     make_link "$FOLDER" gone "$TOOLS/gone.exe"
@@ -170,17 +182,11 @@ test_refused_launch_stops_at_the_error() {
     gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
     type_text 'a;gone'
     press Return
-    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
-    [ -n "$box" ] || { fail $name "no error box"; return; }
-    screenshot refused-box
+    box=$(wait_error_box refused-box) || { fail $name "no error box"; return; }
     text=$(wine "$GUI_BIN/winclient.exe" --error-box 2>>"$GUI_OUT/tools.log" | tr -d '\r' | sed -n 's/^errorbox=//p')
     [ "${text%%|*}" = "$(winpath "$FOLDER/gone.lnk")" ] || { fail $name "the box says '$text'"; return; }
     [ -n "${text#*|}" ] && [ "${text#*|}" != "$text" ] || { fail $name "no reason after the path: '$text'"; return; }
-    xdotool windowfocus --sync "$box" 2>/dev/null
-    xdotool key Return
-    wait_until 5 '! xdotool search --onlyvisible --name "^Veskor3$" >/dev/null 2>&1' ||
-        { fail $name "Enter did not dismiss the error box"; return; }
-    app_running || { fail $name "the program ended"; return; }
+    why=$(dismiss_error_box "$box") || { fail $name "$why"; return; }
     [ "$(launched)" = "from-a 日本語" ] || { fail $name "launched '$(launched)'"; return; }
     [ "$(state_value edit1)" = "a;gone" ] || { fail $name "Edit1 holds '$(state_value edit1)'"; return; }
     press Escape
