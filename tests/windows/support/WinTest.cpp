@@ -1,8 +1,13 @@
 #include "WinTest.h"
 
 #include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
 
 #include <atomic>
+
+#include "platform/win32/ComRef.h"
+#include "platform/win32/Utf16.h"
 
 namespace veskor::wintest {
 
@@ -103,6 +108,27 @@ HeldOpen::~HeldOpen()
 {
     if (handle_ != INVALID_HANDLE_VALUE)
         CloseHandle(handle_);
+}
+
+void WriteLink(const std::string& path, const std::string& target, const std::string& arguments,
+               const std::string& directory)
+{
+    win32::ComRef<IShellLinkA> link;
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                           link.Out())));
+    if (target.empty()) {
+        LPITEMIDLIST computer = nullptr;
+        ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)));
+        link->SetIDList(computer);
+        CoTaskMemFree(computer);
+    } else {
+        link->SetPath(target.c_str());
+    }
+    link->SetArguments(arguments.c_str());
+    link->SetWorkingDirectory(directory.c_str());
+    win32::ComRef<IPersistFile> file;
+    ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.Out())));
+    ASSERT_TRUE(SUCCEEDED(file->Save(win32::WidenAnsi(path).c_str(), TRUE))) << path;
 }
 
 }  // namespace veskor::wintest

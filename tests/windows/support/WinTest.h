@@ -41,6 +41,11 @@ std::string FolderLabel(const ::testing::TestParamInfo<std::string>& info);
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
+// A link as another program writes it, through the shell's own interface: to `target` with
+// `arguments` and working folder `directory`; with an empty target, to the computer (an ID
+// list only, no file-system target).
+void WriteLink(const std::string& path, const std::string& target, const std::string& arguments,
+               const std::string& directory = "");
 
 // Holds a file open with no sharing, as another program busy with it would.
 class HeldOpen {
