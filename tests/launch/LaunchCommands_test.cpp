@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <optional>
 
 #include "history/DataFile.h"
 #include "platform/Error.h"
@@ -95,56 +95,35 @@ TEST_F(LaunchTest, AnUnreadableMiddlePieceStopsThereAndKeepsTheWindowOpen)
 
 // The middle name of "a;x;b" in each kind and outcome: how it is started, and whether the
 // command goes on (b started, the text recorded, the window closed) or stops at x with the
-// error box naming x's shortcut.
+// error box naming x's shortcut (or, for a cancelled elevation, without one).
 TEST(LaunchKindsTest, EachKindStartsItsWayAndAFailureStopsAtItsName)
 {
+    enum class Shell { Starts, RefusesTarget, RefusesLink, Cancels };
     const std::string x = "D:\\Links\\x.lnk";
+    const std::string notFound = "指定されたファイルが見つかりません。";
     const ShellCall a{"C:\\A\\a.exe", "", "C:\\A"};
     const ShellCall b{"C:\\b.exe", "", "C:\\"};
-    const ShellCall wholeX{x, "", "", true};
-    const std::string notFound = "指定されたファイルが見つかりません。";
+    const ShellCall xTarget{"C:\\X\\x.exe", "-v", "C:\\X"};
+    const ShellCall xWhole{x, "", "", true};
+    const LinkRecord ordinary{.target = "C:\\X\\x.exe", .arguments = "-v"};
     const struct {
         const char* what;
-        std::function<void(MemoryPlatform&)> setUp;  // puts x.lnk (or not) into D:\Links
+        std::optional<LinkRecord> link;  // none: x.lnk is missing
+        Shell shell;
         Calls calls;
-        std::string error;  // the error box's text; empty: none shown
+        std::string error;
     } cases[] = {
-        {"ordinary", [](MemoryPlatform& p) { p.AddLink("D:\\Links\\x.lnk", {"C:\\X\\x.exe", "-v", "", 0}); },
-         {a, {"C:\\X\\x.exe", "-v", "C:\\X"}, b}, ""},
-        {"no file-system target", [](MemoryPlatform& p) { p.AddLink("D:\\Links\\x.lnk", {"", "-v", "", 0}); },
-         {a, wholeX, b}, ""},
-        {"advertised",
-         [](MemoryPlatform& p) {
-             p.AddLink("D:\\Links\\x.lnk", {"C:\\Windows\\Installer\\{9}\\x.ico", "", "", 0, {true, false}});
-         },
-         {a, wholeX, b}, ""},
-        {"run as administrator",
-         [](MemoryPlatform& p) { p.AddLink("D:\\Links\\x.lnk", {"C:\\X\\x.exe", "", "", 0, {false, true}}); },
-         {a, wholeX, b}, ""},
-        {"missing", [](MemoryPlatform&) {}, {a}, x + "\r\n" + notFound + "."},
-        {"damaged",
-         [](MemoryPlatform& p) {
-             p.AddFile("D:\\Links\\x.lnk", "?");
-         },
-         {a}, x + "\r\n" + systext::Unspecified + "."},
-        {"target refused",
-         [&](MemoryPlatform& p) {
-             p.AddLink(x, {"C:\\X\\x.exe", "", "", 0});
-             p.RefuseLaunch("C:\\X\\x.exe", notFound);
-         },
-         {a, {"C:\\X\\x.exe", "", "C:\\X"}}, x + "\r\n" + notFound + "."},
-        {"whole link refused",
-         [&](MemoryPlatform& p) {
-             p.AddLink(x, {"", "", "", 0});
-             p.RefuseLaunch(x, "関連付けられたアプリケーションがありません");
-         },
-         {a, wholeX}, x + "\r\n関連付けられたアプリケーションがありません."},
-        {"elevation cancelled",
-         [&](MemoryPlatform& p) {
-             p.AddLink(x, {"C:\\X\\x.exe", "", "", 0, {false, true}});
-             p.CancelLaunch(x);
-         },
-         {a, wholeX}, ""},
+        {"ordinary", ordinary, Shell::Starts, {a, xTarget, b}, ""},
+        {"no file-system target", LinkRecord{.arguments = "-v"}, Shell::Starts, {a, xWhole, b}, ""},
+        {"advertised", LinkRecord{.target = "C:\\Windows\\Installer\\{9}\\x.ico", .traits = {true, false}},
+         Shell::Starts, {a, xWhole, b}, ""},
+        {"run as administrator", LinkRecord{.target = "C:\\X\\x.exe", .traits = {false, true}}, Shell::Starts,
+         {a, xWhole, b}, ""},
+        {"missing", std::nullopt, Shell::Starts, {a}, x + "\r\n" + notFound + "."},
+        {"target refused", ordinary, Shell::RefusesTarget, {a, xTarget}, x + "\r\n" + notFound + "."},
+        {"whole link refused", LinkRecord{}, Shell::RefusesLink, {a, xWhole}, x + "\r\n" + notFound + "."},
+        {"elevation cancelled", LinkRecord{.target = "C:\\X\\x.exe", .traits = {false, true}}, Shell::Cancels,
+         {a, xWhole}, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -152,7 +131,14 @@ TEST(LaunchKindsTest, EachKindStartsItsWayAndAFailureStopsAtItsName)
         f.Seed("D:\\Links", {"zeta"});
         f.AddShortcut("a", "C:\\A\\a.exe");
         f.AddShortcut("b", "C:\\b.exe");
-        c.setUp(f.platform);
+        if (c.link)
+            f.platform.AddLink(x, *c.link);
+        if (c.shell == Shell::RefusesTarget)
+            f.platform.RefuseLaunch("C:\\X\\x.exe", notFound);
+        if (c.shell == Shell::RefusesLink)
+            f.platform.RefuseLaunch(x, notFound);
+        if (c.shell == Shell::Cancels)
+            f.platform.CancelLaunch(x);
         f.Edit1.SetText("a;x;b");
         f.Press(vk::Return);
 

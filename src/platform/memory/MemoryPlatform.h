@@ -15,9 +15,9 @@ namespace veskor {
 
 // What a shell link holds once saved.
 struct LinkRecord {
-    std::string target;
-    std::string arguments;
-    std::string workingDirectory;
+    std::string target{};
+    std::string arguments{};
+    std::string workingDirectory{};
     std::uint16_t hotKey = 0;
     LinkTraits traits{};
     std::string installedTarget{};  // what the installer says an advertised link starts
