@@ -73,7 +73,7 @@ public:
     virtual std::string ReadLinkTarget(const std::string& linkPath) = 0;
     // Raises the OLE error (system text, or "OLE エラー %.8x") when the link cannot be read.
     virtual std::string ReadLinkArguments(const std::string& linkPath) = 0;
-    // Never raises.
+    // What the link asks of the shell; never raises.
     virtual LinkTraits ReadLinkTraits(const std::string& linkPath) = 0;
     // The file an installer's link starts, as the installer knows it; empty when it cannot tell.
     virtual std::string InstalledTarget(const std::string& linkPath) = 0;
