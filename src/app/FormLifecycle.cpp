@@ -31,8 +31,8 @@ void TForm1::FormShow()
     }
     if (loaded) {
         ShortcutFolder = std::move(loaded->content.folder);
-        c_.ListBox1.Assign(loaded->content.entries);
         HistoryList->Assign(std::move(loaded->content.entries));
+        c_.ListBox1.ShowAll(HistoryList->Share());
         c_.Edit1.SetText("");
     } else {
         ShortcutFolder = platform_.CurrentDirectory();

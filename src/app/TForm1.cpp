@@ -69,7 +69,7 @@ void TForm1::RecordInHistory(const std::string& text)
 
 void TForm1::ShowWholeHistory()
 {
-    c_.ListBox1.Assign(HistoryList->Entries());
+    c_.ListBox1.ShowAll(HistoryList->Share());
     readingShownFor_.clear();
 }
 

@@ -11,7 +11,17 @@ namespace {
 std::atomic<std::uint64_t> lastRevision{0};
 }
 
-HistoryList::HistoryList(const TextRules& rules) : rules_(rules), revision_(++lastRevision) {}
+HistoryList::HistoryList(const TextRules& rules)
+    : rules_(rules), entries_(std::make_shared<std::vector<std::string>>()), revision_(++lastRevision)
+{
+}
+
+std::vector<std::string>& HistoryList::Writable()
+{
+    if (entries_.use_count() > 1)
+        entries_ = std::make_shared<std::vector<std::string>>(*entries_);
+    return *entries_;
+}
 
 void HistoryList::Changed()
 {
@@ -27,26 +37,28 @@ void HistoryList::CheckIndex(int index, int limit) const
 const std::string& HistoryList::At(int index) const
 {
     CheckIndex(index, Count() - 1);
-    return entries_[static_cast<size_t>(index)];
+    return (*entries_)[static_cast<size_t>(index)];
 }
 
 void HistoryList::Append(std::string text)
 {
-    entries_.push_back(std::move(text));
+    Writable().push_back(std::move(text));
     Changed();
 }
 
 void HistoryList::Insert(int index, std::string text)
 {
     CheckIndex(index, Count());
-    entries_.insert(entries_.begin() + index, std::move(text));
+    std::vector<std::string>& entries = Writable();
+    entries.insert(entries.begin() + index, std::move(text));
     Changed();
 }
 
 void HistoryList::RemoveAt(int index)
 {
     CheckIndex(index, Count() - 1);
-    entries_.erase(entries_.begin() + index);
+    std::vector<std::string>& entries = Writable();
+    entries.erase(entries.begin() + index);
     Changed();
 }
 
@@ -56,16 +68,18 @@ void HistoryList::Move(int from, int to)
         return;
     CheckIndex(from, Count() - 1);
     CheckIndex(to, Count() - 1);
-    std::string text = std::move(entries_[static_cast<size_t>(from)]);
-    entries_.erase(entries_.begin() + from);
-    entries_.insert(entries_.begin() + to, std::move(text));
+    std::vector<std::string>& entries = Writable();
+    std::string text = std::move(entries[static_cast<size_t>(from)]);
+    entries.erase(entries.begin() + from);
+    entries.insert(entries.begin() + to, std::move(text));
     Changed();
 }
 
 int HistoryList::Find(const std::string& text) const
 {
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        if (rules_.CompareText(entries_[i], text) == 0)
+    const std::vector<std::string>& entries = *entries_;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (rules_.CompareText(entries[i], text) == 0)
             return static_cast<int>(i);
     }
     return -1;
@@ -73,7 +87,7 @@ int HistoryList::Find(const std::string& text) const
 
 void HistoryList::Assign(std::vector<std::string> entries)
 {
-    entries_ = std::move(entries);
+    entries_ = std::make_shared<std::vector<std::string>>(std::move(entries));
     Changed();
 }
 
@@ -106,16 +120,19 @@ bool HistoryList::Apply(const HistoryChange& change)
         Append(change.text);
         return true;
     case Kind::Clear:
-        entries_.clear();
+        entries_ = std::make_shared<std::vector<std::string>>();
         Changed();
         return false;
     case Kind::Sort:
-        if (entries_.size() < 2)
+        if (entries_->size() < 2)
             return false;
-        // A merge sort stays in bounds even if the locale comparison were inconsistent.
-        std::stable_sort(entries_.begin(), entries_.end(), [this](const std::string& a, const std::string& b) {
-            return rules_.CompareText(a, b) < 0;
-        });
+        {
+            std::vector<std::string>& entries = Writable();
+            // A merge sort stays in bounds even if the locale comparison were inconsistent.
+            std::stable_sort(entries.begin(), entries.end(), [this](const std::string& a, const std::string& b) {
+                return rules_.CompareText(a, b) < 0;
+            });
+        }
         Changed();
         return false;
     }

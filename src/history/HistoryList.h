@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,17 @@ namespace veskor {
 // to Sort below): a save replays those on what another copy of the program wrote.
 class HistoryList {
 public:
+    // The entries as they are now; a change of the history later leaves them as they are.
+    using Snapshot = std::shared_ptr<const std::vector<std::string>>;
+
     explicit HistoryList(const TextRules& rules);
 
-    int Count() const { return static_cast<int>(entries_.size()); }
+    int Count() const { return static_cast<int>(entries_->size()); }
     const std::string& At(int index) const;  // range error outside 0..Count-1
-    const std::vector<std::string>& Entries() const { return entries_; }
+    const std::vector<std::string>& Entries() const { return *entries_; }
+    // Shares the entries without copying them: the history list box shows the whole
+    // history, or rows of it, on every key. The next change copies them once, if shared.
+    Snapshot Share() const { return entries_; }
 
     void Append(std::string text);
     void Insert(int index, std::string text);  // 0 <= index <= Count
@@ -48,6 +55,8 @@ public:
 
 private:
     void CheckIndex(int index, int limit) const;
+    // The entries to change, no longer shared with any snapshot.
+    std::vector<std::string>& Writable();
     void Changed();
     // The one rule of each kind of change; true when it added an entry.
     bool Apply(const HistoryChange& change);
@@ -55,7 +64,7 @@ private:
 
 
     const TextRules& rules_;
-    std::vector<std::string> entries_;
+    std::shared_ptr<std::vector<std::string>> entries_;
     std::vector<HistoryChange> changes_;
     std::uint64_t revision_;
 };

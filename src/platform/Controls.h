@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,18 +32,28 @@ public:
 };
 
 // The list box keeps its items here, so each kind of control only tracks the
-// selection and the caret (the Win32 one draws from Items() without copying).
+// selection and the caret (the Win32 one draws from Item() without copying). The items
+// are texts the list owns, or a view: rows of a shared, unchanging list of texts (the
+// history), so that refilling it on every key copies no text however long the history.
 class ListField : public Control {
 public:
-    int Count() const { return static_cast<int>(items_.size()); }
+    using Texts = std::shared_ptr<const std::vector<std::string>>;
+
+    int Count() const { return static_cast<int>(allRows_ ? texts_->size() : rows_.size()); }
     // Raises "リストのインデックスが範囲を超えています (%d)" outside 0..Count-1.
     const std::string& Item(int index) const;
-    const std::vector<std::string>& Items() const { return items_; }
+    std::vector<std::string> Items() const;  // a copy of every item
 
-    // Replaces every item; no item stays selected and the caret goes to the first item
-    // (to none when there is no item), as a refilled list box does.
+    // Each replaces every item; no item stays selected and the caret goes to the first
+    // item (to none when there is no item), as a refilled list box does.
     void Assign(std::vector<std::string> items);
     void Clear() { Assign({}); }
+    // Every text of `texts`, in order.
+    void ShowAll(Texts texts);
+    // The texts at `rows` of `texts`, in that order; each row must be inside `texts`.
+    void ShowRows(Texts texts, std::vector<std::uint32_t> rows);
+
+    // A view becomes texts of the list's own first.
     void Insert(int index, const std::string& item);  // range error outside 0..Count
     void Remove(int index);                          // range error outside 0..Count-1
 
@@ -57,7 +69,13 @@ protected:
     virtual void ItemRemoved(int index) = 0;
 
 private:
-    std::vector<std::string> items_;
+    std::vector<std::string>& Owned();
+
+    Texts texts_ = std::make_shared<const std::vector<std::string>>();
+    std::vector<std::uint32_t> rows_;
+    bool allRows_ = true;  // every text of texts_, rows_ unused
+    // texts_ itself when the list owns its texts, which it may then change.
+    std::shared_ptr<std::vector<std::string>> owned_;
 };
 
 class Button : public Control {

@@ -35,18 +35,19 @@ void TForm1::Edit1KeyUp(int key)
 
     const std::string typed = c_.Edit1.Text();
     readingShownFor_.clear();
+    // The list shows the history's own texts: a key copies none, however long the history.
     if (typed.empty()) {
-        c_.ListBox1.Assign(HistoryList->Entries());
+        c_.ListBox1.ShowAll(HistoryList->Share());
     } else {
         const bool partial = SearchMode == Matching::Partial;
-        std::vector<std::string> found = searchIndex_->Filter(*HistoryList, platform_, typed, partial);
+        std::vector<std::uint32_t> found = searchIndex_->Matches(*HistoryList, platform_, typed, partial);
         // Nothing matches as typed: the entries that read the same, never completed.
         if (found.empty()) {
-            found = searchIndex_->ReadingFilter(*HistoryList, platform_, typed, partial);
+            found = searchIndex_->ReadingMatches(*HistoryList, platform_, typed, partial);
             if (!found.empty())
                 readingShownFor_ = typed;
         }
-        c_.ListBox1.Assign(found);
+        c_.ListBox1.ShowRows(HistoryList->Share(), std::move(found));
     }
 
     if (c_.ListBox1.Count() == 0 || !readingShownFor_.empty()) {

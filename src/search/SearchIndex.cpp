@@ -111,6 +111,12 @@ std::vector<std::string> SearchIndex::Filter(const HistoryList& history, const T
 std::vector<std::string> SearchIndex::ReadingFilter(const HistoryList& history, const TextRules& rules,
                                                     const std::string& typed, bool partial)
 {
+    return EntriesAt(history, ReadingMatches(history, rules, typed, partial));
+}
+
+std::vector<std::uint32_t> SearchIndex::ReadingMatches(const HistoryList& history, const TextRules& rules,
+                                                       const std::string& typed, bool partial)
+{
     std::string lowered = typed;
     rules.LowerCase(lowered);
     ReadingMatcher matcher(Folded(lowered));
@@ -137,7 +143,7 @@ std::vector<std::string> SearchIndex::ReadingFilter(const HistoryList& history, 
             indices.push_back(static_cast<std::uint32_t>(i));
         start = end;
     }
-    return EntriesAt(history, indices);
+    return indices;
 }
 
 std::vector<std::string> SearchIndex::EntriesAt(const HistoryList& history, const std::vector<std::uint32_t>& indices)

@@ -31,6 +31,9 @@ public:
     // nothing matches literally. The folded copy is made on first need after a change.
     std::vector<std::string> ReadingFilter(const HistoryList& history, const TextRules& rules,
                                            const std::string& typed, bool partial);
+    // The same, as indices into the history.
+    std::vector<std::uint32_t> ReadingMatches(const HistoryList& history, const TextRules& rules,
+                                              const std::string& typed, bool partial);
 
 private:
     void Refresh(const HistoryList& history, const TextRules& rules);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 #include "platform/Error.h"
 #include "platform/memory/MemoryPlatform.h"
@@ -176,6 +177,40 @@ TEST_F(HistoryListTest, ChangesReplayByTheirMeaningOnAnotherCopysHistory)
         ours.ForgetChanges();
         EXPECT_TRUE(ours.Changes().empty()) << c.what;
     }
+}
+
+}  // namespace
+}  // namespace veskor
+
+namespace veskor {
+namespace {
+
+// The history list box shows shared entries: a change of the history leaves what was
+// shared as it was, and copies the entries only while they are shared.
+TEST_F(HistoryListTest, SharedEntriesStayAsTheyWereThroughEveryChange)
+{
+    const std::vector<std::string> start{"b", "A", "c"};
+    const std::pair<const char*, std::function<void(HistoryList&)>> changes[] = {
+        {"Append", [](HistoryList& h) { h.Append("d"); }},
+        {"Insert", [](HistoryList& h) { h.Insert(0, "d"); }},
+        {"RemoveAt", [](HistoryList& h) { h.RemoveAt(1); }},
+        {"Move", [](HistoryList& h) { h.Move(2, 0); }},
+        {"Clear", [](HistoryList& h) { h.Clear(); }},
+        {"Sort", [](HistoryList& h) { h.Sort(); }},
+        {"Assign", [](HistoryList& h) { h.Assign({"x"}); }},
+        {"Record", [](HistoryList& h) { h.Record("c", false); }},
+    };
+    for (const auto& [name, change] : changes) {
+        HistoryList list = Make(start);
+        const HistoryList::Snapshot shared = list.Share();
+        change(list);
+        EXPECT_EQ(*shared, start) << name;
+        EXPECT_NE(list.Entries(), start) << name;
+    }
+    HistoryList alone = Make(start);
+    const void* storage = alone.Share().get();
+    alone.Append("d");
+    EXPECT_EQ(alone.Share().get(), storage);
 }
 
 }  // namespace

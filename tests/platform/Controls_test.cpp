@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "platform/Error.h"
 #include "support/FakeControls.h"
 
@@ -116,6 +118,34 @@ TEST(ControlsTest, InsertAndRemoveCarryTheSelectionAndTheCaretWithTheirItems)
     EXPECT_EQ(list.SelectedCount(), 0);
     EXPECT_EQ(list.CurrentIndex(), 2);
     EXPECT_EQ(list.Items(), (std::vector<std::string>{"new", "a", "c"}));
+}
+
+// A view shows rows of shared texts without copying them; a change of the list gives it
+// texts of its own first, and the shared texts stay as they were.
+TEST(ControlsTest, AViewShowsSharedTextsUntilTheListItselfIsChanged)
+{
+    FocusTracker focus;
+    FakeList list(focus);
+    const auto texts = std::make_shared<const std::vector<std::string>>(std::vector<std::string>{"a", "b", "c"});
+    list.ShowRows(texts, {2, 0});
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"c", "a"}));
+    EXPECT_EQ(&list.Item(0), &(*texts)[2]);
+    EXPECT_THROW(list.Item(2), Error);
+    list.ShowAll(texts);
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ(&list.Item(1), &(*texts)[1]);
+
+    list.ShowRows(texts, {1, 2});
+    list.ClickItem(1);
+    list.Insert(0, "new");
+    EXPECT_EQ(list.SelectedIndices(), std::vector<int>{2});
+    list.Remove(1);
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"new", "c"}));
+    EXPECT_NE(&list.Item(1), &(*texts)[2]);
+    EXPECT_EQ(*texts, (std::vector<std::string>{"a", "b", "c"}));
+    list.ShowRows(texts, {});
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.CurrentIndex(), -1);
 }
 
 TEST(ControlsTest, ClicksSelectLikeAnExtendedSelectionList)

@@ -50,6 +50,21 @@ TEST_F(SearchTest, TypingFiltersAndCompletesWithTheStoredLetterCase)
     EXPECT_EQ(f.form.CompletionCount, 3);
 }
 
+// However long the history, a key copies none of its texts: the list shows the
+// history's own entries, the matching ones or all of them.
+TEST_F(SearchTest, TheListShowsTheHistorysOwnTexts)
+{
+    const veskor::HistoryList& history = *f.form.HistoryList;
+    f.Type("a");
+    ASSERT_EQ(f.ListBox1.Count(), 2);
+    EXPECT_EQ(&f.ListBox1.Item(0), &history.At(0));
+    EXPECT_EQ(&f.ListBox1.Item(1), &history.At(1));
+    f.Edit1.SetText("");
+    f.KeyUp(vk::Back);
+    ASSERT_EQ(f.ListBox1.Count(), 3);
+    EXPECT_EQ(&f.ListBox1.Item(2), &history.At(2));
+}
+
 TEST_F(SearchTest, NoMatchLeavesTheTextAndResetsTheCount)
 {
     f.Type("apx");
