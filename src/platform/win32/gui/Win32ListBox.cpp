@@ -83,8 +83,12 @@ int Win32ListBox::SelectedCount() const
     return count > 0 ? static_cast<int>(count) : 0;
 }
 
+// Refilled by count: the control learns only how many rows there are. Turning drawing
+// back on invalidates the whole list (Wine's list does); when nothing else was waiting to
+// be painted, only the rows whose text or look changed are painted again.
 void Win32ListBox::ItemsReset()
 {
+    const bool nothingPending = !GetUpdateRect(hwnd_, nullptr, FALSE);
     SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
     SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(Count()), 0);
@@ -92,7 +96,12 @@ void Win32ListBox::ItemsReset()
     if (Count() > 0)
         SetCaret(0);
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    if (nothingPending) {
+        ValidateRect(hwnd_, nullptr);
+        InvalidateChangedRows();
+    } else {
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
     announcedSelection_.clear();
     // A refill clears the list and fills it, perhaps twice: one event tells of it all.
     if (!reorderPending_)
@@ -127,6 +136,52 @@ void Win32ListBox::ItemRemoved(int index)
     announcedSelection_ = Selection();
     if (caret == index)
         AnnounceCaret();
+}
+
+// After a refill no row is selected. A focused list shows its caret, whose look depends
+// on the keyboard cues: then every row is painted again.
+void Win32ListBox::InvalidateChangedRows() const
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int rowHeight = static_cast<int>(SendMessageW(hwnd_, LB_GETITEMHEIGHT, 0, 0));
+    const int top = static_cast<int>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
+    const int rows = access::VisibleRows(client.bottom, rowHeight);
+    const bool knownTop = top == paintedTop_ && !Focused();
+    for (int row = 0; row < rows; ++row) {
+        const int index = top + row;
+        const bool hasText = index < Count();
+        bool same = false;
+        if (knownTop && static_cast<size_t>(row) < painted_.size()) {
+            const PaintedRow& was = painted_[static_cast<size_t>(row)];
+            same = was.known && !was.selected && !was.focusDrawn && was.hasText == hasText &&
+                   (!hasText || was.text == Item(index));
+        }
+        if (!same) {
+            const RECT rect{0, row * rowHeight, client.right, (row + 1) * rowHeight};
+            InvalidateRect(hwnd_, &rect, !hasText);  // the space below the rows is erased
+        }
+    }
+}
+
+void Win32ListBox::NotePainted(int index, bool hasText, bool selected, bool focusDrawn) const
+{
+    const int top = static_cast<int>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
+    if (top != paintedTop_) {
+        painted_.clear();
+        paintedTop_ = top;
+    }
+    const int row = index - top;
+    if (row < 0 || row > 256)
+        return;
+    if (static_cast<size_t>(row) >= painted_.size())
+        painted_.resize(static_cast<size_t>(row) + 1);
+    PaintedRow& painted = painted_[static_cast<size_t>(row)];
+    painted.known = true;
+    painted.hasText = hasText;
+    painted.selected = selected;
+    painted.focusDrawn = focusDrawn;
+    painted.text = hasText ? Item(index) : std::string();
 }
 
 void Win32ListBox::SetCaret(int index)
@@ -174,8 +229,9 @@ void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const
     RECT rect = item.rcItem;
     FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     // Drawing may be asked for while an item is being removed: draw only what exists.
-    if (index >= 0 && index < Count()) {
-        const std::wstring text = win32::WidenJapanese(Items()[static_cast<size_t>(index)]);
+    const bool hasText = index >= 0 && index < Count();
+    if (hasText) {
+        const std::wstring text = win32::WidenJapanese(Item(index));
         HGDIOBJ oldFont = SelectObject(dc, font_);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
@@ -186,9 +242,12 @@ void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const
         SelectObject(dc, oldFont);
     }
     // The focus rectangle follows the keyboard cues, as the system's lists do.
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && !noCaret_ &&
-        !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+    const bool focusDrawn = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && !noCaret_ &&
+                            !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    if (focusDrawn)
         DrawFocusRect(dc, &rect);
+    if (index >= 0)
+        NotePainted(index, hasText, selected, focusDrawn);
 }
 
 LRESULT CALLBACK Win32ListBox::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)

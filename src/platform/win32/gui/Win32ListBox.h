@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/ListAccess.h"
@@ -13,7 +14,8 @@ class ListAccessible;
 
 // The history list: a no-data, owner-drawn list box with extended selection. The
 // control keeps only the count, the selection and the caret; the rows are drawn from
-// Items(), so refilling it with any number of entries copies no string. Assistive
+// Item(), so refilling it with any number of entries copies no string, and a refill
+// repaints only the rows whose text or look it changes. Assistive
 // technology reads the rows through ListAccessible and follows the caret and the
 // selection through the events raised here, which this system list does not raise.
 class Win32ListBox : public Win32Control<ListField> {
@@ -63,6 +65,8 @@ private:
     void AnnounceCaret() const;  // the caret's row has the focus, when the list has it
     void AnnounceSelection();
     void ShowFocusCues() const;
+    void InvalidateChangedRows() const;
+    void NotePainted(int index, bool hasText, bool selected, bool focusDrawn) const;
 
     HFONT font_;
     // The selected rows, asked of the control once and kept until the list next receives
@@ -74,6 +78,18 @@ private:
     bool reorderPending_ = false;  // a refill's event is posted and not yet raised
     ListAccessible* accessible_ = nullptr;  // made on the first request
     std::vector<int> announcedSelection_;  // the selection that events last told of
+
+    // What each row on the screen showed when it was last drawn, from the row paintedTop_
+    // down. A scroll or a change of the top row forgets it all: unknown rows are repainted.
+    struct PaintedRow {
+        bool known = false;
+        bool hasText = false;
+        bool selected = false;
+        bool focusDrawn = false;
+        std::string text;
+    };
+    mutable std::vector<PaintedRow> painted_;
+    mutable int paintedTop_ = 0;
 };
 
 }  // namespace veskor::gui
