@@ -82,6 +82,8 @@ public:
 
     // Search (search/).
     void Edit1KeyUp(int key);
+    // Nothing waits to be handled: what the next key needs is prepared now.
+    void Idle();
     void Edit1Composition(bool open);  // the input method opened or closed a composition in Edit1
     void findButtonClick();
     void ListBox1Click();

@@ -72,6 +72,12 @@ void TForm1::Edit1KeyUp(int key)
     }
 }
 
+void TForm1::Idle()
+{
+    if (HistoryList)
+        searchIndex_->Prepare(*HistoryList, platform_);
+}
+
 void TForm1::Edit1Composition(bool open)
 {
     compositionOpen_ = open;

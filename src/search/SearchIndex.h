@@ -35,6 +35,10 @@ public:
     std::vector<std::uint32_t> ReadingMatches(const HistoryList& history, const TextRules& rules,
                                               const std::string& typed, bool partial);
 
+    // Lower-cases the history now, when it changed since, so that the next key does not
+    // wait for it: the first key over a long history would otherwise.
+    void Prepare(const HistoryList& history, const TextRules& rules) { Refresh(history, rules); }
+
 private:
     void Refresh(const HistoryList& history, const TextRules& rules);
     std::vector<std::uint32_t> PrefixMatches(const std::string& needle) const;

@@ -118,6 +118,34 @@ TEST(SearchIndex, SeesEveryChangeOfTheHistory)
 
 // Random histories over an alphabet rich in case pairs, CP932 lead bytes and 0x5C, changed
 // between searches: the cached index must agree with the plain rule every time.
+// Prepared when the window is idle, the index leaves the next key only its own text to
+// lower-case; a change of the history is prepared again.
+TEST(SearchIndex, PrepareLowerCasesTheHistorySoThatTheKeyDoesNot)
+{
+    struct CountingRules : AsciiRules {
+        void LowerCase(std::string& text) const override
+        {
+            ++calls;
+            AsciiRules::LowerCase(text);
+        }
+        mutable int calls = 0;
+    } rules;
+    HistoryList history(rules);
+    history.Assign({"Alpha", "beta", "ALPS"});
+    SearchIndex index;
+    index.Prepare(history, rules);
+    EXPECT_EQ(rules.calls, 3);
+    index.Prepare(history, rules);
+    EXPECT_EQ(rules.calls, 3);
+    EXPECT_EQ(index.Matches(history, rules, "al", false), (std::vector<std::uint32_t>{0, 2}));
+    EXPECT_EQ(rules.calls, 4);
+    history.Append("Alto");
+    index.Prepare(history, rules);
+    EXPECT_EQ(rules.calls, 8);
+    EXPECT_EQ(index.Matches(history, rules, "al", false), (std::vector<std::uint32_t>{0, 2, 3}));
+    EXPECT_EQ(rules.calls, 9);
+}
+
 TEST(SearchIndex, AgreesWithThePlainRuleOnRandomHistories)
 {
     AsciiRules rules;

@@ -26,11 +26,16 @@ KeyEvent KeyEventOf(const MSG& msg)
 // ReleaseKey (app/KeyRouting.cpp) say. A key that goes on to its control, and everything
 // else, is translated and dispatched as usual: clicks, the list's notifications, the
 // input method's composition, the mouse and drops arrive at Win32Window.
-// The loop ends when the window is destroyed (the close, or the session's end).
+// The loop ends when the window is destroyed (the close, or the session's end). Whenever
+// nothing waits, the window object prepares for the next key (TForm1::Idle).
 void RunMessageLoop(Win32Window& window, TForm1& form)
 {
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    for (;;) {
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            form.Dispatch([&form] { form.Idle(); });
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
+            break;
         if (window.Owns(msg.hwnd)) {
             const Control* sentTo = window.ControlOf(msg.hwnd);
             // Moving by keyboard shows where the focus is, as the dialog manager does.
