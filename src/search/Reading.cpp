@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace veskor {
@@ -77,10 +76,21 @@ std::uint32_t LetterBit(char16_t c)
 
 bool IsVowel(char16_t c) { return c == 'a' || c == 'i' || c == 'u' || c == 'e' || c == 'o'; }
 
+// The blank-separated words of a table's text. Not through a string stream: the stream
+// library would more than double the size of the program that every start maps.
 std::vector<std::string> Words(const char* text)
 {
-    std::istringstream in(text);
-    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+    constexpr std::string_view blanks = " \t\n";
+    std::vector<std::string> words;
+    std::string_view rest(text);
+    for (size_t start = rest.find_first_not_of(blanks); start != std::string_view::npos;
+         start = rest.find_first_not_of(blanks)) {
+        rest.remove_prefix(start);
+        const size_t end = std::min(rest.find_first_of(blanks), rest.size());
+        words.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(end);
+    }
+    return words;
 }
 
 std::uint64_t UnitBit(char16_t unit) { return 1ull << ((unit * 0x9E3779B1u) >> 26); }
