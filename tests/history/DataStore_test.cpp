@@ -4,9 +4,12 @@
 
 #include "platform/Error.h"
 #include "platform/memory/MemoryPlatform.h"
+#include "support/ErrorOf.h"
 
 namespace veskor {
 namespace {
+
+using test::ErrorOf;
 
 using Names = std::vector<std::string>;
 
@@ -14,16 +17,6 @@ const std::string Path = "C:\\veskor\\veskor.dat";
 const std::string Backup = "C:\\veskor\\veskor.dat.bak";
 const std::string Damaged = "C:\\veskor\\veskor.dat.damaged";
 const std::string DamagedBytes("\x20\0\0\0Z:", 6);
-
-std::string ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 // One copy of the program: its store, folder and history, loaded from the machine's file.
 struct Copy {

@@ -5,24 +5,17 @@
 #include <functional>
 
 #include "platform/Error.h"
+#include "support/ErrorOf.h"
 
 namespace veskor {
 namespace {
+
+using test::ErrorOf;
 
 std::string Lowered(std::string text)
 {
     LowerCaseCp932(text);
     return text;
-}
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "(no error)";
 }
 
 TEST(MemoryTextTest, LowerCasesAsciiAndTheDoubleByteCapitalsOnly)
