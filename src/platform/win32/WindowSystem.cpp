@@ -1,3 +1,4 @@
+#include "platform/win32/Dpi.h"
 #include "platform/win32/SystemDlls.h"
 #include "platform/win32/SystemText.h"
 #include "platform/win32/Win32Platform.h"
@@ -12,9 +13,15 @@ Rect ToRect(const RECT& r)
 }
 
 // The monitor's pixels per inch as this process sees them (96 unless it is DPI-aware).
-// GetDpiForMonitor is looked up at run time: systems before Windows 8.1 lack it.
-int MonitorDpi(HMONITOR monitor)
+// When the main window is on that monitor, its own DPI answers: GetDpiForMonitor would
+// load shcore for it, which costs the start a few milliseconds. Both are looked up at run
+// time: systems before Windows 10 lack the first, before Windows 8.1 the second.
+int MonitorDpi(HMONITOR monitor, HWND mainWindow)
 {
+    if (monitor && mainWindow && MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST) == monitor) {
+        if (const int dpi = win32::DpiOfWindow(mainWindow); dpi > 0)
+            return dpi;
+    }
     using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     try {
         const auto getDpi = reinterpret_cast<GetDpiForMonitorFunction>(
@@ -26,11 +33,7 @@ int MonitorDpi(HMONITOR monitor)
     } catch (const Error&) {
         // No such DLL or function: the screen's DPI below.
     }
-    const HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen)
-        ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
+    return win32::ScreenDpi();
 }
 
 }  // namespace
@@ -59,7 +62,7 @@ MonitorArea Win32Platform::MonitorAt(Point point)
         area.work = ToRect(work);
         area.monitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     }
-    area.dpi = MonitorDpi(monitor);
+    area.dpi = MonitorDpi(monitor, mainWindow_);
     return area;
 }
 

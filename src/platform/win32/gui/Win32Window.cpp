@@ -2,6 +2,7 @@
 
 #include "app/Placement.h"
 #include "platform/Error.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/gui/Text.h"
 
 namespace veskor::gui {
@@ -19,21 +20,11 @@ HFONT MakeFont(int height, int dpi)
                        face.c_str());
 }
 
-// The pixels per inch of the monitor that shows the window, or of the screen. Looked up
-// at run time: systems before Windows 10 lack GetDpiForWindow and have one DPI for all.
+// The pixels per inch of the monitor that shows the window, or of the screen.
 int WindowDpi(HWND hwnd)
 {
-    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto getDpi = reinterpret_cast<GetDpiForWindowFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (hwnd && getDpi) {
-        if (const UINT dpi = getDpi(hwnd); dpi > 0)
-            return static_cast<int>(dpi);
-    }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
+    const int dpi = win32::DpiOfWindow(hwnd);
+    return dpi > 0 ? dpi : win32::ScreenDpi();
 }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
