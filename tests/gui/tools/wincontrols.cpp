@@ -43,13 +43,18 @@ protected:
     EditField& Edit1() { return controls.Edit1; }
     ListField& List() { return controls.ListBox1; }
     Button& ButtonOf(ButtonId id) { return controls[id]; }
-    HWND HandleOf(const char* name) const
+    // The named control's window, made now if it was left for later.
+    HWND HandleOf(const char* name)
     {
-        for (size_t i = 0; i < layout::Controls.size(); ++i) {
-            if (std::strcmp(layout::Controls[i].name, name) == 0)
-                return GetDlgItem(window.Handle(), 100 + static_cast<int>(i));
-        }
-        return nullptr;
+        const size_t index = IndexOf(name);
+        return index < layout::Controls.size() ? window.ControlWindow(index) : nullptr;
+    }
+    static size_t IndexOf(const char* name)
+    {
+        size_t i = 0;
+        while (i < layout::Controls.size() && std::strcmp(layout::Controls[i].name, name) != 0)
+            ++i;
+        return i;
     }
     // Where a key sent to the named control goes, as the message loop asks it.
     KeyTarget TargetOf(const char* name) { return KeyTargetOf(controls, window.ControlOf(HandleOf(name))); }
@@ -393,6 +398,47 @@ TEST_F(WindowTest, TabWalksTheShownControlsAndEnterFindsTheShownDefault)
     EXPECT_FALSE(TargetOf("Edit1").hasShownDefault);
     ButtonOf(ButtonId::dirchangeButton).SetVisible(true);
     EXPECT_EQ(TargetOf("Edit1").shownDefault, ButtonId::dirchangeButton);
+}
+
+// The controls that start hidden get their windows on first use, or when the window first
+// has nothing to do: one made late stands where the design puts it in the tab and stacking
+// order, between the controls that have windows already, and works as the others do.
+TEST_F(WindowTest, AControlThatStartsHiddenIsMadeOnFirstUseInItsPlaceOfTheTabOrder)
+{
+    auto made = [this](const char* name) { return GetDlgItem(window.Handle(), 100 + static_cast<int>(IndexOf(name))); };
+    for (const ControlDesign& d : layout::Controls)
+        EXPECT_EQ(made(d.name) != nullptr, d.shownAtCreation) << d.name;
+    Button& sort = ButtonOf(ButtonId::sortButton);
+    sort.SetVisible(false);
+    EXPECT_FALSE(sort.Visible());
+    EXPECT_EQ(made("sortButton"), nullptr);
+
+    sort.SetVisible(true);
+    HWND sortWindow = made("sortButton");
+    ASSERT_NE(sortWindow, nullptr);
+    EXPECT_TRUE(sort.Visible());
+    EXPECT_EQ(GetWindow(made("FolderOpenButton"), GW_HWNDNEXT), sortWindow);  // lnkcreateButton has none yet
+    EXPECT_EQ(BoxOf(sortWindow), (std::array<LONG, 4>{184, 52, 60, 25}));
+    EXPECT_EQ(sort.Caption(), "履歴ソート");
+    EXPECT_EQ(sort.Tooltip(), "履歴を昇順に並べ替えます　Ctrl＋→");
+    ButtonOf(ButtonId::FolderOpenButton).SetFocus();
+    MoveFocus(controls, 1);
+    EXPECT_TRUE(sort.Focused());
+    EXPECT_EQ(TargetOf("sortButton").focusedButton, ButtonId::sortButton);
+    int clicks = 0;
+    dynamic_cast<Win32Button&>(sort).onClick = [&clicks] { ++clicks; };
+    SendMessageW(sortWindow, BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 1);
+
+    window.MakeRemainingControls();
+    std::vector<int> stacking;
+    for (HWND child = GetWindow(window.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        stacking.push_back(GetDlgCtrlID(child));
+    std::vector<int> tabOrder;
+    for (size_t i = 0; i < layout::Controls.size(); ++i)
+        tabOrder.push_back(100 + static_cast<int>(i));
+    EXPECT_EQ(stacking, tabOrder);
+    EXPECT_FALSE(ButtonOf(ButtonId::autoButton).Visible());
 }
 
 // A drop handle as the shell makes it: a DROPFILES header and a double-NUL-ended list.

@@ -27,13 +27,18 @@ KeyEvent KeyEventOf(const MSG& msg)
 // else, is translated and dispatched as usual: clicks, the list's notifications, the
 // input method's composition, the mouse and drops arrive at Win32Window.
 // The loop ends when the window is destroyed (the close, or the session's end). Whenever
-// nothing waits, the window object prepares for the next key (TForm1::Idle).
+// nothing waits, the window makes the controls it left for later and the window object
+// prepares for the next key (TForm1::Idle).
 void RunMessageLoop(Win32Window& window, TForm1& form)
 {
     MSG msg;
     for (;;) {
-        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            form.Dispatch([&form] { form.Idle(); });
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            form.Dispatch([&] {
+                window.MakeRemainingControls();
+                form.Idle();
+            });
+        }
         if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
             break;
         if (window.Owns(msg.hwnd)) {

@@ -5,13 +5,15 @@
 
 namespace veskor::gui {
 
-Win32Button::Win32Button(const ControlPlace& place, HFONT font, Tooltips& tooltips) : tooltips_(tooltips)
+HWND Win32Button::Create(const ControlPlace& place)
 {
     const DWORD kind = place.design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-    hwnd_ = CreateChild(place, L"BUTTON", kind, 0, win32::WidenJapanese(place.design.caption));
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    AddSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
-    SetTooltip(place.design.tooltip);
+    HWND hwnd = CreateChild(place, L"BUTTON", kind, 0, win32::WidenJapanese(place.design.caption));
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(place.font), FALSE);
+    AddSubclass(hwnd, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    tooltip_ = place.design.tooltip;
+    tooltips_.Set(hwnd, win32::WidenJapanese(tooltip_));
+    return hwnd;
 }
 
 Win32Button::~Win32Button()
@@ -20,27 +22,33 @@ Win32Button::~Win32Button()
         RemoveSubclass(hwnd_, Subclass, 0);
 }
 
-std::string Win32Button::Caption() const { return win32::NarrowJapanese(WindowTextOf(hwnd_)); }
+std::string Win32Button::Caption() const { return win32::NarrowJapanese(WindowTextOf(Window())); }
 
 void Win32Button::SetCaption(const std::string& caption)
 {
-    SetWindowTextW(hwnd_, win32::WidenJapanese(caption).c_str());
+    SetWindowTextW(Window(), win32::WidenJapanese(caption).c_str());
 }
 
 bool Win32Button::IsDefault() const
 {
-    return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    return (GetWindowLongPtrW(Window(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
 }
 
 void Win32Button::SetDefault(bool isDefault)
 {
-    SendMessageW(hwnd_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    SendMessageW(Window(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+std::string Win32Button::Tooltip() const
+{
+    Window();
+    return tooltip_;
 }
 
 // A button without a tooltip has no tool at all, so nothing pops up over it.
 void Win32Button::SetTooltip(const std::string& tooltip)
 {
-    tooltips_.Set(hwnd_, win32::WidenJapanese(tooltip));
+    tooltips_.Set(Window(), win32::WidenJapanese(tooltip));
     tooltip_ = tooltip;
 }
 

@@ -9,9 +9,9 @@ namespace veskor::gui {
 
 // A push button with its tooltip (one tool of the window's tooltips) and the
 // default flag kept in the button's own style.
-class Win32Button : public Win32Control<Button> {
+class Win32Button : public LateControl<Button> {
 public:
-    Win32Button(const ControlPlace& place, HFONT font, Tooltips& tooltips);
+    Win32Button(ControlMaker& maker, int id, Tooltips& tooltips) : LateControl(maker, id), tooltips_(tooltips) {}
     ~Win32Button() override;
     Win32Button(const Win32Button&) = delete;
     Win32Button& operator=(const Win32Button&) = delete;
@@ -20,7 +20,7 @@ public:
     void SetCaption(const std::string& caption) override;
     bool IsDefault() const override;
     void SetDefault(bool isDefault) override;
-    std::string Tooltip() const override { return tooltip_; }
+    std::string Tooltip() const override;
     void SetTooltip(const std::string& tooltip) override;
 
     void Command(int code);
@@ -29,10 +29,11 @@ public:
     std::function<void(const MouseState&)> onMouseDown;
 
 private:
+    HWND Create(const ControlPlace& place) override;
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
 
     Tooltips& tooltips_;
-    std::string tooltip_;
+    std::string tooltip_;  // the design's until changed
 };
 
 }  // namespace veskor::gui

@@ -13,6 +13,7 @@ struct ControlPlace {
     int id;
     const ControlDesign& design;
     int dpi;
+    HFONT font = nullptr;  // the window's font for the control at that DPI
 };
 
 HWND CreateChild(const ControlPlace& place, const wchar_t* className, DWORD style, DWORD exStyle,
@@ -21,28 +22,76 @@ HWND CreateChild(const ControlPlace& place, const wchar_t* className, DWORD styl
 // A control's designed place in client pixels, scaled for `dpi` (96: exactly as designed).
 RECT DesignedRect(const ControlDesign& design, int dpi);
 
+// The window that makes a control's window whenever the control first needs one (LateControl).
+class ControlMaker {
+public:
+    // Where the control with `id` goes now: the window's present DPI and font.
+    virtual ControlPlace PlaceOf(int id) = 0;
+    // `control` was just made and joins the others.
+    virtual void Adopt(HWND control) = 0;
+
+protected:
+    ~ControlMaker() = default;
+};
+
 // One child control's window handle and what every kind shares: visibility by the
 // control's own flag (so it reads right before the window is first shown) and a focus
-// that never stays behind on a hidden control.
+// that never stays behind on a hidden control. A control whose window is not made yet
+// (LateControl) is hidden, and hiding it makes nothing; anything else makes it first.
 template <class Base>
 class Win32Control : public Base {
 public:
-    HWND Handle() const { return hwnd_; }
+    HWND Handle() const { return Window(); }
+    bool Made() const { return hwnd_ != nullptr; }
 
-    bool Visible() const override { return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool Visible() const override { return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
     void SetVisible(bool visible) override
     {
-        ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+        if (!visible && !hwnd_)
+            return;
+        ShowWindow(Window(), visible ? SW_SHOWNA : SW_HIDE);
         // A hidden control keeps the keyboard focus unless told otherwise: give it to the
         // window itself, so that no control has it.
         if (!visible && GetFocus() == hwnd_)
             ::SetFocus(GetParent(hwnd_));
     }
-    void SetFocus() override { ::SetFocus(hwnd_); }
-    bool Focused() const override { return GetFocus() == hwnd_; }
+    void SetFocus() override { ::SetFocus(Window()); }
+    bool Focused() const override { return hwnd_ && GetFocus() == hwnd_; }
 
 protected:
+    // The control's window, made now if it waited for its first use.
+    HWND Window() const
+    {
+        if (!hwnd_)
+            const_cast<Win32Control*>(this)->Make();
+        return hwnd_;
+    }
+    // Kinds made with their window from the start set hwnd_ in their constructor.
+    virtual void Make() {}
+
     HWND hwnd_ = nullptr;
+};
+
+// A control whose window is made when it is first needed, in the window's DPI and font of
+// that time: the window makes the controls that its first show shows at once, and the
+// others, which start hidden, when it first has nothing else to do, unless a use came first.
+// Fewer windows to make bring the window up sooner.
+template <class Base>
+class LateControl : public Win32Control<Base> {
+protected:
+    LateControl(ControlMaker& maker, int id) : maker_(maker), id_(id) {}
+    // The kind's own window at `place`, with its font and its subclass.
+    virtual HWND Create(const ControlPlace& place) = 0;
+
+private:
+    void Make() final
+    {
+        this->hwnd_ = Create(maker_.PlaceOf(id_));
+        maker_.Adopt(this->hwnd_);
+    }
+
+    ControlMaker& maker_;
+    int id_;
 };
 
 }  // namespace veskor::gui

@@ -7,11 +7,12 @@
 
 namespace veskor::gui {
 
-Win32Edit::Win32Edit(const ControlPlace& place, HFONT font)
+HWND Win32Edit::Create(const ControlPlace& place)
 {
-    hwnd_ = CreateChild(place, L"EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    AddSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    HWND hwnd = CreateChild(place, L"EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(place.font), FALSE);
+    AddSubclass(hwnd, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    return hwnd;
 }
 
 Win32Edit::~Win32Edit()
@@ -20,12 +21,12 @@ Win32Edit::~Win32Edit()
         RemoveSubclass(hwnd_, Subclass, 0);
 }
 
-std::string Win32Edit::Text() const { return win32::NarrowJapanese(WindowTextOf(hwnd_)); }
+std::string Win32Edit::Text() const { return win32::NarrowJapanese(WindowTextOf(Window())); }
 
 void Win32Edit::SetText(const std::string& text)
 {
-    SetWindowTextW(hwnd_, win32::WidenJapanese(text).c_str());
-    SendMessageW(hwnd_, EM_SETSEL, 0, 0);
+    SetWindowTextW(Window(), win32::WidenJapanese(text).c_str());
+    SendMessageW(Window(), EM_SETSEL, 0, 0);
 }
 
 void Win32Edit::SetSelection(int start, int length)
@@ -35,15 +36,15 @@ void Win32Edit::SetSelection(int start, int length)
     const ByteRange range = veskor::SelectionBytes(text, start, length);
     const int wideFrom = win32::WideLengthOfJapanese(text, range.from);
     const int wideTo = win32::WideLengthOfJapanese(text, range.to);
-    SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(wideFrom), static_cast<LPARAM>(wideTo));
+    SendMessageW(Window(), EM_SETSEL, static_cast<WPARAM>(wideFrom), static_cast<LPARAM>(wideTo));
 }
 
 void Win32Edit::SelectionBytes(int& start, int& end) const
 {
     DWORD wideStart = 0;
     DWORD wideEnd = 0;
-    SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&wideStart), reinterpret_cast<LPARAM>(&wideEnd));
-    const std::wstring text = WindowTextOf(hwnd_);
+    SendMessageW(Window(), EM_GETSEL, reinterpret_cast<WPARAM>(&wideStart), reinterpret_cast<LPARAM>(&wideEnd));
+    const std::wstring text = WindowTextOf(Window());
     start = win32::JapaneseLengthOfWide(text, std::min<size_t>(wideStart, text.size()));
     end = win32::JapaneseLengthOfWide(text, std::min<size_t>(wideEnd, text.size()));
 }
@@ -67,7 +68,7 @@ int Win32Edit::SelectionLength() const
 void Win32Edit::RestoreFocus()
 {
     keepSelection_ = true;
-    ::SetFocus(hwnd_);
+    ::SetFocus(Window());
     keepSelection_ = false;
 }
 

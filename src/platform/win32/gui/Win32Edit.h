@@ -9,9 +9,9 @@ namespace veskor::gui {
 
 // A single-line edit field. The control holds UTF-16; the program sees CP932 bytes,
 // and selections are converted between byte positions and the control's own units.
-class Win32Edit : public Win32Control<EditField> {
+class Win32Edit : public LateControl<EditField> {
 public:
-    Win32Edit(const ControlPlace& place, HFONT font);
+    Win32Edit(ControlMaker& maker, int id) : LateControl(maker, id) {}
     ~Win32Edit() override;
     Win32Edit(const Win32Edit&) = delete;
     Win32Edit& operator=(const Win32Edit&) = delete;
@@ -29,6 +29,7 @@ public:
     std::function<void(bool)> onComposition;
 
 private:
+    HWND Create(const ControlPlace& place) override;
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     void SelectionBytes(int& start, int& end) const;
 

@@ -77,21 +77,62 @@ Win32Window::~Win32Window()
 void Win32Window::CreateControls()
 {
     tooltips_ = std::make_unique<Tooltips>(hwnd_, font_);
+    auto id = [](size_t index) { return FirstControlId + static_cast<int>(index); };
+    ControlMaker& maker = *this;
+    edit1_ = std::make_unique<Win32Edit>(maker, id(Edit1Index));
+    list_ = std::make_unique<Win32ListBox>(PlaceOf(id(ListBox1Index)), font_);
+    edit2_ = std::make_unique<Win32Edit>(maker, id(Edit2Index));
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i] = std::make_unique<Win32Button>(maker, id(FirstButtonIndex + i), *tooltips_);
 
     // Made in tab order, so the stacking order of the controls is the tab order too.
-    auto place = [this](size_t index) {
-        return ControlPlace{hwnd_, FirstControlId + static_cast<int>(index), layout::Controls[index], dpi_};
-    };
-    edit1_ = std::make_unique<Win32Edit>(place(Edit1Index), font_);
-    list_ = std::make_unique<Win32ListBox>(place(ListBox1Index), font_);
-    edit2_ = std::make_unique<Win32Edit>(place(Edit2Index), edit2Font_);
-    for (size_t i = 0; i < buttons_.size(); ++i)
-        buttons_[i] = std::make_unique<Win32Button>(place(FirstButtonIndex + i), font_, *tooltips_);
-
     for (size_t i = 0; i < layout::Controls.size(); ++i) {
-        HWND control = GetDlgItem(hwnd_, FirstControlId + static_cast<int>(i));
-        AddSubclass(control, WatchControl, 1, reinterpret_cast<DWORD_PTR>(this));
+        if (i == ListBox1Index)
+            Adopt(list_->Handle());
+        else if (layout::Controls[i].shownAtCreation)
+            ControlWindow(i);
     }
+}
+
+void Win32Window::MakeRemainingControls()
+{
+    if (allMade_)
+        return;
+    // Should a control fail to be made, its first use tries again and reports it.
+    allMade_ = true;
+    for (size_t i = 0; i < layout::Controls.size(); ++i)
+        ControlWindow(i);
+}
+
+HWND Win32Window::ControlWindow(size_t index)
+{
+    if (index == Edit1Index)
+        return edit1_->Handle();
+    if (index == ListBox1Index)
+        return list_->Handle();
+    if (index == Edit2Index)
+        return edit2_->Handle();
+    return buttons_.at(index - FirstButtonIndex)->Handle();
+}
+
+ControlPlace Win32Window::PlaceOf(int id)
+{
+    const size_t index = static_cast<size_t>(id - FirstControlId);
+    return {hwnd_, id, layout::Controls.at(index), dpi_, index == Edit2Index ? edit2Font_ : font_};
+}
+
+// The stacking order is the tab order, in which the screen reader walks the controls and
+// by which overlapping ones clip each other: a control made after some that follow it goes
+// right after the nearest one before it that has a window.
+void Win32Window::Adopt(HWND control)
+{
+    AddSubclass(control, WatchControl, 1, reinterpret_cast<DWORD_PTR>(this));
+    HWND after = HWND_TOP;
+    for (int id = GetDlgCtrlID(control) - 1; id >= FirstControlId && after == HWND_TOP; --id)
+        after = GetDlgItem(hwnd_, id);
+    const HWND next = after == HWND_TOP ? GetWindow(hwnd_, GW_CHILD) : GetWindow(after, GW_HWNDNEXT);
+    if (next != control)
+        SetWindowPos(control, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 FormControls Win32Window::Controls() { return {*this, *edit1_, *list_, *edit2_, buttons_}; }
@@ -153,12 +194,15 @@ void Win32Window::ApplyDpi(int dpi)
     dpi_ = dpi;
     font_ = MakeFont(layout::FontHeight, dpi);
     edit2Font_ = MakeFont(layout::Controls[Edit2Index].fontHeight, dpi);
-    for (size_t i = 0; i < layout::Controls.size(); ++i) {
-        HWND control = GetDlgItem(hwnd_, FirstControlId + static_cast<int>(i));
-        const RECT r = DesignedRect(layout::Controls[i], dpi);
+    for (int id = FirstControlId; id < FirstControlId + static_cast<int>(layout::Controls.size()); ++id) {
+        HWND control = GetDlgItem(hwnd_, id);
+        if (!control)
+            continue;  // made later, at the DPI of then
+        const ControlPlace place = PlaceOf(id);
+        const RECT r = DesignedRect(place.design, dpi);
         SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(i == Edit2Index ? edit2Font_ : font_), FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(place.font), FALSE);
     }
     list_->SetFont(font_, Scale(layout::ListRowHeight, dpi));
     tooltips_->SetFont(font_);

@@ -16,8 +16,9 @@ namespace veskor::gui {
 
 // The program's one window: a fixed-size frame holding the sixteen designed controls.
 // It turns the system's messages into the window object's events, each run through
-// TForm1::Dispatch; the keyboard is routed by the message loop (MessageLoop.h).
-class Win32Window : public FormWindow {
+// TForm1::Dispatch; the keyboard is routed by the message loop (MessageLoop.h). The
+// controls that start hidden get their windows later (LateControl).
+class Win32Window : public FormWindow, private ControlMaker {
 public:
     explicit Win32Window(HINSTANCE instance);
     ~Win32Window() override;
@@ -35,6 +36,11 @@ public:
     // controls, and which control it is (null for the window itself).
     bool Owns(HWND hwnd) const;
     Control* ControlOf(HWND hwnd);
+    // For the message loop when nothing waits: the controls that are still without a
+    // window get theirs, so that none is made while the user waits for it.
+    void MakeRemainingControls();
+    // The window of the control at `index` of the tab order, made now if need be.
+    HWND ControlWindow(size_t index);
 
     // FormWindow.
     std::string Title() const override;
@@ -50,6 +56,9 @@ private:
                                        DWORD_PTR self);
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void CreateControls();
+    // ControlMaker.
+    ControlPlace PlaceOf(int id) override;
+    void Adopt(HWND control) override;
     void OnDropFiles(HDROP drop);
     void OnCommand(int id, int code);
     bool RestoreFocus();
@@ -73,6 +82,7 @@ private:
     TForm1* form_ = nullptr;
     HWND lastFocus_ = nullptr;  // the control to focus again when the window is reactivated
     bool wheelDelivered_ = false;  // a control's wheel turn already reached the handler
+    bool allMade_ = false;  // every control has its window, or had its chance at the first idle
 };
 
 }  // namespace veskor::gui

@@ -95,9 +95,10 @@ bool Win32Window::RestoreFocus()
 {
     if (!lastFocus_ || !IsWindow(lastFocus_) || !IsWindowVisible(lastFocus_))
         return false;
-    if (lastFocus_ == edit1_->Handle())
+    const Control* control = ControlOf(lastFocus_);
+    if (control == edit1_.get())
         edit1_->RestoreFocus();
-    else if (lastFocus_ == edit2_->Handle())
+    else if (control == edit2_.get())
         edit2_->RestoreFocus();
     else
         ::SetFocus(lastFocus_);
