@@ -27,20 +27,25 @@ KeyEvent KeyEventOf(const MSG& msg)
 // else, is translated and dispatched as usual: clicks, the list's notifications, the
 // input method's composition, the mouse and drops arrive at Win32Window.
 // The loop ends when the window is destroyed (the close, or the session's end). Whenever
-// nothing waits, the window makes the controls it left for later and the window object
-// prepares for the next key (TForm1::Idle).
+// nothing waits, the window object prepares for the next key (TForm1::Idle), and once the
+// loop has slept (the window is on the screen and painted by then; a caret blink wakes
+// it soon after) the window makes the controls it left for later, before the user needs them.
 void RunMessageLoop(Win32Window& window, TForm1& form)
 {
     MSG msg;
+    bool slept = false;
     for (;;) {
-        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        const bool idle = !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        if (idle) {
             form.Dispatch([&] {
-                window.MakeRemainingControls();
+                if (slept)
+                    window.MakeRemainingControls();
                 form.Idle();
             });
         }
         if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
             break;
+        slept = slept || idle;
         if (window.Owns(msg.hwnd)) {
             const Control* sentTo = window.ControlOf(msg.hwnd);
             // Moving by keyboard shows where the focus is, as the dialog manager does.

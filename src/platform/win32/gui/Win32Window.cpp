@@ -80,17 +80,19 @@ void Win32Window::CreateControls()
     auto id = [](size_t index) { return FirstControlId + static_cast<int>(index); };
     ControlMaker& maker = *this;
     edit1_ = std::make_unique<Win32Edit>(maker, id(Edit1Index));
-    list_ = std::make_unique<Win32ListBox>(PlaceOf(id(ListBox1Index)), font_);
     edit2_ = std::make_unique<Win32Edit>(maker, id(Edit2Index));
     for (size_t i = 0; i < buttons_.size(); ++i)
         buttons_[i] = std::make_unique<Win32Button>(maker, id(FirstButtonIndex + i), *tooltips_);
 
-    // Made in tab order, so the stacking order of the controls is the tab order too.
+    // Made in tab order, so the stacking order of the controls is the tab order without
+    // moving any. The list has its window from the start.
     for (size_t i = 0; i < layout::Controls.size(); ++i) {
-        if (i == ListBox1Index)
+        if (i == ListBox1Index) {
+            list_ = std::make_unique<Win32ListBox>(PlaceOf(id(i)), font_);
             Adopt(list_->Handle());
-        else if (layout::Controls[i].shownAtCreation)
+        } else if (layout::Controls[i].shownAtCreation) {
             ControlWindow(i);
+        }
     }
 }
 
