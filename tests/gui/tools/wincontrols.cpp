@@ -148,6 +148,60 @@ TEST_F(WindowTest, RefillingTheListCopiesNothingAndLeavesTheCaretOnTheFirstRow)
     EXPECT_EQ(List().CurrentIndex(), -1);
 }
 
+// The window keeps the list's scroll bar: it follows every refill and scroll, and the rows
+// are painted again whole when the bar comes or goes and changes their width.
+TEST_F(WindowTest, TheScrollBarFollowsTheListAndItsComingAndGoingRepaintsTheRows)
+{
+    HWND list = HandleOf("ListBox1");
+    auto bar = [list] {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_ALL;
+        SCROLLBARINFO shown{};
+        shown.cbSize = sizeof shown;
+        GetScrollBarInfo(list, OBJID_VSCROLL, &shown);
+        if (!GetScrollInfo(list, SB_VERT, &info) || (shown.rgstate[0] & STATE_SYSTEM_INVISIBLE))
+            return std::array<int, 3>{-1, -1, -1};
+        return std::array<int, 3>{info.nMax, static_cast<int>(info.nPage), info.nPos};
+    };
+    auto width = [list] {
+        RECT client;
+        GetClientRect(list, &client);
+        return client.right;
+    };
+    RECT client;
+    GetClientRect(list, &client);
+    const int rowHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    const int page = client.bottom / rowHeight;
+    auto waitsForPaint = [list](int x, int y) {
+        HRGN update = CreateRectRgn(0, 0, 0, 0);
+        const bool waits = GetUpdateRgn(list, update, FALSE) != NULLREGION && PtInRegion(update, x, y);
+        DeleteObject(update);
+        return waits;
+    };
+    const LONG fullWidth = width();
+
+    List().Assign(std::vector<std::string>(3, "a"));
+    EXPECT_EQ(bar(), (std::array<int, 3>{-1, -1, -1}));
+    UpdateWindow(list);
+    List().Assign(std::vector<std::string>(1000, "b"));
+    EXPECT_EQ(bar(), (std::array<int, 3>{999, page, 0}));
+    EXPECT_LT(width(), fullWidth);
+    SendMessageW(list, LB_SETTOPINDEX, 500, 0);
+    EXPECT_EQ(bar(), (std::array<int, 3>{999, page, 500}));
+    SendMessageW(list, WM_KEYDOWN, VK_END, 0);
+    EXPECT_EQ(bar(), (std::array<int, 3>{999, page, 1000 - page}));
+    List().Assign(std::vector<std::string>(50000, "c"));
+    EXPECT_EQ(bar(), (std::array<int, 3>{49999, page, 0}));
+
+    UpdateWindow(list);
+    List().Assign(std::vector<std::string>(2, "c"));
+    EXPECT_EQ(bar(), (std::array<int, 3>{-1, -1, -1}));
+    EXPECT_EQ(width(), fullWidth);
+    // The first row keeps its text, yet the strip the bar left on it is painted too.
+    EXPECT_TRUE(waitsForPaint(fullWidth - 2, rowHeight / 2));
+}
+
 TEST_F(WindowTest, SelectionFollowsItsEntryWhenRowsComeAndGo)
 {
     HWND list = HandleOf("ListBox1");

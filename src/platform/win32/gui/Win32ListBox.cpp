@@ -18,10 +18,11 @@ constexpr UINT AnnounceMessage = WM_APP + 0x12;
 
 Win32ListBox::Win32ListBox(const ControlPlace& place, HFONT font) : font_(font)
 {
+    // No WS_VSCROLL: the scroll bar is ListScrollBar's.
     hwnd_ = CreateChild(place, L"LISTBOX",
-                        LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                            WS_VSCROLL,
+                        LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                         WS_EX_CLIENTEDGE);
+    scrollBar_ = ListScrollBar(hwnd_);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, Scale(layout::ListRowHeight, place.dpi));
     AddSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -85,10 +86,12 @@ int Win32ListBox::SelectedCount() const
 
 // Refilled by count: the control learns only how many rows there are. Turning drawing
 // back on invalidates the whole list (Wine's list does); when nothing else was waiting to
-// be painted, only the rows whose text or look changed are painted again.
+// be painted, only the rows whose text or look changed are painted again. The scroll bar
+// coming or going changes the rows' width: then they are all painted again.
 void Win32ListBox::ItemsReset()
 {
     const bool nothingPending = !GetUpdateRect(hwnd_, nullptr, FALSE);
+    const LONG widthBefore = ClientWidth();
     SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
     SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(Count()), 0);
@@ -96,7 +99,7 @@ void Win32ListBox::ItemsReset()
     if (Count() > 0)
         SetCaret(0);
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-    if (nothingPending) {
+    if (nothingPending && ClientWidth() == widthBefore) {
         ValidateRect(hwnd_, nullptr);
         InvalidateChangedRows();
     } else {
@@ -296,7 +299,15 @@ LRESULT CALLBACK Win32ListBox::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     } else if (msg == WM_UPDATEUISTATE) {
         InvalidateRect(hwnd, nullptr, FALSE);
     }
+    list->scrollBar_.Heard(msg, wParam);
     return result;
+}
+
+LONG Win32ListBox::ClientWidth() const
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    return client.right;
 }
 
 access::ListView Win32ListBox::View() const

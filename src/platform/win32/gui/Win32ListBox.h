@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/ListAccess.h"
+#include "platform/win32/gui/ListScrollBar.h"
 #include "platform/win32/gui/Win32Control.h"
 // After windows.h, which it needs.
 #include <commctrl.h>
@@ -66,9 +67,11 @@ private:
     void AnnounceSelection();
     void ShowFocusCues() const;
     void InvalidateChangedRows() const;
+    LONG ClientWidth() const;
     void NotePainted(int index, bool hasText, bool selected, bool focusDrawn) const;
 
     HFONT font_;
+    ListScrollBar scrollBar_;
     // The selected rows, asked of the control once and kept until the list next receives
     // a message: joining a selection asks about every row in turn.
     mutable std::vector<int> selection_;
