@@ -14,6 +14,25 @@ namespace {
 constexpr UINT DefaultActionMessage = WM_APP + 0x11;
 // Posted to the list: raise an event once the message at hand is done (wParam the event).
 constexpr UINT AnnounceMessage = WM_APP + 0x12;
+
+// What the window asks of the list without changing it: the selection it keeps and the
+// scroll bar stay as they are.
+bool IsQuestion(UINT msg)
+{
+    switch (msg) {
+    case LB_GETCOUNT:
+    case LB_GETTOPINDEX:
+    case LB_GETITEMHEIGHT:
+    case LB_GETCARETINDEX:
+    case LB_GETANCHORINDEX:
+    case LB_GETSELCOUNT:
+    case LB_GETSELITEMS:
+    case WM_QUERYUISTATE:
+        return true;
+    default:
+        return false;
+    }
+}
 }  // namespace
 
 Win32ListBox::Win32ListBox(const ControlPlace& place, HFONT font) : font_(font)
@@ -276,7 +295,8 @@ LRESULT CALLBACK Win32ListBox::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPAR
             list->Announce(static_cast<DWORD>(wParam), access::Self);
         return 0;
     }
-    if (msg != LB_GETSELCOUNT && msg != LB_GETSELITEMS)
+    const bool question = IsQuestion(msg);
+    if (!question)
         list->selectionKnown_ = false;
     if (msg == WM_KEYDOWN)
         list->ShowFocusCues();
@@ -299,7 +319,8 @@ LRESULT CALLBACK Win32ListBox::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     } else if (msg == WM_UPDATEUISTATE) {
         InvalidateRect(hwnd, nullptr, FALSE);
     }
-    list->scrollBar_.Heard(msg, wParam);
+    if (!question)
+        list->scrollBar_.Heard(msg, wParam);
     return result;
 }
 
