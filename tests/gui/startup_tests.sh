@@ -31,6 +31,20 @@ test_title_names_the_stored_folder() {
     pass $name
 }
 
+# The controls that start hidden are made soon after the window appears, before any key.
+test_late_controls_are_made_before_the_first_key() {
+    local name=late_controls_are_made_before_the_first_key dir why
+    dir=$(new_folder late)
+    write_dat "$dir/veskor.dat" "$dir" "zeta"
+    gui_start "$dir" || { fail $name "no window appeared"; return; }
+    # Counted without a message to the window, which would wake it.
+    wait_until 2 '[ "$(wine "$GUI_BIN/winclient.exe" --controls 2>/dev/null | tr -d "\r")" = controls=16 ]'
+    why=$?
+    gui_stop_app
+    [ "$why" = 0 ] || { fail $name "not all 16 controls were made"; return; }
+    pass $name
+}
+
 # The front page, then the back page by a right click on a front-page button, then back
 # by a right click on the window's bare surface. Screenshots of both pages are kept.
 test_pages_by_right_click() {

@@ -12,7 +12,8 @@
 // launcher's error box, its line breaks as "|" (exits 1 when none is open). `winclient --codepage` prints codepage=N, the
 // ANSI code page that programs in this prefix run in. `winclient --dpi-awareness EXE`
 // prints the dpiAware= and dpiAwareness= settings of the program's manifest, as the
-// system reads them.
+// system reads them. `winclient --controls` prints controls=N, how many of the window's
+// controls have their windows, and sends the window nothing that would wake it.
 #include <windows.h>
 
 #include "Utf8.h"
@@ -41,6 +42,12 @@ bool HasClass(HWND hwnd, const wchar_t* className)
     wchar_t name[32] = {};
     GetClassNameW(hwnd, name, 32);
     return lstrcmpiW(name, className) == 0;
+}
+
+BOOL CALLBACK CountControl(HWND, LPARAM count)
+{
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
 }
 
 BOOL CALLBACK CollectEdit(HWND hwnd, LPARAM edits)
@@ -137,6 +144,12 @@ int main(int argc, char** argv)
     HWND window = FindWindowW(L"veskor3.TForm1", nullptr);
     if (!window)
         return 1;
+    if (argc == 2 && std::string(argv[1]) == "--controls") {
+        int controls = 0;
+        EnumChildWindows(window, CountControl, reinterpret_cast<LPARAM>(&controls));
+        std::printf("controls=%d\n", controls);
+        return 0;
+    }
     RECT client{};
     GetClientRect(window, &client);
     POINT origin{0, 0};

@@ -28,12 +28,15 @@ KeyEvent KeyEventOf(const MSG& msg)
 // input method's composition, the mouse and drops arrive at Win32Window.
 // The loop ends when the window is destroyed (the close, or the session's end). Whenever
 // nothing waits, the window object prepares for the next key (TForm1::Idle), and once the
-// loop has slept (the window is on the screen and painted by then; a caret blink wakes
-// it soon after) the window makes the controls it left for later, before the user needs them.
+// loop has slept (the window is on the screen and painted by then) the window makes the
+// controls it left for later. A timer set at the first sleep wakes the loop for that soon
+// after the show, so that it is done before the user's first key rather than on it.
 void RunMessageLoop(Win32Window& window, TForm1& form)
 {
+    constexpr UINT WakeAfterShowMs = 30;
     MSG msg;
     bool slept = false;
+    UINT_PTR wake = 0;
     for (;;) {
         const bool idle = !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
         if (idle) {
@@ -42,10 +45,17 @@ void RunMessageLoop(Win32Window& window, TForm1& form)
                     window.MakeRemainingControls();
                 form.Idle();
             });
+            if (!slept)
+                wake = SetTimer(nullptr, 0, WakeAfterShowMs, nullptr);
         }
         if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
             break;
         slept = slept || idle;
+        if (wake && msg.message == WM_TIMER && !msg.hwnd && msg.wParam == wake) {
+            KillTimer(nullptr, wake);
+            wake = 0;
+            continue;
+        }
         if (window.Owns(msg.hwnd)) {
             const Control* sentTo = window.ControlOf(msg.hwnd);
             // Moving by keyboard shows where the focus is, as the dialog manager does.
