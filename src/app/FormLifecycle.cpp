@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 #include "folder/FileNames.h"
 #include "history/DataStore.h"
+#include "history/PendingLoad.h"
 #include "platform/Error.h"
 
 namespace veskor {
@@ -10,11 +11,13 @@ namespace {
 constexpr const char* DataFileName = "veskor.dat";
 }
 
-std::string TForm1::DataFilePath()
+std::string TForm1::DataFilePathIn(Platform& platform)
 {
-    const std::string directory = platform_.CurrentDirectory();
+    const std::string directory = platform.CurrentDirectory();
     return EndsWithBackslash(directory) ? directory + DataFileName : directory + "\\" + DataFileName;
 }
+
+std::string TForm1::DataFilePath() { return DataFilePathIn(platform_); }
 
 void TForm1::FormShow()
 {
@@ -23,7 +26,14 @@ void TForm1::FormShow()
 
     std::optional<DataStore::Loaded> loaded;
     try {
-        loaded = dataStore_->Load(DataFilePath());
+        // The read begun early is this run's if it read the file this run keeps.
+        const std::unique_ptr<PendingLoad> early = std::move(early_);
+        if (early && early->Path() == DataFilePath()) {
+            loaded = early->Wait();
+            dataStore_ = early->Store();
+        } else {
+            loaded = dataStore_->Load(DataFilePath());
+        }
     } catch (...) {
         // The stored history could not be read: this run must not save over it.
         dataFileUnreadable_ = true;

@@ -4,16 +4,20 @@
 
 #include "app/ErrorBox.h"
 #include "history/DataStore.h"
+#include "history/PendingLoad.h"
 #include "platform/Error.h"
 #include "search/SearchIndex.h"
 
 namespace veskor {
 
-TForm1::TForm1(Platform& platform, FormControls controls)
+TForm1::TForm1(Platform& platform, FormControls controls) : TForm1(platform, controls, nullptr) {}
+
+TForm1::TForm1(Platform& platform, FormControls controls, std::unique_ptr<PendingLoad> early)
     : platform_(platform),
       c_(controls),
       searchIndex_(std::make_unique<SearchIndex>()),
-      dataStore_(std::make_unique<DataStore>(platform))
+      dataStore_(std::make_unique<DataStore>(platform)),
+      early_(std::move(early))
 {
 }
 

@@ -14,6 +14,7 @@
 namespace veskor {
 
 class DataStore;
+class PendingLoad;
 class SearchIndex;
 
 // How typed text matches a history entry.
@@ -30,6 +31,9 @@ enum class LinkKind : std::uint8_t {
 class TForm1 {
 public:
     TForm1(Platform& platform, FormControls controls);
+    // `early`: the stored history, being read since before the window was made; without
+    // it the first show reads it.
+    TForm1(Platform& platform, FormControls controls, std::unique_ptr<PendingLoad> early);
     ~TForm1();
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
@@ -53,6 +57,8 @@ public:
     void Close();           // the close box and the launch commands: FormClose, then end the program
     void SessionEnding();   // the user's session ends: keep this run's changes
     void save();
+    // Where the run keeps its history: veskor.dat in the current directory.
+    static std::string DataFilePathIn(Platform& platform);
 
     // Pages and status line (app/Pages.cpp).
     void omote();
@@ -128,6 +134,7 @@ private:
     FormControls c_;
     std::unique_ptr<SearchIndex> searchIndex_;
     std::unique_ptr<DataStore> dataStore_;
+    std::unique_ptr<PendingLoad> early_;
     bool compositionOpen_ = false;  // the input method has a composition open in Edit1
     // The text whose reading matches the list shows; empty when it shows none.
     std::string readingShownFor_;

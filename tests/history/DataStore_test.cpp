@@ -1,4 +1,5 @@
 #include "history/DataStore.h"
+#include "history/PendingLoad.h"
 
 #include <gtest/gtest.h>
 
@@ -249,6 +250,30 @@ TEST_F(DataStoreTest, NoSoundBackupOrALockedFileLeavesTheLoadFailing)
         EXPECT_EQ(machine.Bytes(Path), DamagedBytes) << c.what;
         EXPECT_FALSE(machine.Exists(Damaged)) << c.what;
     }
+}
+
+// The read begun before the window is made reads what Load reads, raises what it raises,
+// and hands over a store that knows the file as it read it: a change that no journal keeps
+// still reaches the unchanged file at the save.
+TEST_F(DataStoreTest, AnEarlyLoadReadsLikeLoadAndItsStoreKnowsTheFileItRead)
+{
+    EXPECT_FALSE(PendingLoad(platform, Path).Wait());
+    platform.AddFile(Path, DamagedBytes);
+    EXPECT_EQ(ErrorOf([&] { PendingLoad(platform, Path).Wait(); }),
+              "ファイル \"C:\\veskor\\veskor.dat\" は壊れているため読み込めません");
+
+    Write("D:\\Links", {"a", "b"});
+    PendingLoad early(platform, Path);
+    const std::optional<DataStore::Loaded> loaded = early.Wait();
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->content.entries, (Names{"a", "b"}));
+    const std::unique_ptr<DataStore> store = early.Store();
+    std::string folder = loaded->content.folder;
+    HistoryList history(platform);
+    history.Assign(loaded->content.entries);
+    history.Insert(0, "plain");
+    store->Save(Path, folder, history);
+    EXPECT_EQ(platform.Bytes(Path), File("D:\\Links", {"plain", "a", "b"}));
 }
 
 }  // namespace

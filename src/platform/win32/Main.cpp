@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "history/PendingLoad.h"
 #include "platform/win32/Com.h"
 #include "platform/win32/SystemDlls.h"
 #include "platform/win32/Utf16.h"
@@ -15,9 +16,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     int exitCode = 0;
     try {
         veskor::Win32Platform platform;
+        // The history is read while the window is made.
+        auto early = std::make_unique<veskor::PendingLoad>(platform, veskor::TForm1::DataFilePathIn(platform));
         veskor::gui::Win32Window window(instance);
         platform.SetMainWindow(window.Handle());
-        veskor::TForm1 form(platform, window.Controls());
+        veskor::TForm1 form(platform, window.Controls(), std::move(early));
         window.Attach(form);
 
         // The first show places the window before it is seen; when it fails the error is
