@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "search/KanjiReadings.h"
+
 namespace veskor {
 
 namespace {
@@ -35,17 +37,26 @@ constexpr Row Rows[] = {
     {"ら", "ra"}, {"り", "ri"}, {"る", "ru"}, {"れ", "re"}, {"ろ", "ro"},
     {"わ", "wa"}, {"ゐ", "wi wyi"}, {"ゑ", "we wye"}, {"を", "wo o"}, {"ゎ", "xwa lwa"},
     {"ん", "nn n' xn"},
-    {"ヴ", "vu"}, {"ヵ", "xka lka"}, {"ヶ", "xke lke"}, {"ー", "-"},
-    // Kana with a small vowel.
-    {"ふぁ", "fa"}, {"ふぃ", "fi"}, {"ふぇ", "fe"}, {"ふぉ", "fo"},
+    {"ヴ", "vu"}, {"ヵ", "xka lka ka"}, {"ヶ", "xke lke ka ke ga"}, {"ー", "-"},
+    // Kana with a small vowel: the input methods' spellings, and Hepburn's for the
+    // extended katakana (ti, di, tu, du, tyu, dyu, wo).
+    {"ふぁ", "fa hwa fwa"}, {"ふぃ", "fi hwi fwi"}, {"ふぇ", "fe hwe fwe"}, {"ふぉ", "fo hwo fwo"},
+    {"ふぅ", "fwu"}, {"ふゅ", "hwyu"},
     {"ヴぁ", "va"}, {"ヴぃ", "vi"}, {"ヴぇ", "ve"}, {"ヴぉ", "vo"},
-    {"てぃ", "thi"}, {"てゅ", "thu"}, {"でぃ", "dhi"}, {"でゅ", "dhu"}, {"とぅ", "twu"}, {"どぅ", "dwu"},
-    {"うぃ", "wi"}, {"うぇ", "we"}, {"うぉ", "who"}, {"いぇ", "ye"},
-    {"くぁ", "qa kwa"}, {"くぃ", "qi"}, {"くぇ", "qe"}, {"くぉ", "qo"}, {"ぐぁ", "gwa"},
+    {"てゃ", "tha"}, {"てぃ", "thi ti t'i"}, {"てゅ", "thu tyu t'yu"}, {"てぇ", "the"}, {"てょ", "tho"},
+    {"でゃ", "dha"}, {"でぃ", "dhi di d'i"}, {"でゅ", "dhu dyu d'yu"}, {"でぇ", "dhe"}, {"でょ", "dho"},
+    {"とぁ", "twa"}, {"とぃ", "twi"}, {"とぅ", "twu tu t'u"}, {"とぇ", "twe"}, {"とぉ", "two"},
+    {"どぁ", "dwa"}, {"どぃ", "dwi"}, {"どぅ", "dwu du d'u"}, {"どぇ", "dwe"}, {"どぉ", "dwo"},
+    {"うぁ", "wha"}, {"うぃ", "wi whi"}, {"うぇ", "we whe"}, {"うぉ", "who wo"}, {"いぇ", "ye"},
+    {"くぁ", "qa kwa qwa"}, {"くぃ", "qi kwi qwi qyi"}, {"くぅ", "kwu qwu"}, {"くぇ", "qe kwe qwe qye"},
+    {"くぉ", "qo kwo qwo"}, {"くゃ", "qya"}, {"くゅ", "qyu"}, {"くょ", "qyo"},
+    {"ぐぁ", "gwa"}, {"ぐぃ", "gwi"}, {"ぐぅ", "gwu"}, {"ぐぇ", "gwe"}, {"ぐぉ", "gwo"},
+    {"すぁ", "swa"}, {"すぃ", "swi"}, {"すぅ", "swu"}, {"すぇ", "swe"}, {"すぉ", "swo"},
     {"つぁ", "tsa"}, {"つぃ", "tsi"}, {"つぇ", "tse"}, {"つぉ", "tso"},
 };
 
-// Kana that take a small ya, yu, yo or e, with the consonants spelling the pair.
+// Kana that take a small ya, yu, yo or e, with the consonants spelling the pair; those
+// that end in y also spell the pair with a small i (kyi, jyi).
 constexpr Row YRows[] = {
     {"き", "ky"}, {"ぎ", "gy"}, {"に", "ny"}, {"ひ", "hy"}, {"び", "by"}, {"ぴ", "py"}, {"み", "my"},
     {"り", "ry"}, {"し", "sh sy"}, {"ち", "ch ty cy"}, {"じ", "j jy zy"}, {"ぢ", "dy j"}, {"ふ", "fy"},
@@ -54,6 +65,7 @@ constexpr Row YRows[] = {
 constexpr std::pair<const char*, char> SmallY[] = {{"ゃ", 'a'}, {"ゅ", 'u'}, {"ょ", 'o'}, {"ぇ", 'e'}};
 
 constexpr size_t Slots = LastKana - FirstKana + 2;  // the kana, then the long-vowel mark
+using SlotSet = std::bitset<128>;
 
 int Slot(char16_t unit)
 {
@@ -76,6 +88,19 @@ std::uint32_t LetterBit(char16_t c)
 
 bool IsVowel(char16_t c) { return c == 'a' || c == 'i' || c == 'u' || c == 'e' || c == 'o'; }
 
+const char16_t MiddleDot = Folded("・")[0];
+
+// Units a name puts between its words, which its reading passes over.
+bool IsGap(char16_t unit) { return unit == ' ' || unit == MiddleDot; }
+
+// Units that can stand for kana: kana, kanji and the other Japanese characters, and the
+// gaps passed over on the way to them.
+bool MayReadAsKana(char16_t unit) { return unit > 0xFF || unit == ' '; }
+
+// A kanji, or the mark that repeats the one before it: what a compound is made of.
+constexpr char16_t FirstKanjiCode = 0x889F;
+bool IsKanji(char16_t unit) { return unit >= FirstKanjiCode || unit == IterationMark; }
+
 // The blank-separated words of a table's text. Not through a string stream: the stream
 // library would more than double the size of the program that every start maps.
 std::vector<std::string> Words(const char* text)
@@ -95,11 +120,11 @@ std::vector<std::string> Words(const char* text)
 
 std::uint64_t UnitBit(char16_t unit) { return 1ull << ((unit * 0x9E3779B1u) >> 26); }
 
-// A unit and the one after it, every kana after it counting as the same.
+// A unit and the one after it, every unit that may read as kana after it counting as the same.
 constexpr char16_t AnyKana = 0xFFFF;
 std::uint64_t PairBit(char16_t unit, char16_t next)
 {
-    const std::uint32_t kind = Slot(next) >= 0 ? AnyKana : next;
+    const std::uint32_t kind = MayReadAsKana(next) ? AnyKana : next;
     return 1ull << (((unit * 0x9E3779B1u) ^ (kind * 0x85EBCA6Bu)) * 0xC2B2AE35u >> 26);
 }
 
@@ -111,10 +136,15 @@ struct Spelling {
     std::string romaji;
 };
 
-// The rows by the slot of their first kana, and which letters can begin each slot's romaji.
+// The rows by the slot of their first kana, which letters can begin each slot's romaji,
+// and what sound changes make of each kana.
 struct RomajiTable {
     std::array<std::vector<Spelling>, Slots> bySlot;
     std::array<std::uint32_t, Slots> firstLetters{};
+    std::array<char, Slots> vowel{};          // the vowel a kana ends in, which ー lengthens
+    std::array<char16_t, Slots> voiced{};     // the kana with its voiced mark (か: が)
+    std::array<char16_t, Slots> semiVoiced{}; // the は row as the ぱ row
+    std::array<bool, Slots> doubles{};        // つ ち く き, which become っ before a consonant
 
     RomajiTable()
     {
@@ -125,17 +155,41 @@ struct RomajiTable {
             for (const auto& [small, vowel] : SmallY)
                 for (const std::string& consonants : Words(row.spellings))
                     Add(Folded(std::string(row.kana) + small), consonants + vowel);
+        for (const Row& row : YRows)
+            for (const std::string& consonants : Words(row.spellings))
+                if (consonants.back() == 'y')
+                    Add(Folded(std::string(row.kana) + "ぃ"), consonants + 'i');
         // A doubled consonant spells っ before the kana it doubles.
         for (char c = 'a'; c <= 'z'; ++c)
             if (!IsVowel(c) && c != 'n')
                 firstLetters[Slot(SmallTsu)] |= LetterBit(c);
+        for (char16_t kana : Folded("かきくけこさしすせそたちつてとはひふへほ"))
+            voiced[Slot(kana)] = static_cast<char16_t>(kana + 1);
+        for (char16_t kana : Folded("はひふへほ"))
+            semiVoiced[Slot(kana)] = static_cast<char16_t>(kana + 2);
+        for (char16_t kana : Folded("つちくき"))
+            doubles[Slot(kana)] = true;
+        const FoldedText smallVowels = Folded("ぁぃぅぇぉゃゅょゎ");
+        for (size_t i = 0; i < smallVowels.size(); ++i)
+            vowel[Slot(smallVowels[i])] = "aiueoauoa"[i];
     }
 
     void Add(FoldedText kana, std::string romaji)
     {
         const int slot = Slot(kana[0]);
         firstLetters[slot] |= LetterBit(romaji[0]);
+        if (kana.size() == 1 && !vowel[slot] && IsVowel(romaji.back()) && romaji[0] != 'x' && romaji[0] != 'l')
+            vowel[slot] = romaji.back();
         bySlot[slot].push_back({std::move(kana), std::move(romaji)});
+    }
+
+    // The kana a reading's first kana may sound as inside a compound, itself first.
+    std::array<char16_t, 3> Sounded(char16_t kana) const
+    {
+        const int slot = Slot(kana);
+        if (slot < 0)
+            return {kana, 0, 0};
+        return {kana, voiced[slot], semiVoiced[slot]};
     }
 };
 
@@ -145,41 +199,96 @@ const RomajiTable& Romaji()
     return table;
 }
 
+// The kana slots each kanji's readings and each word's reading begin with, sound changes
+// included: what tells the kanji a typed text can begin at.
+struct KanjiStarts {
+    std::vector<SlotSet> kanji;                         // in KanjiReadings::Kanji()'s order
+    std::vector<std::pair<char16_t, SlotSet>> words;    // by the unit a word begins with
+
+    KanjiStarts()
+    {
+        const KanjiReadings& readings = KanjiReadings::Get();
+        const RomajiTable& table = Romaji();
+        kanji.reserve(readings.Kanji().size());
+        for (char16_t unit : readings.Kanji()) {
+            SlotSet slots;
+            for (std::u16string_view reading : readings.Of(unit))
+                for (char16_t kana : table.Sounded(reading[0]))
+                    if (kana)
+                        slots.set(Slot(kana));
+            kanji.push_back(slots);
+        }
+        for (char16_t unit : readings.WordStarts()) {
+            SlotSet slots;
+            for (const KanjiReadings::Word& word : readings.WordsFrom(unit))
+                slots.set(Slot(word.reading[0]));
+            words.emplace_back(unit, slots);
+        }
+    }
+};
+
+const KanjiStarts& KanjiStartSlots()
+{
+    static const KanjiStarts starts;
+    return starts;
+}
+
 }  // namespace
 
 ReadingMatcher::ReadingMatcher(FoldedText typed) : typed_(std::move(typed))
 {
+    std::erase(typed_, u' ');
     if (typed_.empty())
         return;
-    // Where a match can begin: the first typed unit itself, and the kana with a spelling
-    // that agrees with the typed text's beginning, so that most places are passed over
-    // on one look.
+    // Where a match can begin: the first typed unit itself, the kana with a spelling
+    // that agrees with the typed text's beginning, and the kanji with a reading that
+    // begins with one of those kana, so that most places are passed over on one look.
     const char16_t first = typed_[0];
     CanStartAt(first);
-    if (!LetterBit(first))
-        return;
-    const RomajiTable& table = Romaji();
-    for (size_t slot = 0; slot < Slots; ++slot) {
-        for (const Spelling& spelling : table.bySlot[slot]) {
-            const size_t length = std::min(spelling.romaji.size(), typed_.size());
-            if (std::equal(spelling.romaji.begin(), spelling.romaji.begin() + length, typed_.begin()))
-                CanStartAt(spelling.kana[0]);
+    SlotSet kana;
+    if (Slot(first) >= 0)
+        kana.set(Slot(first));
+    if (LetterBit(first)) {
+        const RomajiTable& table = Romaji();
+        for (size_t slot = 0; slot < Slots; ++slot) {
+            for (const Spelling& spelling : table.bySlot[slot]) {
+                const size_t length = std::min(spelling.romaji.size(), typed_.size());
+                if (std::equal(spelling.romaji.begin(), spelling.romaji.begin() + length, typed_.begin())) {
+                    CanStartAt(spelling.kana[0]);
+                    kana.set(slot);
+                }
+            }
         }
+        const char16_t second = typed_.size() > 1 ? typed_[1] : first;
+        if (first == 'n' || (first == 'm' && (second == 'b' || second == 'm' || second == 'p')))
+            CanStartAt(SyllabicN);
+        if (!IsVowel(first) && first != 'n' && (second == first || (first == 't' && second == 'c')))
+            CanStartAt(SmallTsu);
     }
-    const char16_t second = typed_.size() > 1 ? typed_[1] : first;
-    if (first == 'n')
-        CanStartAt(SyllabicN);
-    if (!IsVowel(first) && first != 'n' && (second == first || (first == 't' && second == 'c')))
-        CanStartAt(SmallTsu);
+    if (kana.any())
+        CanStartWithKanji(kana);
+}
+
+void ReadingMatcher::CanStartWithKanji(const SlotSet& kana)
+{
+    const KanjiStarts& starts = KanjiStartSlots();
+    const std::vector<char16_t>& kanji = KanjiReadings::Get().Kanji();
+    for (size_t i = 0; i < kanji.size(); ++i)
+        if ((starts.kanji[i] & kana).any())
+            CanStartAt(kanji[i]);
+    for (const auto& [unit, slots] : starts.words)
+        if ((slots & kana).any())
+            CanStartAt(unit);
+    CanStartAt(IterationMark);
 }
 
 void ReadingMatcher::CanStartAt(char16_t unit)
 {
     startsMatch_.set(unit);
-    if (Slot(unit) >= 0 || typed_.size() == 1) {
+    if (MayReadAsKana(unit) || typed_.size() == 1) {
         unitStarts_ |= UnitBit(unit);
     } else {
-        // Only itself: then the second typed unit, as it is or read from a kana.
+        // Only itself: then the second typed unit, as it is or read from what may be kana.
         pairStarts_ |= PairBit(unit, typed_[1]) | PairBit(unit, AnyKana);
     }
 }
@@ -199,8 +308,11 @@ bool ReadingMatcher::Matches(std::u16string_view entry, bool partial)
 {
     if (typed_.empty())
         return false;
-    const size_t starts = partial ? entry.size() : std::min<size_t>(entry.size(), 1);
+    // A name's reading passes over the gaps it begins with.
     size_t at = 0;
+    while (!partial && at < entry.size() && IsGap(entry[at]))
+        ++at;
+    const size_t starts = partial ? entry.size() : std::min<size_t>(entry.size(), at + 1);
     while (at < starts && !startsMatch_[entry[at]])
         ++at;
     if (at == starts)
@@ -216,20 +328,52 @@ bool ReadingMatcher::Matches(std::u16string_view entry, bool partial)
     for (; at < starts; ++at) {
         if (!startsMatch_[entry[at]])
             continue;
-        // A unit that is no kana matches only itself; the one after it must then take
-        // the second typed unit the same way, or be a kana. Most letters of ASCII names
-        // stop here.
-        if (Slot(entry[at]) < 0 && typed_.size() > 1 && at + 1 < entry.size() && Slot(entry[at + 1]) < 0 &&
-            entry[at + 1] != typed_[1])
+        // A unit that cannot read as kana matches only itself; the one after it must then
+        // take the second typed unit the same way, or may read as kana. Most letters of
+        // ASCII names stop here.
+        if (!MayReadAsKana(entry[at]) && typed_.size() > 1 && at + 1 < entry.size() &&
+            !MayReadAsKana(entry[at + 1]) && entry[at + 1] != typed_[1])
             continue;
-        if (From(0, at))
+        if (FromUnit(0, at))
             return true;
     }
     return false;
 }
 
-// Whether typed_ from typedAt reads entry_ from entryAt on.
-bool ReadingMatcher::From(size_t typedAt, size_t entryAt)
+char16_t ReadingMatcher::Unit(const Place& place) const
+{
+    if (place.run.empty())
+        return place.entryAt < entry_.size() ? entry_[place.entryAt] : 0;
+    if (place.at == 0 && place.first)
+        return place.first;
+    if (place.at + 1 == place.run.size() && place.last)
+        return place.last;
+    return place.run[place.at];
+}
+
+ReadingMatcher::Place ReadingMatcher::Next(const Place& place) const
+{
+    if (place.run.empty())
+        return OnUnit(place.entryAt + 1);
+    if (place.at + 1 < place.run.size()) {
+        Place next = place;
+        ++next.at;
+        return next;
+    }
+    return OnUnit(place.resume);
+}
+
+// Whether typed_ from typedAt reads the entry from the place on.
+bool ReadingMatcher::From(size_t typedAt, const Place& place)
+{
+    if (typedAt == typed_.size())
+        return true;
+    return place.run.empty() ? FromUnit(typedAt, place.entryAt) : FromKana(typedAt, place);
+}
+
+// Whether typed_ from typedAt reads entry_ from entryAt on: the unit passed over, read
+// with the word or kanji it begins, or read as it is.
+bool ReadingMatcher::FromUnit(size_t typedAt, size_t entryAt)
 {
     if (typedAt == typed_.size())
         return true;
@@ -239,44 +383,145 @@ bool ReadingMatcher::From(size_t typedAt, size_t entryAt)
     if (failed == stamp_)
         return false;
 
-    const char16_t t = typed_[typedAt];
     const char16_t e = entry_[entryAt];
-    if (t == e && From(typedAt + 1, entryAt + 1))
+    if (IsGap(e) && FromUnit(typedAt, entryAt + 1))
         return true;
-    const int slot = Slot(e);
-    if (slot >= 0 && LetterBit(t)) {
-        const size_t left = typed_.size() - typedAt;
-        for (const Spelling& spelling : Romaji().bySlot[slot]) {
-            if (entry_.substr(entryAt, spelling.kana.size()) != spelling.kana)
-                continue;
-            const std::string& romaji = spelling.romaji;
-            size_t same = 0;
-            while (same < romaji.size() && same < left && typed_[typedAt + same] == romaji[same])
-                ++same;
-            if (same == romaji.size() && From(typedAt + same, entryAt + spelling.kana.size()))
-                return true;
-            if (same == left)  // the typed text ends inside this syllable
+    if (e > 0xFF) {
+        for (const KanjiReadings::Word& word : KanjiReadings::Get().WordsFrom(e)) {
+            const auto resume = static_cast<std::uint32_t>(entryAt + word.text.size());
+            if (entry_.substr(entryAt, word.text.size()) == word.text &&
+                From(typedAt, Place{static_cast<std::uint32_t>(entryAt), resume, word.reading}))
                 return true;
         }
-        const bool more = left > 1;
-        const char16_t next = more ? typed_[typedAt + 1] : 0;
-        // ん as a lone "n" before anything that would not make it a syllable of its own.
-        if (e == SyllabicN && t == 'n' && more && !IsVowel(next) && next != 'y' && From(typedAt + 1, entryAt + 1))
+        const char16_t kanji = e == IterationMark && entryAt > 0 ? entry_[entryAt - 1] : e;
+        if (FromKanji(typedAt, entryAt, kanji))
             return true;
-        // っ as the doubled first consonant of the next kana; Hepburn writes っち "tchi".
-        if (e == SmallTsu && !IsVowel(t) && t != 'n' && LetterBit(t) < (1u << 26) && entryAt + 1 < entry_.size()) {
-            if (!more) {
-                const int following = Slot(entry_[entryAt + 1]);
-                const std::uint32_t letters = following >= 0 ? Romaji().firstLetters[following] : 0;
-                if (letters & (LetterBit(t) | (t == 't' ? LetterBit('c') : 0)))
-                    return true;
-            } else if ((next == t || (t == 't' && next == 'c')) && From(typedAt + 1, entryAt + 1)) {
-                return true;
-            }
-        }
     }
+    if (FromKana(typedAt, OnUnit(entryAt)))
+        return true;
     failed = stamp_;
     return false;
+}
+
+// Each reading of the kanji at entryAt, with the sound changes of a compound: its first
+// kana voiced after another character (rendaku), the は row as the ぱ row after a kanji,
+// ん or っ, and a final つ ち く き as っ before another kanji.
+bool ReadingMatcher::FromKanji(size_t typedAt, size_t entryAt, char16_t kanji)
+{
+    const RomajiTable& table = Romaji();
+    const char16_t before = entryAt > 0 ? entry_[entryAt - 1] : 0;
+    const bool voices = before > 0xFF && !IsGap(before);
+    const bool halfVoices = IsKanji(before) || before == SyllabicN || before == SmallTsu;
+    const bool doubles = entryAt + 1 < entry_.size() && IsKanji(entry_[entryAt + 1]);
+    const char16_t t = typed_[typedAt];
+    const std::uint32_t letter = LetterBit(t);
+    const auto at = static_cast<std::uint32_t>(entryAt);
+    for (std::u16string_view reading : KanjiReadings::Get().Of(kanji)) {
+        const std::array<char16_t, 3> sounded = table.Sounded(reading[0]);
+        const bool canDouble = doubles && reading.size() > 1 && table.doubles[Slot(reading.back())];
+        for (size_t change = 0; change < sounded.size(); ++change) {
+            const char16_t first = sounded[change];
+            if (!first || (change == 1 && !voices) || (change == 2 && !halfVoices))
+                continue;
+            if (letter ? !(table.firstLetters[Slot(first)] & letter) : t != first)
+                continue;
+            const char16_t changed = change ? first : 0;
+            if (From(typedAt, Place{at, at + 1, reading, 0, changed, 0}) ||
+                (canDouble && From(typedAt, Place{at, at + 1, reading, 0, changed, SmallTsu})))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Whether typed_ from typedAt reads the kana (or other unit) at the place, and on.
+bool ReadingMatcher::FromKana(size_t typedAt, const Place& place)
+{
+    const char16_t t = typed_[typedAt];
+    const char16_t e = Unit(place);
+    if (!e)
+        return false;
+    const Place next = Next(place);
+    if (t == e && From(typedAt + 1, next))
+        return true;
+    const int slot = Slot(e);
+    if (slot < 0 || !LetterBit(t))
+        return false;
+    const RomajiTable& table = Romaji();
+    const size_t left = typed_.size() - typedAt;
+    for (const Spelling& spelling : table.bySlot[slot]) {
+        const bool pair = spelling.kana.size() == 2;
+        if (pair && Unit(next) != spelling.kana[1])
+            continue;
+        const std::string& romaji = spelling.romaji;
+        size_t same = 0;
+        while (same < romaji.size() && same < left && typed_[typedAt + same] == romaji[same])
+            ++same;
+        if (same == romaji.size() && From(typedAt + same, pair ? Next(next) : next))
+            return true;
+        if (same == left)  // the typed text ends inside this syllable
+            return true;
+    }
+    const bool more = left > 1;
+    const char16_t following = more ? typed_[typedAt + 1] : 0;
+    if (e == SyllabicN) {
+        // A lone "n" before anything that would not make it a syllable of its own, and
+        // at the end of a kanji's reading, where names are written so (shinyou, kanon);
+        // Hepburn's "m" before b, m and p.
+        const bool endsReading = !place.run.empty() && place.at + 1 == place.run.size();
+        if (t == 'n' && more && ((!IsVowel(following) && following != 'y') || endsReading) &&
+            From(typedAt + 1, next))
+            return true;
+        const std::uint32_t lips = LetterBit('b') | LetterBit('m') | LetterBit('p');
+        if (t == 'm' && (more ? (LetterBit(following) & lips) && From(typedAt + 1, next) : (FirstLetters(next) & lips)))
+            return true;
+    }
+    // っ as the doubled first consonant of the next kana; Hepburn writes っち "tch".
+    if (e == SmallTsu && !IsVowel(t) && t != 'n' && LetterBit(t) < (1u << 26)) {
+        if (!more) {
+            if (FirstLetters(next) & (LetterBit(t) | (t == 't' ? LetterBit('c') : 0)))
+                return true;
+        } else if ((following == t || (t == 't' && following == 'c')) && From(typedAt + 1, next)) {
+            return true;
+        }
+    }
+    // ー as the vowel it lengthens.
+    if (e == LongVowelMark && place.run.empty() && t == VowelBefore(place.entryAt) && From(typedAt + 1, next))
+        return true;
+    return false;
+}
+
+// The letters that can begin the reading from the place on.
+std::uint32_t ReadingMatcher::FirstLetters(const Place& place) const
+{
+    const char16_t unit = Unit(place);
+    if (!unit)
+        return 0;
+    const RomajiTable& table = Romaji();
+    const int slot = Slot(unit);
+    std::uint32_t letters = slot >= 0 ? table.firstLetters[slot] : 0;
+    if (!place.run.empty())
+        return letters;
+    if (IsGap(unit))
+        letters |= FirstLetters(Next(place));
+    const KanjiReadings& readings = KanjiReadings::Get();
+    const char16_t kanji = unit == IterationMark && place.entryAt > 0 ? entry_[place.entryAt - 1] : unit;
+    for (std::u16string_view reading : readings.Of(kanji))
+        for (char16_t kana : table.Sounded(reading[0]))
+            if (kana)
+                letters |= table.firstLetters[Slot(kana)];
+    for (const KanjiReadings::Word& word : readings.WordsFrom(unit))
+        letters |= table.firstLetters[Slot(word.reading[0])];
+    return letters;
+}
+
+// The vowel of the kana before the long-vowel mark at entryAt; 0 when none comes before.
+char16_t ReadingMatcher::VowelBefore(size_t entryAt) const
+{
+    while (entryAt > 0 && entry_[entryAt - 1] == LongVowelMark)
+        --entryAt;
+    const int slot = entryAt > 0 ? Slot(entry_[entryAt - 1]) : -1;
+    return slot >= 0 ? Romaji().vowel[slot] : 0;
 }
 
 }  // namespace veskor

@@ -10,17 +10,19 @@ namespace veskor {
 
 // Reads a typed text against entries, both folded: a unit matches the same unit, and
 // typed ASCII letters match kana as romaji, in every spelling Hepburn or an input
-// method gives them (shi/si, tsu/tu, ja/jya/zya, nn/n'/n before a consonant for ん, a
-// doubled consonant for っ, x or l for small kana, "-" for ー). When the typed text
-// ends inside a syllable ("k", "ky", "ts"), it matches any kana whose romaji begins so.
-// Kanji are not read.
+// method gives them (shi/si, tsu/tu, ja/jya/zya, nn/n'/n before a consonant and m before
+// b, m, p for ん, a doubled consonant for っ, x or l for small kana, "-" or the vowel it
+// lengthens for ー). Kanji read as any of their readings (search/KanjiReadings.h), with
+// the sound changes of compounds, and common words as a whole. Spaces and ・ in an entry,
+// and spaces typed, are passed over. When the typed text ends inside a syllable ("k",
+// "ky", "ts"), it matches any kana whose romaji begins so.
 class ReadingMatcher {
 public:
     explicit ReadingMatcher(FoldedText typed);
 
     // What a partial search needs to know of an entry to pass it over without looking
     // at its units: each unit as one of 64 bits, and each unit with the kind of unit
-    // after it (itself, or any kana) as another.
+    // after it (itself, or any that may read as kana) as another.
     struct Summary {
         std::uint64_t units = 0;
         std::uint64_t pairs = 0;
@@ -34,14 +36,34 @@ public:
     bool Matches(std::u16string_view entry, bool partial);
 
 private:
+    // Where the reading of an entry stands: on one of its units, or inside the kana of
+    // a reading given to the units before `resume` (a kanji's, a word's), as sounded.
+    struct Place {
+        std::uint32_t entryAt = 0;
+        std::uint32_t resume = 0;
+        std::u16string_view run;
+        std::uint32_t at = 0;
+        char16_t first = 0;  // the run's first kana when a sound change alters it
+        char16_t last = 0;   // and its last
+    };
+    static Place OnUnit(size_t entryAt) { return Place{static_cast<std::uint32_t>(entryAt), 0, {}, 0, 0, 0}; }
+
     void CanStartAt(char16_t unit);
-    bool From(size_t typedAt, size_t entryAt);
+    void CanStartWithKanji(const std::bitset<128>& kana);
+    bool From(size_t typedAt, const Place& place);
+    bool FromUnit(size_t typedAt, size_t entryAt);
+    bool FromKanji(size_t typedAt, size_t entryAt, char16_t kanji);
+    bool FromKana(size_t typedAt, const Place& place);
+    char16_t Unit(const Place& place) const;
+    Place Next(const Place& place) const;
+    std::uint32_t FirstLetters(const Place& place) const;
+    char16_t VowelBefore(size_t entryAt) const;
 
     FoldedText typed_;
     std::u16string_view entry_;
     std::bitset<0x10000> startsMatch_;  // entry units the first typed unit can match
-    // Those units as a Summary: a kana by itself; a unit matched as it is, with the
-    // kind of unit the second typed one needs after it.
+    // Those units as a Summary: a unit that may read as kana by itself; a unit matched
+    // as it is, with the kind of unit the second typed one needs after it.
     std::uint64_t unitStarts_ = 0;
     std::uint64_t pairStarts_ = 0;
     // Positions (typed, entry) already known not to match in this entry, marked with
