@@ -83,15 +83,21 @@ KanjiReadings::KanjiReadings() : kanjiAt_(EndKanji - FirstKanji, 0)
         }
     }
     std::stable_sort(words_.begin(), words_.end(), [](const Word& a, const Word& b) { return a.text[0] < b.text[0]; });
+    for (const Word& word : words_)
+        wordStarts_.set(word.text[0]);
 }
 
-std::span<const std::u16string_view> KanjiReadings::Of(char16_t unit) const
+size_t KanjiReadings::IndexOf(char16_t unit) const
 {
-    if (unit < FirstKanji || unit >= EndKanji || kanjiAt_[unit - FirstKanji] == 0)
+    return unit < FirstKanji || unit >= EndKanji ? 0 : kanjiAt_[unit - FirstKanji];
+}
+
+std::span<const std::u16string_view> KanjiReadings::OfKanji(size_t indexPlusOne) const
+{
+    if (indexPlusOne == 0)
         return {};
-    const size_t index = kanjiAt_[unit - FirstKanji] - 1;
-    const size_t from = index == 0 ? 0 : runsEnd_[index - 1];
-    return std::span(runs_).subspan(from, runsEnd_[index] - from);
+    const size_t from = indexPlusOne == 1 ? 0 : runsEnd_[indexPlusOne - 2];
+    return std::span(runs_).subspan(from, runsEnd_[indexPlusOne - 1] - from);
 }
 
 std::span<const KanjiReadings::Word> KanjiReadings::WordsFrom(char16_t unit) const

@@ -1,4 +1,5 @@
 #pragma once
+#include <bitset>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -22,9 +23,13 @@ public:
     };
 
     // The readings of a folded kanji unit; none for anything else.
-    std::span<const std::u16string_view> Of(char16_t unit) const;
+    std::span<const std::u16string_view> Of(char16_t unit) const { return OfKanji(IndexOf(unit)); }
+    // The same by the kanji's place in Kanji(), which IndexOf gives plus one (0: no kanji).
+    size_t IndexOf(char16_t unit) const;
+    std::span<const std::u16string_view> OfKanji(size_t indexPlusOne) const;
     // The words that begin with `unit`.
     std::span<const Word> WordsFrom(char16_t unit) const;
+    bool BeginsWord(char16_t unit) const { return wordStarts_[unit]; }
 
     // Every kanji with a reading, and every unit a word begins with.
     const std::vector<char16_t>& Kanji() const { return kanji_; }
@@ -39,6 +44,7 @@ private:
     std::vector<std::uint16_t> kanjiAt_;       // by unit - FirstKanji: index + 1, or 0
     std::vector<char16_t> kanji_;
     std::vector<Word> words_;                  // by their first unit
+    std::bitset<0x10000> wordStarts_;
 };
 
 // The kanji iteration mark: it repeats the kanji before it (人々, 佐々木).

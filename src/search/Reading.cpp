@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -86,6 +88,9 @@ std::uint32_t LetterBit(char16_t c)
     return 0;
 }
 
+constexpr size_t Letters = 28;
+int LetterIndex(char16_t c) { return std::countr_zero(LetterBit(c)); }
+
 bool IsVowel(char16_t c) { return c == 'a' || c == 'i' || c == 'u' || c == 'e' || c == 'o'; }
 
 const char16_t MiddleDot = Folded("・")[0];
@@ -118,15 +123,11 @@ std::vector<std::string> Words(const char* text)
     return words;
 }
 
-std::uint64_t UnitBit(char16_t unit) { return 1ull << ((unit * 0x9E3779B1u) >> 26); }
-
-// A unit and the one after it, every unit that may read as kana after it counting as the same.
-constexpr char16_t AnyKana = 0xFFFF;
-std::uint64_t PairBit(char16_t unit, char16_t next)
-{
-    const std::uint32_t kind = MayReadAsKana(next) ? AnyKana : next;
-    return 1ull << (((unit * 0x9E3779B1u) ^ (kind * 0x85EBCA6Bu)) * 0xC2B2AE35u >> 26);
-}
+// The key of a single-byte unit before one that may read as kana, or at the entry's end.
+constexpr std::uint32_t SingleByteKeys = 0x10000;
+constexpr char16_t BeforeKana = 0;
+constexpr char16_t AtEnd = 1;
+constexpr std::uint32_t PairKey(char16_t unit, char16_t next) { return SingleByteKeys + (unit << 8 | next); }
 
 const char16_t SmallTsu = Folded("っ")[0];
 const char16_t SyllabicN = Folded("ん")[0];
@@ -140,6 +141,8 @@ struct Spelling {
 // and what sound changes make of each kana.
 struct RomajiTable {
     std::array<std::vector<Spelling>, Slots> bySlot;
+    // The same by the slot and then the first letter, as the matcher looks them up.
+    std::array<std::array<std::vector<const Spelling*>, Letters>, Slots> byLetter;
     std::array<std::uint32_t, Slots> firstLetters{};
     std::array<char, Slots> vowel{};          // the vowel a kana ends in, which ー lengthens
     std::array<char16_t, Slots> voiced{};     // the kana with its voiced mark (か: が)
@@ -169,6 +172,9 @@ struct RomajiTable {
             semiVoiced[Slot(kana)] = static_cast<char16_t>(kana + 2);
         for (char16_t kana : Folded("つちくき"))
             doubles[Slot(kana)] = true;
+        for (const std::vector<Spelling>& spellings : bySlot)
+            for (const Spelling& spelling : spellings)
+                byLetter[Slot(spelling.kana[0])][LetterIndex(spelling.romaji[0])].push_back(&spelling);
         const FoldedText smallVowels = Folded("ぁぃぅぇぉゃゅょゎ");
         for (size_t i = 0; i < smallVowels.size(); ++i)
             vowel[Slot(smallVowels[i])] = "aiueoauoa"[i];
@@ -199,35 +205,73 @@ const RomajiTable& Romaji()
     return table;
 }
 
-// The kana slots each kanji's readings and each word's reading begin with, sound changes
-// included: what tells the kanji a typed text can begin at.
+// Every reading a kanji or word may begin a compound with, sound changes applied, once
+// each with the kanji and words that have it, by the slot of its first kana: what tells
+// the kanji a typed text can begin at.
 struct KanjiStarts {
-    std::vector<SlotSet> kanji;                         // in KanjiReadings::Kanji()'s order
-    std::vector<std::pair<char16_t, SlotSet>> words;    // by the unit a word begins with
+    struct Start {
+        FoldedText kana;
+        std::vector<char16_t> units;  // the kanji, and the first units of the words
+    };
+    std::vector<Start> starts;
+    std::array<std::vector<std::uint32_t>, Slots> bySlot;
+
+    // Each kanji's readings with the first kana as each sound change makes it (0 where
+    // none does) and the letters that begin each, so that a kanji is passed over on a look.
+    struct Sounded {
+        std::u16string_view kana;
+        std::array<char16_t, 3> first;
+        std::array<std::uint32_t, 3> letters;
+        bool doubles;
+    };
+    std::vector<Sounded> sounded;
+    std::vector<std::uint32_t> soundedEnd;  // by kanji: where its readings end in `sounded`
+    std::vector<std::uint32_t> letters;     // by kanji: every letter its readings begin with
 
     KanjiStarts()
     {
         const KanjiReadings& readings = KanjiReadings::Get();
         const RomajiTable& table = Romaji();
-        kanji.reserve(readings.Kanji().size());
         for (char16_t unit : readings.Kanji()) {
-            SlotSet slots;
-            for (std::u16string_view reading : readings.Of(unit))
-                for (char16_t kana : table.Sounded(reading[0]))
-                    if (kana)
-                        slots.set(Slot(kana));
-            kanji.push_back(slots);
+            std::uint32_t all = 0;
+            for (std::u16string_view reading : readings.Of(unit)) {
+                Sounded s{reading, table.Sounded(reading[0]), {}, reading.size() > 1 && table.doubles[Slot(reading.back())]};
+                for (size_t change = 0; change < s.first.size(); ++change)
+                    if (s.first[change])
+                        all |= s.letters[change] = table.firstLetters[Slot(s.first[change])];
+                sounded.push_back(s);
+            }
+            soundedEnd.push_back(static_cast<std::uint32_t>(sounded.size()));
+            letters.push_back(all);
         }
-        for (char16_t unit : readings.WordStarts()) {
-            SlotSet slots;
+        std::map<FoldedText, std::vector<char16_t>> units;
+        for (char16_t unit : readings.Kanji()) {
+            for (std::u16string_view reading : readings.Of(unit)) {
+                for (char16_t kana : table.Sounded(reading[0])) {
+                    if (!kana)
+                        continue;
+                    FoldedText sounded(reading);
+                    sounded[0] = kana;
+                    units[sounded].push_back(unit);
+                    if (sounded.size() > 1 && table.doubles[Slot(sounded.back())]) {
+                        sounded.back() = SmallTsu;
+                        units[sounded].push_back(unit);
+                    }
+                }
+            }
+        }
+        for (char16_t unit : readings.WordStarts())
             for (const KanjiReadings::Word& word : readings.WordsFrom(unit))
-                slots.set(Slot(word.reading[0]));
-            words.emplace_back(unit, slots);
+                units[word.reading].push_back(unit);
+        starts.reserve(units.size());
+        for (auto& [kana, with] : units) {
+            bySlot[Slot(kana[0])].push_back(static_cast<std::uint32_t>(starts.size()));
+            starts.push_back({kana, std::move(with)});
         }
     }
 };
 
-const KanjiStarts& KanjiStartSlots()
+const KanjiStarts& KanjiStartReadings()
 {
     static const KanjiStarts starts;
     return starts;
@@ -269,39 +313,50 @@ ReadingMatcher::ReadingMatcher(FoldedText typed) : typed_(std::move(typed))
         CanStartWithKanji(kana);
 }
 
+// The kanji and words with a reading the typed text begins, or begins with.
 void ReadingMatcher::CanStartWithKanji(const SlotSet& kana)
 {
-    const KanjiStarts& starts = KanjiStartSlots();
-    const std::vector<char16_t>& kanji = KanjiReadings::Get().Kanji();
-    for (size_t i = 0; i < kanji.size(); ++i)
-        if ((starts.kanji[i] & kana).any())
-            CanStartAt(kanji[i]);
-    for (const auto& [unit, slots] : starts.words)
-        if ((slots & kana).any())
-            CanStartAt(unit);
+    const KanjiStarts& table = KanjiStartReadings();
+    openEnd_ = true;
+    for (size_t slot = 0; slot < Slots; ++slot) {
+        if (!kana[slot])
+            continue;
+        for (std::uint32_t index : table.bySlot[slot]) {
+            const KanjiStarts::Start& start = table.starts[index];
+            if (Matches(start.kana, false))
+                for (char16_t unit : start.units)
+                    CanStartAt(unit);
+        }
+    }
+    openEnd_ = false;
     CanStartAt(IterationMark);
 }
 
 void ReadingMatcher::CanStartAt(char16_t unit)
 {
     startsMatch_.set(unit);
-    if (MayReadAsKana(unit) || typed_.size() == 1) {
-        unitStarts_ |= UnitBit(unit);
-    } else {
-        // Only itself: then the second typed unit, as it is or read from what may be kana.
-        pairStarts_ |= PairBit(unit, typed_[1]) | PairBit(unit, AnyKana);
-    }
 }
 
-ReadingMatcher::Summary ReadingMatcher::Summarize(std::u16string_view entry)
+std::uint32_t ReadingMatcher::StartKey(std::u16string_view entry, size_t at)
 {
-    Summary summary;
-    for (size_t at = 0; at < entry.size(); ++at) {
-        summary.units |= UnitBit(entry[at]);
-        if (at + 1 < entry.size())
-            summary.pairs |= PairBit(entry[at], entry[at + 1]);
-    }
-    return summary;
+    const char16_t unit = entry[at];
+    if (unit > 0xFF)
+        return unit;
+    if (at + 1 == entry.size())
+        return PairKey(unit, AtEnd);
+    const char16_t next = entry[at + 1];
+    return PairKey(unit, MayReadAsKana(next) ? BeforeKana : next);
+}
+
+bool ReadingMatcher::MayStartWith(std::uint32_t key) const
+{
+    if (key < SingleByteKeys)
+        return startsMatch_[key];
+    const auto unit = static_cast<char16_t>((key - SingleByteKeys) >> 8);
+    const auto next = static_cast<char16_t>((key - SingleByteKeys) & 0xFF);
+    // Only itself: then the second typed unit, as it is or read from what may be kana.
+    return startsMatch_[unit] &&
+           (typed_.size() == 1 || next == BeforeKana || (next == typed_[1] && next != AtEnd));
 }
 
 bool ReadingMatcher::Matches(std::u16string_view entry, bool partial)
@@ -378,7 +433,7 @@ bool ReadingMatcher::FromUnit(size_t typedAt, size_t entryAt)
     if (typedAt == typed_.size())
         return true;
     if (entryAt == entry_.size())
-        return false;
+        return openEnd_;
     std::uint32_t& failed = failed_[typedAt * (entry_.size() + 1) + entryAt];
     if (failed == stamp_)
         return false;
@@ -386,8 +441,9 @@ bool ReadingMatcher::FromUnit(size_t typedAt, size_t entryAt)
     const char16_t e = entry_[entryAt];
     if (IsGap(e) && FromUnit(typedAt, entryAt + 1))
         return true;
-    if (e > 0xFF) {
-        for (const KanjiReadings::Word& word : KanjiReadings::Get().WordsFrom(e)) {
+    if (IsKanji(e)) {
+        const KanjiReadings& readings = KanjiReadings::Get();
+        for (const KanjiReadings::Word& word : readings.BeginsWord(e) ? readings.WordsFrom(e) : std::span<const KanjiReadings::Word>()) {
             const auto resume = static_cast<std::uint32_t>(entryAt + word.text.size());
             if (entry_.substr(entryAt, word.text.size()) == word.text &&
                 From(typedAt, Place{static_cast<std::uint32_t>(entryAt), resume, word.reading}))
@@ -408,26 +464,31 @@ bool ReadingMatcher::FromUnit(size_t typedAt, size_t entryAt)
 // ん or っ, and a final つ ち く き as っ before another kanji.
 bool ReadingMatcher::FromKanji(size_t typedAt, size_t entryAt, char16_t kanji)
 {
-    const RomajiTable& table = Romaji();
+    const size_t index = KanjiReadings::Get().IndexOf(kanji);
+    if (!index)
+        return false;
+    const KanjiStarts& sounds = KanjiStartReadings();
+    const char16_t t = typed_[typedAt];
+    const std::uint32_t letter = LetterBit(t);
+    if (letter && !(sounds.letters[index - 1] & letter))
+        return false;
     const char16_t before = entryAt > 0 ? entry_[entryAt - 1] : 0;
     const bool voices = before > 0xFF && !IsGap(before);
     const bool halfVoices = IsKanji(before) || before == SyllabicN || before == SmallTsu;
     const bool doubles = entryAt + 1 < entry_.size() && IsKanji(entry_[entryAt + 1]);
-    const char16_t t = typed_[typedAt];
-    const std::uint32_t letter = LetterBit(t);
     const auto at = static_cast<std::uint32_t>(entryAt);
-    for (std::u16string_view reading : KanjiReadings::Get().Of(kanji)) {
-        const std::array<char16_t, 3> sounded = table.Sounded(reading[0]);
-        const bool canDouble = doubles && reading.size() > 1 && table.doubles[Slot(reading.back())];
-        for (size_t change = 0; change < sounded.size(); ++change) {
-            const char16_t first = sounded[change];
+    const std::uint32_t from = index == 1 ? 0 : sounds.soundedEnd[index - 2];
+    for (std::uint32_t r = from; r < sounds.soundedEnd[index - 1]; ++r) {
+        const KanjiStarts::Sounded& reading = sounds.sounded[r];
+        for (size_t change = 0; change < reading.first.size(); ++change) {
+            const char16_t first = reading.first[change];
             if (!first || (change == 1 && !voices) || (change == 2 && !halfVoices))
                 continue;
-            if (letter ? !(table.firstLetters[Slot(first)] & letter) : t != first)
+            if (letter ? !(reading.letters[change] & letter) : t != first)
                 continue;
             const char16_t changed = change ? first : 0;
-            if (From(typedAt, Place{at, at + 1, reading, 0, changed, 0}) ||
-                (canDouble && From(typedAt, Place{at, at + 1, reading, 0, changed, SmallTsu})))
+            if (From(typedAt, Place{at, at + 1, reading.kana, 0, changed, 0}) ||
+                (doubles && reading.doubles && From(typedAt, Place{at, at + 1, reading.kana, 0, changed, SmallTsu})))
                 return true;
         }
     }
@@ -449,11 +510,11 @@ bool ReadingMatcher::FromKana(size_t typedAt, const Place& place)
         return false;
     const RomajiTable& table = Romaji();
     const size_t left = typed_.size() - typedAt;
-    for (const Spelling& spelling : table.bySlot[slot]) {
-        const bool pair = spelling.kana.size() == 2;
-        if (pair && Unit(next) != spelling.kana[1])
+    for (const Spelling* spelling : table.byLetter[slot][LetterIndex(t)]) {
+        const bool pair = spelling->kana.size() == 2;
+        if (pair && Unit(next) != spelling->kana[1])
             continue;
-        const std::string& romaji = spelling.romaji;
+        const std::string& romaji = spelling->romaji;
         size_t same = 0;
         while (same < romaji.size() && same < left && typed_[typedAt + same] == romaji[same])
             ++same;
@@ -468,7 +529,8 @@ bool ReadingMatcher::FromKana(size_t typedAt, const Place& place)
         // A lone "n" before anything that would not make it a syllable of its own, and
         // at the end of a kanji's reading, where names are written so (shinyou, kanon);
         // Hepburn's "m" before b, m and p.
-        const bool endsReading = !place.run.empty() && place.at + 1 == place.run.size();
+        const bool endsReading = place.run.empty() ? openEnd_ && place.entryAt + 1 == entry_.size()
+                                                   : place.at + 1 == place.run.size();
         if (t == 'n' && more && ((!IsVowel(following) && following != 'y') || endsReading) &&
             From(typedAt + 1, next))
             return true;
@@ -496,7 +558,7 @@ std::uint32_t ReadingMatcher::FirstLetters(const Place& place) const
 {
     const char16_t unit = Unit(place);
     if (!unit)
-        return 0;
+        return openEnd_ ? ~0u : 0;
     const RomajiTable& table = Romaji();
     const int slot = Slot(unit);
     std::uint32_t letters = slot >= 0 ? table.firstLetters[slot] : 0;

@@ -21,15 +21,12 @@ public:
     explicit ReadingMatcher(FoldedText typed);
 
     // What a partial search needs to know of an entry to pass it over without looking
-    // at its units: each unit as one of 64 bits, and each unit with the kind of unit
-    // after it (itself, or any that may read as kana) as another.
-    struct Summary {
-        std::uint64_t units = 0;
-        std::uint64_t pairs = 0;
-    };
-    static Summary Summarize(std::u16string_view entry);
-    // False when the entry holds no place where the typed text can begin.
-    bool MayHold(const Summary& entry) const { return (entry.units & unitStarts_) || (entry.pairs & pairStarts_); }
+    // at its units: the places a match may begin, as keys. A unit above the single
+    // bytes (kana, kanji) is its own key; a single-byte unit, which matches only itself,
+    // is keyed with the kind of unit after it (a single byte, or any that may read as kana).
+    static std::uint32_t StartKey(std::u16string_view entry, size_t at);
+    // Whether the typed text can begin at a place with this key.
+    bool MayStartWith(std::uint32_t key) const;
 
     // Whether the entry begins with the typed text (prefix) or holds it from any of its
     // characters on (partial). An empty typed text matches nothing.
@@ -62,14 +59,13 @@ private:
     FoldedText typed_;
     std::u16string_view entry_;
     std::bitset<0x10000> startsMatch_;  // entry units the first typed unit can match
-    // Those units as a Summary: a unit that may read as kana by itself; a unit matched
-    // as it is, with the kind of unit the second typed one needs after it.
-    std::uint64_t unitStarts_ = 0;
-    std::uint64_t pairStarts_ = 0;
     // Positions (typed, entry) already known not to match in this entry, marked with
     // the entry's stamp, so that ambiguous spellings never cost more than one visit each.
     std::vector<std::uint32_t> failed_;
     std::uint32_t stamp_ = 0;
+    // While the readings a match can begin with are sought: a reading matches when the
+    // typed text goes on past its end.
+    bool openEnd_ = false;
 };
 
 }  // namespace veskor

@@ -52,7 +52,13 @@ private:
     // Empty until a reading search needs them.
     FoldedText folded_;
     std::vector<std::size_t> foldedEnds_;
-    std::vector<ReadingMatcher::Summary> foldedSummaries_;
+    // Which entries hold each place where a reading may begin (ReadingMatcher::StartKey):
+    // the entries of startKeys_[i] are startEntries_[keyStarts_[i]] up to
+    // startEntries_[keyStarts_[i + 1]], ascending.
+    std::vector<std::uint32_t> startKeys_;
+    std::vector<std::uint32_t> keyStarts_;
+    std::vector<std::uint32_t> startEntries_;
+    void IndexStartKeys();
     const HistoryList* history_ = nullptr;
     const TextRules* rules_ = nullptr;
     std::uint64_t revision_ = 0;

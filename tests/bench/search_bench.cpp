@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -93,11 +94,20 @@ BENCHMARK(KeyRelease)->Apply(Args)->Unit(benchmark::kMillisecond);
 
 // Romaji that nothing matches literally, so that each release also reads the history:
 // "memo" and "bakku" begin names (メモ帳, バックアップ), "tsu-ru" is inside them (ツール),
-// "zzq" reads nothing.
-const Search ReadingSearches[] = {{"memo", false}, {"bakku", false}, {"tsu-ru", true}, {"zzq", true}};
+// "zzq" reads nothing; "hyoukei" begins names in kanji (表計算), "henshuu" is inside them
+// (動画編集), and "kanrishi" reads none, though its kana begin many kanji.
+const Search ReadingSearches[] = {{"memo", false},   {"bakku", false},   {"tsu-ru", true},  {"zzq", true},
+                                  {"hyoukei", false}, {"henshuu", true}, {"kanrishi", true}};
+
+void ReadingArgs(benchmark::internal::Benchmark* b)
+{
+    for (int64_t size : {1000, 100000, 1000000})
+        for (int64_t search = 0; search < static_cast<int64_t>(std::size(ReadingSearches)); ++search)
+            b->Args({size, search});
+}
 
 void ReadingKeyRelease(benchmark::State& state) { Release(state, ReadingSearches[state.range(1)]); }
-BENCHMARK(ReadingKeyRelease)->Apply(Args)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadingKeyRelease)->Apply(ReadingArgs)->Unit(benchmark::kMillisecond);
 
 // The filter alone, to set beside grep.
 void Filter(benchmark::State& state)
@@ -158,7 +168,10 @@ int main(int argc, char** argv)
     const bool reading = argc == 2 && std::strcmp(argv[1], "--reading-searches") == 0;
     if (reading || (argc == 2 && std::strcmp(argv[1], "--searches") == 0)) {
         int number = 0;
-        for (const auto& search : reading ? veskor::test::ReadingSearches : veskor::test::Searches)
+        const std::span<const veskor::test::Search> searches =
+            reading ? std::span<const veskor::test::Search>(veskor::test::ReadingSearches)
+                    : std::span<const veskor::test::Search>(veskor::test::Searches);
+        for (const auto& search : searches)
             std::printf("%d\t%s\t%s\n", number++, search.partial ? "partial" : "prefix", search.typed);
         return 0;
     }

@@ -74,12 +74,16 @@ const ReadingRow Rows[] = {
     {"dentaku", "電卓", true, true}, {"めも", "memo", false, false}, {"", "メモ", false, false}, {" ", "メモ", false, false},
 };
 
-// As the search index asks: a partial search first looks at the entry's summary.
+// As the search index asks: a partial search looks only at entries holding a place
+// where the typed text may begin.
 bool Reads(const char* typed, const char* entry, bool partial)
 {
     ReadingMatcher matcher(Folded(typed));
     const FoldedText folded = Folded(entry);
-    return (!partial || matcher.MayHold(ReadingMatcher::Summarize(folded))) && matcher.Matches(folded, partial);
+    bool mayHold = false;
+    for (size_t at = 0; at < folded.size(); ++at)
+        mayHold = mayHold || matcher.MayStartWith(ReadingMatcher::StartKey(folded, at));
+    return (!partial || mayHold) && matcher.Matches(folded, partial);
 }
 
 TEST(ReadingTest, TypedTextReadsEntriesByFoldingAndRomaji)
