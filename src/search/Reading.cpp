@@ -141,8 +141,15 @@ struct Spelling {
 // and what sound changes make of each kana.
 struct RomajiTable {
     std::array<std::vector<Spelling>, Slots> bySlot;
-    // The same by the slot and then the first letter, as the matcher looks them up.
-    std::array<std::array<std::vector<const Spelling*>, Letters>, Slots> byLetter;
+    // The same by the slot and then the first letter, as the matcher looks them up, each
+    // in a few bytes of its own: the second kana (0 for one) and the romaji.
+    struct Compact {
+        char16_t second;
+        std::uint8_t length;
+        std::array<char, 5> romaji;
+    };
+    std::vector<Compact> compact;
+    std::array<std::array<std::pair<std::uint16_t, std::uint16_t>, Letters>, Slots> byLetter{};
     std::array<std::uint32_t, Slots> firstLetters{};
     std::array<char, Slots> vowel{};          // the vowel a kana ends in, which ー lengthens
     std::array<char16_t, Slots> voiced{};     // the kana with its voiced mark (か: が)
@@ -172,9 +179,20 @@ struct RomajiTable {
             semiVoiced[Slot(kana)] = static_cast<char16_t>(kana + 2);
         for (char16_t kana : Folded("つちくき"))
             doubles[Slot(kana)] = true;
-        for (const std::vector<Spelling>& spellings : bySlot)
-            for (const Spelling& spelling : spellings)
-                byLetter[Slot(spelling.kana[0])][LetterIndex(spelling.romaji[0])].push_back(&spelling);
+        for (size_t slot = 0; slot < Slots; ++slot) {
+            for (size_t letter = 0; letter < Letters; ++letter) {
+                byLetter[slot][letter].first = static_cast<std::uint16_t>(compact.size());
+                for (const Spelling& spelling : bySlot[slot]) {
+                    if (static_cast<size_t>(LetterIndex(spelling.romaji[0])) != letter)
+                        continue;
+                    Compact c{spelling.kana.size() > 1 ? spelling.kana[1] : u'\0',
+                              static_cast<std::uint8_t>(spelling.romaji.size()), {}};
+                    std::copy(spelling.romaji.begin(), spelling.romaji.end(), c.romaji.begin());
+                    compact.push_back(c);
+                }
+                byLetter[slot][letter].second = static_cast<std::uint16_t>(compact.size());
+            }
+        }
         const FoldedText smallVowels = Folded("ぁぃぅぇぉゃゅょゎ");
         for (size_t i = 0; i < smallVowels.size(); ++i)
             vowel[Slot(smallVowels[i])] = "aiueoauoa"[i];
@@ -398,7 +416,7 @@ bool ReadingMatcher::Matches(std::u16string_view entry, bool partial)
 char16_t ReadingMatcher::Unit(const Place& place) const
 {
     if (place.run.empty())
-        return place.entryAt < entry_.size() ? entry_[place.entryAt] : 0;
+        return place.entryAt < entry_.size() && !collecting_ ? entry_[place.entryAt] : 0;
     if (place.at == 0 && place.first)
         return place.first;
     if (place.at + 1 == place.run.size() && place.last)
@@ -423,6 +441,10 @@ bool ReadingMatcher::From(size_t typedAt, const Place& place)
 {
     if (typedAt == typed_.size())
         return true;
+    if (place.run.empty() && collecting_) {
+        collecting_->ends |= 1ull << typedAt;
+        return false;
+    }
     return place.run.empty() ? FromUnit(typedAt, place.entryAt) : FromKana(typedAt, place);
 }
 
@@ -464,6 +486,44 @@ bool ReadingMatcher::FromUnit(size_t typedAt, size_t entryAt)
 // ん or っ, and a final つ ち く き as っ before another kanji.
 bool ReadingMatcher::FromKanji(size_t typedAt, size_t entryAt, char16_t kanji)
 {
+    const char16_t before = entryAt > 0 ? entry_[entryAt - 1] : 0;
+    const bool voices = before > 0xFF && !IsGap(before);
+    const bool halfVoices = IsKanji(before) || before == SyllabicN || before == SmallTsu;
+    const bool doubles = entryAt + 1 < entry_.size() && IsKanji(entry_[entryAt + 1]);
+    const auto at = static_cast<std::uint32_t>(entryAt);
+    if (typed_.size() >= 64)  // beyond what an outcome holds: read on through the entry
+        return ReadKanji(typedAt, at, kanji, voices, halfVoices, doubles);
+
+    // How the kanji's readings take the typed text from typedAt depends on the kanji, the
+    // sound changes its neighbours allow and the typed text alone: worked out once per
+    // typed text, then only continued in each entry.
+    const std::uint32_t key = static_cast<std::uint32_t>(typedAt) << 19 | (voices ? 1u << 16 : 0) |
+                              (halfVoices ? 1u << 17 : 0) | (doubles ? 1u << 18 : 0) | kanji;
+    if (outcomes_.empty())
+        outcomes_.resize(OutcomeSlots);
+    Outcome& outcome = outcomes_[(key * 0x9E3779B1u) >> (32 - OutcomeBits)];
+    if (outcome.key != key + 1) {
+        outcome = Outcome{key + 1};
+        Outcome* const outer = collecting_;
+        collecting_ = &outcome;
+        outcome.reads = ReadKanji(typedAt, at, kanji, voices, halfVoices, doubles);
+        collecting_ = outer;
+    }
+    if (outcome.reads)
+        return true;
+    const Place after = OnUnit(entryAt + 1);
+    if (outcome.wants && (FirstLetters(after) & outcome.wants))
+        return true;
+    for (std::uint64_t ends = outcome.ends; ends; ends &= ends - 1)
+        if (FromUnit(static_cast<size_t>(std::countr_zero(ends)), entryAt + 1))
+            return true;
+    return false;
+}
+
+// Each reading of the kanji at `at`, as the sound changes allowed make it sound.
+bool ReadingMatcher::ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji, bool voices, bool halfVoices,
+                               bool doubles)
+{
     const size_t index = KanjiReadings::Get().IndexOf(kanji);
     if (!index)
         return false;
@@ -472,11 +532,6 @@ bool ReadingMatcher::FromKanji(size_t typedAt, size_t entryAt, char16_t kanji)
     const std::uint32_t letter = LetterBit(t);
     if (letter && !(sounds.letters[index - 1] & letter))
         return false;
-    const char16_t before = entryAt > 0 ? entry_[entryAt - 1] : 0;
-    const bool voices = before > 0xFF && !IsGap(before);
-    const bool halfVoices = IsKanji(before) || before == SyllabicN || before == SmallTsu;
-    const bool doubles = entryAt + 1 < entry_.size() && IsKanji(entry_[entryAt + 1]);
-    const auto at = static_cast<std::uint32_t>(entryAt);
     const std::uint32_t from = index == 1 ? 0 : sounds.soundedEnd[index - 2];
     for (std::uint32_t r = from; r < sounds.soundedEnd[index - 1]; ++r) {
         const KanjiStarts::Sounded& reading = sounds.sounded[r];
@@ -510,15 +565,16 @@ bool ReadingMatcher::FromKana(size_t typedAt, const Place& place)
         return false;
     const RomajiTable& table = Romaji();
     const size_t left = typed_.size() - typedAt;
-    for (const Spelling* spelling : table.byLetter[slot][LetterIndex(t)]) {
-        const bool pair = spelling->kana.size() == 2;
-        if (pair && Unit(next) != spelling->kana[1])
+    const auto [from, to] = table.byLetter[slot][LetterIndex(t)];
+    for (size_t i = from; i < to; ++i) {
+        const RomajiTable::Compact& spelling = table.compact[i];
+        const bool pair = spelling.second != 0;
+        if (pair && Unit(next) != spelling.second)
             continue;
-        const std::string& romaji = spelling->romaji;
-        size_t same = 0;
-        while (same < romaji.size() && same < left && typed_[typedAt + same] == romaji[same])
+        size_t same = 1;  // the first letter is t
+        while (same < spelling.length && same < left && typed_[typedAt + same] == spelling.romaji[same])
             ++same;
-        if (same == romaji.size() && From(typedAt + same, pair ? Next(next) : next))
+        if (same == spelling.length && From(typedAt + same, pair ? Next(next) : next))
             return true;
         if (same == left)  // the typed text ends inside this syllable
             return true;
@@ -535,13 +591,13 @@ bool ReadingMatcher::FromKana(size_t typedAt, const Place& place)
             From(typedAt + 1, next))
             return true;
         const std::uint32_t lips = LetterBit('b') | LetterBit('m') | LetterBit('p');
-        if (t == 'm' && (more ? (LetterBit(following) & lips) && From(typedAt + 1, next) : (FirstLetters(next) & lips)))
+        if (t == 'm' && (more ? (LetterBit(following) & lips) && From(typedAt + 1, next) : NextBegins(next, lips)))
             return true;
     }
     // っ as the doubled first consonant of the next kana; Hepburn writes っち "tch".
     if (e == SmallTsu && !IsVowel(t) && t != 'n' && LetterBit(t) < (1u << 26)) {
         if (!more) {
-            if (FirstLetters(next) & (LetterBit(t) | (t == 't' ? LetterBit('c') : 0)))
+            if (NextBegins(next, LetterBit(t) | (t == 't' ? LetterBit('c') : 0)))
                 return true;
         } else if ((following == t || (t == 't' && following == 'c')) && From(typedAt + 1, next)) {
             return true;
@@ -551,6 +607,17 @@ bool ReadingMatcher::FromKana(size_t typedAt, const Place& place)
     if (e == LongVowelMark && place.run.empty() && t == VowelBefore(place.entryAt) && From(typedAt + 1, next))
         return true;
     return false;
+}
+
+// Whether the reading from the place on can begin with one of the letters. While a
+// kanji's outcome is worked out, the entry after it is not known: the letters are noted.
+bool ReadingMatcher::NextBegins(const Place& place, std::uint32_t letters)
+{
+    if (collecting_ && place.run.empty()) {
+        collecting_->wants |= letters;
+        return false;
+    }
+    return FirstLetters(place) & letters;
 }
 
 // The letters that can begin the reading from the place on.

@@ -50,6 +50,8 @@ private:
     bool From(size_t typedAt, const Place& place);
     bool FromUnit(size_t typedAt, size_t entryAt);
     bool FromKanji(size_t typedAt, size_t entryAt, char16_t kanji);
+    bool ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji, bool voices, bool halfVoices, bool doubles);
+    bool NextBegins(const Place& place, std::uint32_t letters);
     bool FromKana(size_t typedAt, const Place& place);
     char16_t Unit(const Place& place) const;
     Place Next(const Place& place) const;
@@ -63,6 +65,20 @@ private:
     // the entry's stamp, so that ambiguous spellings never cost more than one visit each.
     std::vector<std::uint32_t> failed_;
     std::uint32_t stamp_ = 0;
+    // What a kanji's readings make of the typed text from one position, in a given
+    // neighbourhood: read to its end (or to the end of a syllable it leaves open), or
+    // continued in the entry after the kanji from the positions in `ends`, or when that
+    // entry's reading begins with one of the letters `wants`.
+    struct Outcome {
+        std::uint32_t key = 0;  // typed position, neighbourhood and kanji, plus one; 0: none
+        bool reads = false;
+        std::uint32_t wants = 0;
+        std::uint64_t ends = 0;
+    };
+    static constexpr unsigned OutcomeBits = 12;
+    static constexpr size_t OutcomeSlots = size_t{1} << OutcomeBits;
+    std::vector<Outcome> outcomes_;  // by a hash of the key; a later key takes the slot
+    Outcome* collecting_ = nullptr;  // the outcome being worked out
     // While the readings a match can begin with are sought: a reading matches when the
     // typed text goes on past its end.
     bool openEnd_ = false;

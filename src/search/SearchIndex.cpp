@@ -1,6 +1,7 @@
 #include "search/SearchIndex.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -136,24 +137,27 @@ std::vector<std::uint32_t> SearchIndex::ReadingMatches(const HistoryList& histor
         IndexStartKeys();
     }
     // A partial search looks only at the entries that hold a place where the typed text
-    // can begin.
-    std::vector<bool> holds;
-    if (partial) {
-        holds.resize(foldedEnds_.size());
-        for (size_t k = 0; k < startKeys_.size(); ++k)
-            if (matcher.MayStartWith(startKeys_[k]))
-                for (std::uint32_t at = keyStarts_[k]; at < keyStarts_[k + 1]; ++at)
-                    holds[startEntries_[at]] = true;
-    }
+    // can begin, marked by key, in the history's order.
     std::vector<std::uint32_t> indices;
-    size_t start = 0;
-    for (size_t i = 0; i < foldedEnds_.size(); ++i) {
-        const size_t end = foldedEnds_[i];
-        if ((!partial || holds[i]) &&
-            matcher.Matches(std::u16string_view(folded_).substr(start, end - start), partial))
-            indices.push_back(static_cast<std::uint32_t>(i));
-        start = end;
+    const std::u16string_view folded(folded_);
+    auto read = [&](std::uint32_t i) {
+        const size_t start = i == 0 ? 0 : foldedEnds_[i - 1];
+        if (matcher.Matches(folded.substr(start, foldedEnds_[i] - start), partial))
+            indices.push_back(i);
+    };
+    if (!partial) {
+        for (std::uint32_t i = 0; i < foldedEnds_.size(); ++i)
+            read(i);
+        return indices;
     }
+    std::vector<std::uint64_t> holds((foldedEnds_.size() + 63) / 64);
+    for (size_t k = 0; k < startKeys_.size(); ++k)
+        if (matcher.MayStartWith(startKeys_[k]))
+            for (std::uint32_t at = keyStarts_[k]; at < keyStarts_[k + 1]; ++at)
+                holds[startEntries_[at] / 64] |= 1ull << (startEntries_[at] % 64);
+    for (size_t word = 0; word < holds.size(); ++word)
+        for (std::uint64_t bits = holds[word]; bits; bits &= bits - 1)
+            read(static_cast<std::uint32_t>(word * 64 + std::countr_zero(bits)));
     return indices;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "search/KanjiReadingTable.h"
 #include "search/SearchIndex.h"
 #include "support/FormFixture.h"
 
@@ -162,7 +163,7 @@ BENCHMARK(EmptyField)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMi
 
 // For scripts/bench-search.sh: `--write-names FILE COUNT` writes the names, one a line;
 // `--searches` and `--reading-searches` print each search's number, mode and text (CP932),
-// tab-separated.
+// tab-separated; `--table-bytes` the size of the kanji reading table's constant data.
 int main(int argc, char** argv)
 {
     const bool reading = argc == 2 && std::strcmp(argv[1], "--reading-searches") == 0;
@@ -173,6 +174,10 @@ int main(int argc, char** argv)
                     : std::span<const veskor::test::Search>(veskor::test::Searches);
         for (const auto& search : searches)
             std::printf("%d\t%s\t%s\n", number++, search.partial ? "partial" : "prefix", search.typed);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--table-bytes") == 0) {
+        std::printf("%zu\n", veskor::KanjiCount * sizeof(veskor::KanjiCodes[0]) + std::strlen(veskor::KanjiReadingText) + 1);
         return 0;
     }
     if (argc == 4 && std::strcmp(argv[1], "--write-names") == 0) {
