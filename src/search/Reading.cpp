@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -262,30 +261,42 @@ struct KanjiStarts {
             soundedEnd.push_back(static_cast<std::uint32_t>(sounded.size()));
             letters.push_back(all);
         }
-        std::map<FoldedText, std::vector<char16_t>> units;
+        // Equal readings found through an open-addressed table of the groups made so far.
+        std::vector<std::uint32_t> groupAt(1u << 17, UINT32_MAX);
+        auto add = [&](const FoldedText& kana, char16_t unit) {
+            std::uint32_t hash = 2166136261u;
+            for (char16_t c : kana)
+                hash = (hash ^ c) * 16777619u;
+            size_t at = hash & (groupAt.size() - 1);
+            while (groupAt[at] != UINT32_MAX && starts[groupAt[at]].kana != kana)
+                at = (at + 1) & (groupAt.size() - 1);
+            if (groupAt[at] == UINT32_MAX) {
+                groupAt[at] = static_cast<std::uint32_t>(starts.size());
+                bySlot[Slot(kana[0])].push_back(groupAt[at]);
+                starts.push_back({kana, {}});
+            }
+            std::vector<char16_t>& units = starts[groupAt[at]].units;
+            if (units.empty() || units.back() != unit)
+                units.push_back(unit);
+        };
         for (char16_t unit : readings.Kanji()) {
             for (std::u16string_view reading : readings.Of(unit)) {
                 for (char16_t kana : table.Sounded(reading[0])) {
                     if (!kana)
                         continue;
-                    FoldedText sounded(reading);
-                    sounded[0] = kana;
-                    units[sounded].push_back(unit);
-                    if (sounded.size() > 1 && table.doubles[Slot(sounded.back())]) {
-                        sounded.back() = SmallTsu;
-                        units[sounded].push_back(unit);
+                    FoldedText sounding(reading);
+                    sounding[0] = kana;
+                    add(sounding, unit);
+                    if (sounding.size() > 1 && table.doubles[Slot(sounding.back())]) {
+                        sounding.back() = SmallTsu;
+                        add(sounding, unit);
                     }
                 }
             }
         }
         for (char16_t unit : readings.WordStarts())
             for (const KanjiReadings::Word& word : readings.WordsFrom(unit))
-                units[word.reading].push_back(unit);
-        starts.reserve(units.size());
-        for (auto& [kana, with] : units) {
-            bySlot[Slot(kana[0])].push_back(static_cast<std::uint32_t>(starts.size()));
-            starts.push_back({kana, std::move(with)});
-        }
+                add(word.reading, unit);
     }
 };
 
