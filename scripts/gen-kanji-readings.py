@@ -42,7 +42,8 @@ def readings(fields):
         if field in ('T1', 'T2'):
             section = int(field[1])
             continue
-        if field.startswith('{') or field[0].isascii() or section == 2:
+        # Codes and indices are ASCII; a reading may begin with the dash of a suffix.
+        if field.startswith('{') or (field[0].isascii() and field[0] != '-') or section == 2:
             continue
         kana = katakana(field.split('.')[0].replace('-', ''))
         if kana and kana not in found:

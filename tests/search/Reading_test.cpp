@@ -113,5 +113,19 @@ TEST(ReadingTest, AmbiguousSpellingsStayLinear)
     EXPECT_FALSE(Reads((std::string(120, 'n') + "i").c_str(), (entry + "ア").c_str(), true));
 }
 
+// Past 63 typed units a kanji's readings are read in each entry rather than worked out
+// once per key: a long name reads the same either way.
+TEST(ReadingTest, LongTypedTextsReadKanjiToo)
+{
+    std::string typed, entry;
+    for (int i = 0; i < 12; ++i) {
+        typed += "issho";
+        entry += "一緒";
+    }
+    EXPECT_TRUE(Reads(typed.c_str(), entry.c_str(), false));
+    EXPECT_TRUE(Reads((typed + "is").c_str(), (entry + "一緒").c_str(), true));
+    EXPECT_FALSE(Reads((typed + "x").c_str(), (entry + "一緒").c_str(), true));
+}
+
 }  // namespace
 }  // namespace veskor
