@@ -74,17 +74,20 @@ KanjiReadings::KanjiReadings() : kanjiAt_(EndKanji - FirstKanji, 0)
     for (const auto& [from, length] : spans)
         runs_.push_back(std::u16string_view(units_).substr(from, length));
 
+    // Each word put in place by its first unit: a sort of so few would cost the program
+    // more code than it saves time.
     for (const WordRow& row : Words) {
         const std::string_view readings(row.reading);
         for (size_t from = 0; from < readings.size();) {
             const size_t end = std::min(readings.find(' ', from), readings.size());
-            words_.push_back({Folded(row.text), Folded(readings.substr(from, end - from))});
+            Word word{Folded(row.text), Folded(readings.substr(from, end - from))};
+            const auto place = std::find_if(words_.begin(), words_.end(),
+                                            [&](const Word& other) { return other.text[0] > word.text[0]; });
+            wordStarts_.set(word.text[0]);
+            words_.insert(place, std::move(word));
             from = end + 1;
         }
     }
-    std::stable_sort(words_.begin(), words_.end(), [](const Word& a, const Word& b) { return a.text[0] < b.text[0]; });
-    for (const Word& word : words_)
-        wordStarts_.set(word.text[0]);
 }
 
 size_t KanjiReadings::IndexOf(char16_t unit) const

@@ -8,89 +8,12 @@
 #include <utility>
 
 #include "search/KanjiReadings.h"
+#include "search/Romaji.h"
+#include "search/SoundedReadings.h"
 
 namespace veskor {
 
 namespace {
-
-// Each kana, or kana pair read as one syllable, with the romaji spellings that read it.
-struct Row {
-    const char* kana;
-    const char* spellings;  // separated by spaces
-};
-
-constexpr Row Rows[] = {
-    {"あ", "a"}, {"い", "i yi"}, {"う", "u wu whu"}, {"え", "e"}, {"お", "o"},
-    {"ぁ", "xa la"}, {"ぃ", "xi li xyi lyi"}, {"ぅ", "xu lu"}, {"ぇ", "xe le xye lye"}, {"ぉ", "xo lo"},
-    {"か", "ka ca"}, {"き", "ki"}, {"く", "ku cu qu"}, {"け", "ke"}, {"こ", "ko co"},
-    {"が", "ga"}, {"ぎ", "gi"}, {"ぐ", "gu"}, {"げ", "ge"}, {"ご", "go"},
-    {"さ", "sa"}, {"し", "shi si ci"}, {"す", "su"}, {"せ", "se ce"}, {"そ", "so"},
-    {"ざ", "za"}, {"じ", "ji zi"}, {"ず", "zu"}, {"ぜ", "ze"}, {"ぞ", "zo"},
-    {"た", "ta"}, {"ち", "chi ti"}, {"つ", "tsu tu"}, {"て", "te"}, {"と", "to"},
-    {"だ", "da"}, {"ぢ", "di ji"}, {"づ", "du zu"}, {"で", "de"}, {"ど", "do"},
-    {"っ", "xtu ltu xtsu ltsu"},
-    {"な", "na"}, {"に", "ni"}, {"ぬ", "nu"}, {"ね", "ne"}, {"の", "no"},
-    {"は", "ha"}, {"ひ", "hi"}, {"ふ", "fu hu"}, {"へ", "he"}, {"ほ", "ho"},
-    {"ば", "ba"}, {"び", "bi"}, {"ぶ", "bu"}, {"べ", "be"}, {"ぼ", "bo"},
-    {"ぱ", "pa"}, {"ぴ", "pi"}, {"ぷ", "pu"}, {"ぺ", "pe"}, {"ぽ", "po"},
-    {"ま", "ma"}, {"み", "mi"}, {"む", "mu"}, {"め", "me"}, {"も", "mo"},
-    {"や", "ya"}, {"ゆ", "yu"}, {"よ", "yo"}, {"ゃ", "xya lya"}, {"ゅ", "xyu lyu"}, {"ょ", "xyo lyo"},
-    {"ら", "ra"}, {"り", "ri"}, {"る", "ru"}, {"れ", "re"}, {"ろ", "ro"},
-    {"わ", "wa"}, {"ゐ", "wi wyi"}, {"ゑ", "we wye"}, {"を", "wo o"}, {"ゎ", "xwa lwa"},
-    {"ん", "nn n' xn"},
-    {"ヴ", "vu"}, {"ヵ", "xka lka ka"}, {"ヶ", "xke lke ka ke ga"}, {"ー", "-"},
-    // Kana with a small vowel: the input methods' spellings, and Hepburn's for the
-    // extended katakana (ti, di, tu, du, tyu, dyu, wo).
-    {"ふぁ", "fa hwa fwa"}, {"ふぃ", "fi hwi fwi"}, {"ふぇ", "fe hwe fwe"}, {"ふぉ", "fo hwo fwo"},
-    {"ふぅ", "fwu"}, {"ふゅ", "hwyu"},
-    {"ヴぁ", "va"}, {"ヴぃ", "vi"}, {"ヴぇ", "ve"}, {"ヴぉ", "vo"},
-    {"てゃ", "tha"}, {"てぃ", "thi ti t'i"}, {"てゅ", "thu tyu t'yu"}, {"てぇ", "the"}, {"てょ", "tho"},
-    {"でゃ", "dha"}, {"でぃ", "dhi di d'i"}, {"でゅ", "dhu dyu d'yu"}, {"でぇ", "dhe"}, {"でょ", "dho"},
-    {"とぁ", "twa"}, {"とぃ", "twi"}, {"とぅ", "twu tu t'u"}, {"とぇ", "twe"}, {"とぉ", "two"},
-    {"どぁ", "dwa"}, {"どぃ", "dwi"}, {"どぅ", "dwu du d'u"}, {"どぇ", "dwe"}, {"どぉ", "dwo"},
-    {"うぁ", "wha"}, {"うぃ", "wi whi"}, {"うぇ", "we whe"}, {"うぉ", "who wo"}, {"いぇ", "ye"},
-    {"くぁ", "qa kwa qwa"}, {"くぃ", "qi kwi qwi qyi"}, {"くぅ", "kwu qwu"}, {"くぇ", "qe kwe qwe qye"},
-    {"くぉ", "qo kwo qwo"}, {"くゃ", "qya"}, {"くゅ", "qyu"}, {"くょ", "qyo"},
-    {"ぐぁ", "gwa"}, {"ぐぃ", "gwi"}, {"ぐぅ", "gwu"}, {"ぐぇ", "gwe"}, {"ぐぉ", "gwo"},
-    {"すぁ", "swa"}, {"すぃ", "swi"}, {"すぅ", "swu"}, {"すぇ", "swe"}, {"すぉ", "swo"},
-    {"つぁ", "tsa"}, {"つぃ", "tsi"}, {"つぇ", "tse"}, {"つぉ", "tso"},
-};
-
-// Kana that take a small ya, yu, yo or e, with the consonants spelling the pair; those
-// that end in y also spell the pair with a small i (kyi, jyi).
-constexpr Row YRows[] = {
-    {"き", "ky"}, {"ぎ", "gy"}, {"に", "ny"}, {"ひ", "hy"}, {"び", "by"}, {"ぴ", "py"}, {"み", "my"},
-    {"り", "ry"}, {"し", "sh sy"}, {"ち", "ch ty cy"}, {"じ", "j jy zy"}, {"ぢ", "dy j"}, {"ふ", "fy"},
-    {"ヴ", "vy"},
-};
-constexpr std::pair<const char*, char> SmallY[] = {{"ゃ", 'a'}, {"ゅ", 'u'}, {"ょ", 'o'}, {"ぇ", 'e'}};
-
-constexpr size_t Slots = LastKana - FirstKana + 2;  // the kana, then the long-vowel mark
-using SlotSet = std::bitset<128>;
-
-int Slot(char16_t unit)
-{
-    if (unit >= FirstKana && unit <= LastKana)
-        return unit - FirstKana;
-    return unit == LongVowelMark ? static_cast<int>(Slots - 1) : -1;
-}
-
-// What romaji is typed with, one bit each; 0 for anything else.
-std::uint32_t LetterBit(char16_t c)
-{
-    if (c >= 'a' && c <= 'z')
-        return 1u << (c - 'a');
-    if (c == '-')
-        return 1u << 26;
-    if (c == '\'')
-        return 1u << 27;
-    return 0;
-}
-
-constexpr size_t Letters = 28;
-int LetterIndex(char16_t c) { return std::countr_zero(LetterBit(c)); }
-
-bool IsVowel(char16_t c) { return c == 'a' || c == 'i' || c == 'u' || c == 'e' || c == 'o'; }
 
 const char16_t MiddleDot = Folded("・")[0];
 
@@ -105,206 +28,11 @@ bool MayReadAsKana(char16_t unit) { return unit > 0xFF || unit == ' '; }
 constexpr char16_t FirstKanjiCode = 0x889F;
 bool IsKanji(char16_t unit) { return unit >= FirstKanjiCode || unit == IterationMark; }
 
-// The blank-separated words of a table's text. Not through a string stream: the stream
-// library would more than double the size of the program that every start maps.
-std::vector<std::string> Words(const char* text)
-{
-    constexpr std::string_view blanks = " \t\n";
-    std::vector<std::string> words;
-    std::string_view rest(text);
-    for (size_t start = rest.find_first_not_of(blanks); start != std::string_view::npos;
-         start = rest.find_first_not_of(blanks)) {
-        rest.remove_prefix(start);
-        const size_t end = std::min(rest.find_first_of(blanks), rest.size());
-        words.emplace_back(rest.substr(0, end));
-        rest.remove_prefix(end);
-    }
-    return words;
-}
-
 // The key of a single-byte unit before one that may read as kana, or at the entry's end.
 constexpr std::uint32_t SingleByteKeys = 0x10000;
 constexpr char16_t BeforeKana = 0;
 constexpr char16_t AtEnd = 1;
 constexpr std::uint32_t PairKey(char16_t unit, char16_t next) { return SingleByteKeys + (unit << 8 | next); }
-
-const char16_t SmallTsu = Folded("っ")[0];
-const char16_t SyllabicN = Folded("ん")[0];
-
-struct Spelling {
-    FoldedText kana;  // one or two units
-    std::string romaji;
-};
-
-// The rows by the slot of their first kana, which letters can begin each slot's romaji,
-// and what sound changes make of each kana.
-struct RomajiTable {
-    std::array<std::vector<Spelling>, Slots> bySlot;
-    // The same by the slot and then the first letter, as the matcher looks them up, each
-    // in a few bytes of its own: the second kana (0 for one) and the romaji.
-    struct Compact {
-        char16_t second;
-        std::uint8_t length;
-        std::array<char, 5> romaji;
-    };
-    std::vector<Compact> compact;
-    std::array<std::array<std::pair<std::uint16_t, std::uint16_t>, Letters>, Slots> byLetter{};
-    std::array<std::uint32_t, Slots> firstLetters{};
-    std::array<char, Slots> vowel{};          // the vowel a kana ends in, which ー lengthens
-    std::array<char16_t, Slots> voiced{};     // the kana with its voiced mark (か: が)
-    std::array<char16_t, Slots> semiVoiced{}; // the は row as the ぱ row
-    std::array<bool, Slots> doubles{};        // つ ち く き, which become っ before a consonant
-
-    RomajiTable()
-    {
-        for (const Row& row : Rows)
-            for (std::string& romaji : Words(row.spellings))
-                Add(Folded(row.kana), std::move(romaji));
-        for (const Row& row : YRows)
-            for (const auto& [small, vowel] : SmallY)
-                for (const std::string& consonants : Words(row.spellings))
-                    Add(Folded(std::string(row.kana) + small), consonants + vowel);
-        for (const Row& row : YRows)
-            for (const std::string& consonants : Words(row.spellings))
-                if (consonants.back() == 'y')
-                    Add(Folded(std::string(row.kana) + "ぃ"), consonants + 'i');
-        // A doubled consonant spells っ before the kana it doubles.
-        for (char c = 'a'; c <= 'z'; ++c)
-            if (!IsVowel(c) && c != 'n')
-                firstLetters[Slot(SmallTsu)] |= LetterBit(c);
-        for (char16_t kana : Folded("かきくけこさしすせそたちつてとはひふへほ"))
-            voiced[Slot(kana)] = static_cast<char16_t>(kana + 1);
-        for (char16_t kana : Folded("はひふへほ"))
-            semiVoiced[Slot(kana)] = static_cast<char16_t>(kana + 2);
-        for (char16_t kana : Folded("つちくき"))
-            doubles[Slot(kana)] = true;
-        for (size_t slot = 0; slot < Slots; ++slot) {
-            for (size_t letter = 0; letter < Letters; ++letter) {
-                byLetter[slot][letter].first = static_cast<std::uint16_t>(compact.size());
-                for (const Spelling& spelling : bySlot[slot]) {
-                    if (static_cast<size_t>(LetterIndex(spelling.romaji[0])) != letter)
-                        continue;
-                    Compact c{spelling.kana.size() > 1 ? spelling.kana[1] : u'\0',
-                              static_cast<std::uint8_t>(spelling.romaji.size()), {}};
-                    std::copy(spelling.romaji.begin(), spelling.romaji.end(), c.romaji.begin());
-                    compact.push_back(c);
-                }
-                byLetter[slot][letter].second = static_cast<std::uint16_t>(compact.size());
-            }
-        }
-        const FoldedText smallVowels = Folded("ぁぃぅぇぉゃゅょゎ");
-        for (size_t i = 0; i < smallVowels.size(); ++i)
-            vowel[Slot(smallVowels[i])] = "aiueoauoa"[i];
-    }
-
-    void Add(FoldedText kana, std::string romaji)
-    {
-        const int slot = Slot(kana[0]);
-        firstLetters[slot] |= LetterBit(romaji[0]);
-        if (kana.size() == 1 && !vowel[slot] && IsVowel(romaji.back()) && romaji[0] != 'x' && romaji[0] != 'l')
-            vowel[slot] = romaji.back();
-        bySlot[slot].push_back({std::move(kana), std::move(romaji)});
-    }
-
-    // The kana a reading's first kana may sound as inside a compound, itself first.
-    std::array<char16_t, 3> Sounded(char16_t kana) const
-    {
-        const int slot = Slot(kana);
-        if (slot < 0)
-            return {kana, 0, 0};
-        return {kana, voiced[slot], semiVoiced[slot]};
-    }
-};
-
-const RomajiTable& Romaji()
-{
-    static const RomajiTable table;
-    return table;
-}
-
-// Every reading a kanji or word may begin a compound with, sound changes applied, once
-// each with the kanji and words that have it, by the slot of its first kana: what tells
-// the kanji a typed text can begin at.
-struct KanjiStarts {
-    struct Start {
-        FoldedText kana;
-        std::vector<char16_t> units;  // the kanji, and the first units of the words
-    };
-    std::vector<Start> starts;
-    std::array<std::vector<std::uint32_t>, Slots> bySlot;
-
-    // Each kanji's readings with the first kana as each sound change makes it (0 where
-    // none does) and the letters that begin each, so that a kanji is passed over on a look.
-    struct Sounded {
-        std::u16string_view kana;
-        std::array<char16_t, 3> first;
-        std::array<std::uint32_t, 3> letters;
-        bool doubles;
-    };
-    std::vector<Sounded> sounded;
-    std::vector<std::uint32_t> soundedEnd;  // by kanji: where its readings end in `sounded`
-    std::vector<std::uint32_t> letters;     // by kanji: every letter its readings begin with
-
-    KanjiStarts()
-    {
-        const KanjiReadings& readings = KanjiReadings::Get();
-        const RomajiTable& table = Romaji();
-        for (char16_t unit : readings.Kanji()) {
-            std::uint32_t all = 0;
-            for (std::u16string_view reading : readings.Of(unit)) {
-                Sounded s{reading, table.Sounded(reading[0]), {}, reading.size() > 1 && table.doubles[Slot(reading.back())]};
-                for (size_t change = 0; change < s.first.size(); ++change)
-                    if (s.first[change])
-                        all |= s.letters[change] = table.firstLetters[Slot(s.first[change])];
-                sounded.push_back(s);
-            }
-            soundedEnd.push_back(static_cast<std::uint32_t>(sounded.size()));
-            letters.push_back(all);
-        }
-        // Equal readings found through an open-addressed table of the groups made so far.
-        std::vector<std::uint32_t> groupAt(1u << 17, UINT32_MAX);
-        auto add = [&](const FoldedText& kana, char16_t unit) {
-            std::uint32_t hash = 2166136261u;
-            for (char16_t c : kana)
-                hash = (hash ^ c) * 16777619u;
-            size_t at = hash & (groupAt.size() - 1);
-            while (groupAt[at] != UINT32_MAX && starts[groupAt[at]].kana != kana)
-                at = (at + 1) & (groupAt.size() - 1);
-            if (groupAt[at] == UINT32_MAX) {
-                groupAt[at] = static_cast<std::uint32_t>(starts.size());
-                bySlot[Slot(kana[0])].push_back(groupAt[at]);
-                starts.push_back({kana, {}});
-            }
-            std::vector<char16_t>& units = starts[groupAt[at]].units;
-            if (units.empty() || units.back() != unit)
-                units.push_back(unit);
-        };
-        for (char16_t unit : readings.Kanji()) {
-            for (std::u16string_view reading : readings.Of(unit)) {
-                for (char16_t kana : table.Sounded(reading[0])) {
-                    if (!kana)
-                        continue;
-                    FoldedText sounding(reading);
-                    sounding[0] = kana;
-                    add(sounding, unit);
-                    if (sounding.size() > 1 && table.doubles[Slot(sounding.back())]) {
-                        sounding.back() = SmallTsu;
-                        add(sounding, unit);
-                    }
-                }
-            }
-        }
-        for (char16_t unit : readings.WordStarts())
-            for (const KanjiReadings::Word& word : readings.WordsFrom(unit))
-                add(word.reading, unit);
-    }
-};
-
-const KanjiStarts& KanjiStartReadings()
-{
-    static const KanjiStarts starts;
-    return starts;
-}
 
 }  // namespace
 
@@ -345,13 +73,13 @@ ReadingMatcher::ReadingMatcher(FoldedText typed) : typed_(std::move(typed))
 // The kanji and words with a reading the typed text begins, or begins with.
 void ReadingMatcher::CanStartWithKanji(const SlotSet& kana)
 {
-    const KanjiStarts& table = KanjiStartReadings();
+    const SoundedReadings& table = SoundedReadings::Get();
     openEnd_ = true;
     for (size_t slot = 0; slot < Slots; ++slot) {
         if (!kana[slot])
             continue;
         for (std::uint32_t index : table.bySlot[slot]) {
-            const KanjiStarts::Start& start = table.starts[index];
+            const SoundedReadings::Start& start = table.starts[index];
             if (Matches(start.kana, false))
                 for (char16_t unit : start.units)
                     CanStartAt(unit);
@@ -538,14 +266,14 @@ bool ReadingMatcher::ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji,
     const size_t index = KanjiReadings::Get().IndexOf(kanji);
     if (!index)
         return false;
-    const KanjiStarts& sounds = KanjiStartReadings();
+    const SoundedReadings& sounds = SoundedReadings::Get();
     const char16_t t = typed_[typedAt];
     const std::uint32_t letter = LetterBit(t);
     if (letter && !(sounds.letters[index - 1] & letter))
         return false;
     const std::uint32_t from = index == 1 ? 0 : sounds.soundedEnd[index - 2];
     for (std::uint32_t r = from; r < sounds.soundedEnd[index - 1]; ++r) {
-        const KanjiStarts::Sounded& reading = sounds.sounded[r];
+        const SoundedReadings::Sounded& reading = sounds.sounded[r];
         for (size_t change = 0; change < reading.first.size(); ++change) {
             const char16_t first = reading.first[change];
             if (!first || (change == 1 && !voices) || (change == 2 && !halfVoices))
