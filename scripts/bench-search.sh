@@ -73,7 +73,7 @@ for size in 1000 100000 1000000; do
 done
 
 printf '\ngrep on an empty file (its start-up): %.3f ms\n' "$(awk -v g="$startup" 'BEGIN { print g / 1000 }')"
-for name in FirstKey FirstReadingKey EmptyField; do
+for name in FirstKey FirstReadingKey FirstPartialReadingKey EmptyField; do
     printf '%s:' "$name"
     for size in 1000 100000 1000000; do printf ' %s=%sms' "$size" "$(bench_ms "$name/$size")"; done
     printf '\n'

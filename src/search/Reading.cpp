@@ -20,19 +20,10 @@ const char16_t MiddleDot = Folded("・")[0];
 // Units a name puts between its words, which its reading passes over.
 bool IsGap(char16_t unit) { return unit == ' ' || unit == MiddleDot; }
 
-// Units that can stand for kana: kana, kanji and the other Japanese characters, and the
-// gaps passed over on the way to them.
-bool MayReadAsKana(char16_t unit) { return unit > 0xFF || unit == ' '; }
-
 // A kanji, or the mark that repeats the one before it: what a compound is made of.
 constexpr char16_t FirstKanjiCode = 0x889F;
 bool IsKanji(char16_t unit) { return unit >= FirstKanjiCode || unit == IterationMark; }
 
-// The key of a single-byte unit before one that may read as kana, or at the entry's end.
-constexpr std::uint32_t SingleByteKeys = 0x10000;
-constexpr char16_t BeforeKana = 0;
-constexpr char16_t AtEnd = 1;
-constexpr std::uint32_t PairKey(char16_t unit, char16_t next) { return SingleByteKeys + (unit << 8 | next); }
 
 }  // namespace
 
@@ -92,17 +83,6 @@ void ReadingMatcher::CanStartWithKanji(const SlotSet& kana)
 void ReadingMatcher::CanStartAt(char16_t unit)
 {
     startsMatch_.set(unit);
-}
-
-std::uint32_t ReadingMatcher::StartKey(std::u16string_view entry, size_t at)
-{
-    const char16_t unit = entry[at];
-    if (unit > 0xFF)
-        return unit;
-    if (at + 1 == entry.size())
-        return PairKey(unit, AtEnd);
-    const char16_t next = entry[at + 1];
-    return PairKey(unit, MayReadAsKana(next) ? BeforeKana : next);
 }
 
 bool ReadingMatcher::MayStartWith(std::uint32_t key) const

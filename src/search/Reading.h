@@ -24,7 +24,16 @@ public:
     // at its units: the places a match may begin, as keys. A unit above the single
     // bytes (kana, kanji) is its own key; a single-byte unit, which matches only itself,
     // is keyed with the kind of unit after it (a single byte, or any that may read as kana).
-    static std::uint32_t StartKey(std::u16string_view entry, size_t at);
+    static std::uint32_t StartKey(std::u16string_view entry, size_t at)
+    {
+        const char16_t unit = entry[at];
+        if (unit > 0xFF)
+            return unit;
+        if (at + 1 == entry.size())
+            return PairKey(unit, AtEnd);
+        const char16_t next = entry[at + 1];
+        return PairKey(unit, MayReadAsKana(next) ? BeforeKana : next);
+    }
     // Whether the typed text can begin at a place with this key.
     bool MayStartWith(std::uint32_t key) const;
 
@@ -33,6 +42,18 @@ public:
     bool Matches(std::u16string_view entry, bool partial);
 
 private:
+    // Units that can stand for kana: kana, kanji and the other Japanese characters, and
+    // the gaps passed over on the way to them.
+    static constexpr bool MayReadAsKana(char16_t unit) { return unit > 0xFF || unit == ' '; }
+    // The key of a single-byte unit before one that may read as kana, or at the entry's end.
+    static constexpr std::uint32_t SingleByteKeys = 0x10000;
+    static constexpr char16_t BeforeKana = 0;
+    static constexpr char16_t AtEnd = 1;
+    static constexpr std::uint32_t PairKey(char16_t unit, char16_t next)
+    {
+        return SingleByteKeys + (static_cast<std::uint32_t>(unit) << 8 | next);
+    }
+
     // Where the reading of an entry stands: on one of its units, or inside the kana of
     // a reading given to the units before `resume` (a kanji's, a word's), as sounded.
     struct Place {

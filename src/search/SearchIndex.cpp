@@ -36,6 +36,7 @@ void SearchIndex::Refresh(const HistoryList& history, const TextRules& rules)
     foldedEnds_.clear();
     startKeys_.clear();
     keyStarts_.clear();
+    keysFiled_ = false;
     startEntries_.clear();
     history_ = &history;
     rules_ = &rules;
@@ -134,7 +135,6 @@ std::vector<std::uint32_t> SearchIndex::ReadingMatches(const HistoryList& histor
             foldedEnds_.push_back(folded_.size());
             start = end;
         }
-        IndexStartKeys();
     }
     // A partial search looks only at the entries that hold a place where the typed text
     // can begin, marked by key, in the history's order.
@@ -150,6 +150,11 @@ std::vector<std::uint32_t> SearchIndex::ReadingMatches(const HistoryList& histor
             read(i);
         return indices;
     }
+    // Filed at the first partial search: a prefix search never needs them.
+    if (!keysFiled_) {
+        IndexStartKeys();
+        keysFiled_ = true;
+    }
     std::vector<std::uint64_t> holds((foldedEnds_.size() + 63) / 64);
     for (size_t k = 0; k < startKeys_.size(); ++k)
         if (matcher.MayStartWith(startKeys_[k]))
@@ -161,23 +166,18 @@ std::vector<std::uint32_t> SearchIndex::ReadingMatches(const HistoryList& histor
     return indices;
 }
 
-// Counts each entry once per key it holds, then files the entries by key.
+// Counts the places of each key, then files the entries by key: an entry that holds a
+// key twice is filed twice, which marks it no differently.
 void SearchIndex::IndexStartKeys()
 {
     constexpr std::uint32_t Keys = 0x20000;
     std::vector<std::uint32_t> count(Keys, 0);
-    std::vector<std::uint32_t> lastEntry(Keys, UINT32_MAX);
     auto eachKey = [&](auto&& take) {
         size_t start = 0;
         for (std::uint32_t i = 0; i < foldedEnds_.size(); ++i) {
             const std::u16string_view entry = std::u16string_view(folded_).substr(start, foldedEnds_[i] - start);
-            for (size_t at = 0; at < entry.size(); ++at) {
-                const std::uint32_t key = ReadingMatcher::StartKey(entry, at);
-                if (lastEntry[key] != i) {
-                    lastEntry[key] = i;
-                    take(key, i);
-                }
-            }
+            for (size_t at = 0; at < entry.size(); ++at)
+                take(ReadingMatcher::StartKey(entry, at), i);
             start = foldedEnds_[i];
         }
     };
@@ -194,7 +194,6 @@ void SearchIndex::IndexStartKeys()
     }
     keyStarts_.push_back(total);
     startEntries_.resize(total);
-    std::fill(lastEntry.begin(), lastEntry.end(), UINT32_MAX);
     eachKey([&](std::uint32_t key, std::uint32_t i) { startEntries_[count[key]++] = i; });
 }
 

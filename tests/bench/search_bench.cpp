@@ -127,23 +127,26 @@ void Filter(benchmark::State& state)
 BENCHMARK(Filter)->Apply(Args)->Unit(benchmark::kMillisecond);
 
 // The first key of a run: the history is lower-cased, then filtered; when nothing
-// matches literally ("memo"), it is also folded and read.
-void FirstKeyOf(benchmark::State& state, bool reading)
+// matches literally ("memo"), it is also folded and read, and the first partial reading
+// search ("tsu-ru") also files the places a reading may begin.
+void FirstKeyOf(benchmark::State& state, const Search* reading)
 {
     MemoryPlatform platform;
     HistoryList history(platform);
     history.Assign(MakeNames(static_cast<size_t>(state.range(0))));
     for (auto _ : state) {
         SearchIndex index;
-        benchmark::DoNotOptimize(index.Matches(history, platform, reading ? "memo" : "vi", false));
+        benchmark::DoNotOptimize(index.Matches(history, platform, reading ? reading->typed : "vi", false));
         if (reading)
-            benchmark::DoNotOptimize(index.ReadingFilter(history, platform, "memo", false));
+            benchmark::DoNotOptimize(index.ReadingFilter(history, platform, reading->typed, reading->partial));
     }
 }
-void FirstKey(benchmark::State& state) { FirstKeyOf(state, false); }
-void FirstReadingKey(benchmark::State& state) { FirstKeyOf(state, true); }
+void FirstKey(benchmark::State& state) { FirstKeyOf(state, nullptr); }
+void FirstReadingKey(benchmark::State& state) { FirstKeyOf(state, &ReadingSearches[0]); }
+void FirstPartialReadingKey(benchmark::State& state) { FirstKeyOf(state, &ReadingSearches[2]); }
 BENCHMARK(FirstKey)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FirstReadingKey)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstPartialReadingKey)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // Emptying the field shows the whole history: the list takes a copy of it.
 void EmptyField(benchmark::State& state)
