@@ -15,7 +15,7 @@ namespace veskor {
 
 namespace {
 
-const char16_t MiddleDot = Folded("・")[0];
+constexpr char16_t MiddleDot = 0x8145;  // ・
 
 // Units a name puts between its words, which its reading passes over.
 bool IsGap(char16_t unit) { return unit == ' ' || unit == MiddleDot; }
