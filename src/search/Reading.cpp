@@ -24,7 +24,6 @@ bool IsGap(char16_t unit) { return unit == ' ' || unit == MiddleDot; }
 constexpr char16_t FirstKanjiCode = 0x889F;
 bool IsKanji(char16_t unit) { return unit >= FirstKanjiCode || unit == IterationMark; }
 
-
 }  // namespace
 
 ReadingMatcher::ReadingMatcher(FoldedText typed) : typed_(std::move(typed))
@@ -33,8 +32,9 @@ ReadingMatcher::ReadingMatcher(FoldedText typed) : typed_(std::move(typed))
     if (typed_.empty())
         return;
     // Where a match can begin: the first typed unit itself, the kana with a spelling
-    // that agrees with the typed text's beginning, and the kanji with a reading that
-    // begins with one of those kana, so that most places are passed over on one look.
+    // that agrees with the typed text's beginning, and the kanji and words with a reading
+    // that the typed text begins or begins with, so that most places are passed over on
+    // one look.
     const char16_t first = typed_[0];
     CanStartAt(first);
     SlotSet kana;
@@ -184,11 +184,13 @@ bool ReadingMatcher::FromUnit(size_t typedAt, size_t entryAt)
         return true;
     if (IsKanji(e)) {
         const KanjiReadings& readings = KanjiReadings::Get();
-        for (const KanjiReadings::Word& word : readings.BeginsWord(e) ? readings.WordsFrom(e) : std::span<const KanjiReadings::Word>()) {
-            const auto resume = static_cast<std::uint32_t>(entryAt + word.text.size());
-            if (entry_.substr(entryAt, word.text.size()) == word.text &&
-                From(typedAt, Place{static_cast<std::uint32_t>(entryAt), resume, word.reading}))
-                return true;
+        if (readings.BeginsWord(e)) {
+            for (const KanjiReadings::Word& word : readings.WordsFrom(e)) {
+                const auto resume = static_cast<std::uint32_t>(entryAt + word.text.size());
+                if (entry_.substr(entryAt, word.text.size()) == word.text &&
+                    From(typedAt, Place{static_cast<std::uint32_t>(entryAt), resume, word.reading}))
+                    return true;
+            }
         }
         const char16_t kanji = e == IterationMark && entryAt > 0 ? entry_[entryAt - 1] : e;
         if (FromKanji(typedAt, entryAt, kanji))

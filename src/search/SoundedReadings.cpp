@@ -17,11 +17,12 @@ SoundedReadings::SoundedReadings()
     for (char16_t unit : readings.Kanji()) {
         std::uint32_t all = 0;
         for (std::u16string_view reading : readings.Of(unit)) {
-            Sounded s{reading, table.Sounded(reading[0]), {}, reading.size() > 1 && table.doubles[Slot(reading.back())]};
-            for (size_t change = 0; change < s.first.size(); ++change)
-                if (s.first[change])
-                    all |= s.letters[change] = table.firstLetters[Slot(s.first[change])];
-            sounded.push_back(s);
+            const bool doubles = reading.size() > 1 && table.doubles[Slot(reading.back())];
+            Sounded entry{reading, table.Sounded(reading[0]), {}, doubles};
+            for (size_t change = 0; change < entry.first.size(); ++change)
+                if (entry.first[change])
+                    all |= entry.letters[change] = table.firstLetters[Slot(entry.first[change])];
+            sounded.push_back(entry);
         }
         soundedEnd.push_back(static_cast<std::uint32_t>(sounded.size()));
         letters.push_back(all);
