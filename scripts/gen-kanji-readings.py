@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes src/search/KanjiReadingTable.cpp: the readings of every kanji of code page 932
-that KANJIDIC reads (on, kun without the okurigana, nanori), as katakana.
+that KANJIDIC reads (on, kun without the okurigana or with a verb's in its continuative
+form, nanori), as katakana.
 
 Usage: scripts/gen-kanji-readings.py [KANJIDIC] [OUTPUT]
   (defaults: /usr/share/edict/kanjidic from Debian's kanjidic package,
@@ -33,9 +34,28 @@ def katakana(text):
     return out or None
 
 
+# The continuative form of a verb, which names write without its okurigana (乗換 norikae,
+# 見積 mitsumori): a final u-row kana turns into its i-row one, and a final る may also
+# simply go (ichidan verbs: 換える kaeru, kae).
+U_TO_I = dict(zip('うくぐすつぬぶむる', 'いきぎしちにびみり'))
+
+
+def spellings(field):
+    """The kana a kun reading is read as in a name: the stem before '.', and where the
+    okurigana end a verb, the stem with the okurigana in the continuative form."""
+    field = field.replace('-', '')
+    stem, _, okurigana = field.partition('.')
+    forms = [stem]
+    if okurigana and okurigana[-1] in U_TO_I:
+        forms.append(stem + okurigana[:-1] + U_TO_I[okurigana[-1]])
+    if okurigana.endswith('る'):
+        forms.append(stem + okurigana[:-1])
+    return forms
+
+
 def readings(fields):
-    """On, kun (the stem before '.', without the '-' of prefixes and suffixes) and
-    nanori (after T1); radical names (after T2) are not readings of a name."""
+    """On, kun (the stem, and a verb's continuative form) and nanori (after T1); radical
+    names (after T2) are not readings of a name."""
     found = []
     section = 0
     for field in fields:
@@ -45,9 +65,10 @@ def readings(fields):
         # Codes and indices are ASCII; a reading may begin with the dash of a suffix.
         if field.startswith('{') or (field[0].isascii() and field[0] != '-') or section == 2:
             continue
-        kana = katakana(field.split('.')[0].replace('-', ''))
-        if kana and kana not in found:
-            found.append(kana)
+        for form in spellings(field):
+            kana = katakana(form)
+            if kana and kana not in found:
+                found.append(kana)
     return found
 
 

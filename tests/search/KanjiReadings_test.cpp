@@ -21,8 +21,10 @@ struct ReadingRow {
 const ReadingRow Rows[] = {
     // On readings, in katakana, and kun readings, in hiragana: both read as kana.
     {"印", "いん", true}, {"印", "シルシ", true}, {"筆", "ふで", true},
-    // A kun reading's stem, without the okurigana after its dot.
+    // A kun reading's stem, without the okurigana after its dot; a verb's also with them
+    // in the continuative form (乗る: のり, 換える: かえ), never the dictionary form.
     {"生", "い", true}, {"生", "いきる", false}, {"悪", "わる", true}, {"悪", "わるい", false},
+    {"乗", "のり", true}, {"換", "かえ", true}, {"積", "つもり", true}, {"書", "かき", true}, {"書", "かく", false},
     // The dashes of prefixes and suffixes are not read.
     {"印", "じるし", true}, {"乙", "おと", true},
     // Name readings (after T1) are read; the names of radicals (after T2) are not.

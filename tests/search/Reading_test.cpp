@@ -56,6 +56,7 @@ const ReadingRow Rows[] = {
     {"insatsu", "印刷", true, true}, {"kazoku", "家族", true, true}, {"fudeou", "筆王", true, true},
     {"nobunaganoyabou", "信長の野望", true, true}, {"hidemaru", "秀丸", true, true}, {"いんさつ", "印刷", true, true},
     {"satsu", "印刷", false, true}, {"densha", "電卓", false, false}, {"memochou", "メモ帳", true, true},
+    {"norikaeannai", "乗換案内", true, true},
     // The sound changes of compounds: a voiced first kana after another character, a
     // final つ ち く き doubled before a kanji, the は row as ぱ after ん, っ or a kanji.
     {"aikotoba", "合言葉", true, true}, {"sangoku", "三国", true, true}, {"gotoba", "言葉", false, false},
