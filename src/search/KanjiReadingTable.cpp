@@ -3,12 +3,14 @@
 // Copyright the Electronic Dictionary Research and Development Group (James William
 // Breen and the EDRDG), used under the Creative Commons Attribution-ShareAlike 3.0
 // licence and the EDRDG General Dictionary Licence; see LICENSE. This table, derived
-// from it, is under the same licence.
+// from it, is under the same licence. The kanji code page 932 adds beyond JIS X 0208
+// take the readings of the kanji they stand for, found through Unicode normalisation
+// and Unihan_Variants (Debian package unicode-data), Unicode, Inc., Unicode licence.
 #include "search/KanjiReadingTable.h"
 
 namespace veskor {
 
-const std::size_t KanjiCount = 6351;
+const std::size_t KanjiCount = 6476;
 
 const std::uint16_t KanjiCodes[] = {
     0x889F, 0x88A0, 0x88A1, 0x88A2, 0x88A3, 0x88A4, 0x88A5, 0x88A6, 0x88A7, 0x88A8, 0x88A9, 0x88AA,
@@ -524,23 +526,33 @@ const std::uint16_t KanjiCodes[] = {
     0xE978, 0xE979, 0xE97A, 0xE97B, 0xE97C, 0xE97D, 0xE97E, 0xE980, 0xE981, 0xE982, 0xE983, 0xE984,
     0xE985, 0xE986, 0xE987, 0xE988, 0xE989, 0xE98A, 0xE98B, 0xE98C, 0xE98D, 0xE98E, 0xE98F, 0xE990,
     0xE991, 0xE992, 0xE993, 0xE994, 0xE995, 0xE996, 0xE997, 0xE998, 0xE999, 0xE99A, 0xE99B, 0xE99C,
-    0xE99D, 0xE99E, 0xE99F, 0xE9A0, 0xE9A1, 0xE9A2, 0xE9A3, 0xE9A4, 0xE9A5, 0xE9A7, 0xE9A8, 0xE9A9,
-    0xE9AA, 0xE9AB, 0xE9AC, 0xE9AD, 0xE9AE, 0xE9AF, 0xE9B0, 0xE9B1, 0xE9B2, 0xE9B3, 0xE9B4, 0xE9B5,
-    0xE9B6, 0xE9B7, 0xE9B8, 0xE9B9, 0xE9BA, 0xE9BB, 0xE9BC, 0xE9BD, 0xE9BE, 0xE9BF, 0xE9C0, 0xE9C1,
-    0xE9C2, 0xE9C3, 0xE9C4, 0xE9C5, 0xE9C6, 0xE9C7, 0xE9C8, 0xE9C9, 0xE9CA, 0xE9CB, 0xE9CC, 0xE9CD,
-    0xE9CE, 0xE9CF, 0xE9D0, 0xE9D1, 0xE9D2, 0xE9D3, 0xE9D4, 0xE9D5, 0xE9D6, 0xE9D7, 0xE9D8, 0xE9D9,
-    0xE9DA, 0xE9DB, 0xE9DC, 0xE9DD, 0xE9DE, 0xE9DF, 0xE9E0, 0xE9E1, 0xE9E2, 0xE9E3, 0xE9E4, 0xE9E5,
-    0xE9E6, 0xE9E7, 0xE9E8, 0xE9E9, 0xE9EA, 0xE9EB, 0xE9EC, 0xE9ED, 0xE9EE, 0xE9EF, 0xE9F0, 0xE9F1,
-    0xE9F2, 0xE9F3, 0xE9F4, 0xE9F5, 0xE9F6, 0xE9F7, 0xE9F8, 0xE9F9, 0xE9FA, 0xE9FB, 0xE9FC, 0xEA40,
-    0xEA41, 0xEA42, 0xEA43, 0xEA44, 0xEA45, 0xEA46, 0xEA47, 0xEA48, 0xEA49, 0xEA4A, 0xEA4B, 0xEA4C,
-    0xEA4D, 0xEA4E, 0xEA4F, 0xEA50, 0xEA51, 0xEA52, 0xEA53, 0xEA54, 0xEA55, 0xEA56, 0xEA57, 0xEA58,
-    0xEA59, 0xEA5A, 0xEA5B, 0xEA5C, 0xEA5D, 0xEA5E, 0xEA5F, 0xEA60, 0xEA61, 0xEA62, 0xEA63, 0xEA64,
-    0xEA65, 0xEA66, 0xEA67, 0xEA68, 0xEA69, 0xEA6A, 0xEA6B, 0xEA6C, 0xEA6D, 0xEA6E, 0xEA6F, 0xEA70,
-    0xEA71, 0xEA72, 0xEA73, 0xEA74, 0xEA75, 0xEA76, 0xEA77, 0xEA78, 0xEA79, 0xEA7A, 0xEA7B, 0xEA7C,
-    0xEA7D, 0xEA7E, 0xEA80, 0xEA81, 0xEA82, 0xEA83, 0xEA84, 0xEA85, 0xEA86, 0xEA87, 0xEA88, 0xEA89,
-    0xEA8A, 0xEA8B, 0xEA8C, 0xEA8D, 0xEA8E, 0xEA8F, 0xEA90, 0xEA91, 0xEA92, 0xEA93, 0xEA94, 0xEA95,
-    0xEA96, 0xEA97, 0xEA98, 0xEA99, 0xEA9A, 0xEA9B, 0xEA9C, 0xEA9D, 0xEA9E, 0xEA9F, 0xEAA0, 0xEAA1,
-    0xEAA2, 0xEAA3, 0xEAA4,
+    0xE99D, 0xE99E, 0xE99F, 0xE9A0, 0xE9A1, 0xE9A2, 0xE9A3, 0xE9A4, 0xE9A5, 0xE9A6, 0xE9A7, 0xE9A8,
+    0xE9A9, 0xE9AA, 0xE9AB, 0xE9AC, 0xE9AD, 0xE9AE, 0xE9AF, 0xE9B0, 0xE9B1, 0xE9B2, 0xE9B3, 0xE9B4,
+    0xE9B5, 0xE9B6, 0xE9B7, 0xE9B8, 0xE9B9, 0xE9BA, 0xE9BB, 0xE9BC, 0xE9BD, 0xE9BE, 0xE9BF, 0xE9C0,
+    0xE9C1, 0xE9C2, 0xE9C3, 0xE9C4, 0xE9C5, 0xE9C6, 0xE9C7, 0xE9C8, 0xE9C9, 0xE9CA, 0xE9CB, 0xE9CC,
+    0xE9CD, 0xE9CE, 0xE9CF, 0xE9D0, 0xE9D1, 0xE9D2, 0xE9D3, 0xE9D4, 0xE9D5, 0xE9D6, 0xE9D7, 0xE9D8,
+    0xE9D9, 0xE9DA, 0xE9DB, 0xE9DC, 0xE9DD, 0xE9DE, 0xE9DF, 0xE9E0, 0xE9E1, 0xE9E2, 0xE9E3, 0xE9E4,
+    0xE9E5, 0xE9E6, 0xE9E7, 0xE9E8, 0xE9E9, 0xE9EA, 0xE9EB, 0xE9EC, 0xE9ED, 0xE9EE, 0xE9EF, 0xE9F0,
+    0xE9F1, 0xE9F2, 0xE9F3, 0xE9F4, 0xE9F5, 0xE9F6, 0xE9F7, 0xE9F8, 0xE9F9, 0xE9FA, 0xE9FB, 0xE9FC,
+    0xEA40, 0xEA41, 0xEA42, 0xEA43, 0xEA44, 0xEA45, 0xEA46, 0xEA47, 0xEA48, 0xEA49, 0xEA4A, 0xEA4B,
+    0xEA4C, 0xEA4D, 0xEA4E, 0xEA4F, 0xEA50, 0xEA51, 0xEA52, 0xEA53, 0xEA54, 0xEA55, 0xEA56, 0xEA57,
+    0xEA58, 0xEA59, 0xEA5A, 0xEA5B, 0xEA5C, 0xEA5D, 0xEA5E, 0xEA5F, 0xEA60, 0xEA61, 0xEA62, 0xEA63,
+    0xEA64, 0xEA65, 0xEA66, 0xEA67, 0xEA68, 0xEA69, 0xEA6A, 0xEA6B, 0xEA6C, 0xEA6D, 0xEA6E, 0xEA6F,
+    0xEA70, 0xEA71, 0xEA72, 0xEA73, 0xEA74, 0xEA75, 0xEA76, 0xEA77, 0xEA78, 0xEA79, 0xEA7A, 0xEA7B,
+    0xEA7C, 0xEA7D, 0xEA7E, 0xEA80, 0xEA81, 0xEA82, 0xEA83, 0xEA84, 0xEA85, 0xEA86, 0xEA87, 0xEA88,
+    0xEA89, 0xEA8A, 0xEA8B, 0xEA8C, 0xEA8D, 0xEA8E, 0xEA8F, 0xEA90, 0xEA91, 0xEA92, 0xEA93, 0xEA94,
+    0xEA95, 0xEA96, 0xEA97, 0xEA98, 0xEA99, 0xEA9A, 0xEA9B, 0xEA9C, 0xEA9D, 0xEA9E, 0xEA9F, 0xEAA0,
+    0xEAA1, 0xEAA2, 0xEAA3, 0xEAA4, 0xED40, 0xED4E, 0xED55, 0xED6B, 0xED70, 0xED75, 0xED78, 0xED7D,
+    0xED80, 0xED8D, 0xED93, 0xED95, 0xED9E, 0xEDA1, 0xEDA2, 0xEDA5, 0xEDAE, 0xEDB1, 0xEDB4, 0xEDBC,
+    0xEDBD, 0xEDC4, 0xEDC9, 0xEDD3, 0xEDE1, 0xEDEC, 0xEDEE, 0xEDF7, 0xEDF8, 0xEE42, 0xEE58, 0xEE59,
+    0xEE61, 0xEE62, 0xEE63, 0xEE65, 0xEE69, 0xEE6C, 0xEE71, 0xEE73, 0xEE74, 0xEE75, 0xEE79, 0xEE8D,
+    0xEE92, 0xEE93, 0xEE98, 0xEE9A, 0xEE9B, 0xEE9C, 0xEEA5, 0xEEC3, 0xEECD, 0xEECF, 0xEED9, 0xEEDA,
+    0xEEDB, 0xEEDC, 0xEEDD, 0xEEE0, 0xEEEA, 0xEEEC, 0xFA5C, 0xFA6A, 0xFA71, 0xFA88, 0xFA8D, 0xFA92,
+    0xFA95, 0xFA9A, 0xFA9C, 0xFAA9, 0xFAAF, 0xFAB1, 0xFABA, 0xFABD, 0xFABE, 0xFAC1, 0xFACA, 0xFACD,
+    0xFAD0, 0xFAD8, 0xFAD9, 0xFAE0, 0xFAE5, 0xFAEF, 0xFB40, 0xFB4B, 0xFB4D, 0xFB56, 0xFB57, 0xFB5E,
+    0xFB74, 0xFB75, 0xFB7D, 0xFB7E, 0xFB80, 0xFB82, 0xFB86, 0xFB89, 0xFB8E, 0xFB90, 0xFB91, 0xFB92,
+    0xFB96, 0xFBA9, 0xFBAE, 0xFBAF, 0xFBB4, 0xFBB6, 0xFBB7, 0xFBB8, 0xFBC1, 0xFBDF, 0xFBE9, 0xFBEB,
+    0xFBF5, 0xFBF6, 0xFBF7, 0xFBF8, 0xFBF9, 0xFBFC, 0xFC49, 0xFC4B,
 };
 
 const char KanjiReadingText[] =
@@ -1409,25 +1421,52 @@ const char KanjiReadingText[] =
     "r|5o- 4o- F8> Kp +< +<h @7s|/4|8{ 9{ )2> >s> Fi Fi>|>m- Rw2 VB VBr|u ro -<5-e|4|?o- >o- ) )3r )3"
     "|2{ pu: pu:Z|>o- OPu|r t+|2{ V5|O- <+|26|Y _+ jj|u|P6 O6|A+|F+ M+ 2qG 2FH|D- F2>|Ym- Yo-|M+ B4 2"
     "j?|b-|c- j- Ft3f|C{ Y9|Ho- -Q -Qr|VK 2f|\\K|b- Fc|4o6 e9 w9|8+ 4K F]< fAq jOPr|>o- D- >m|W{ e{ 2K"
-    "q 2Aq|>m @ Y9|2{ w9 fAq|Z{ Y{|ro- FM3f|O- P- <w3|:- 7 O4|84 26 94 Bi Bi5|O- FF2 FF2+ )qD )qD+|4m"
-    "- 6?|Ho- 21r7<|26 t4 2Q/ _G _GMr _GM|V6 F6 Fe>+|VK WK|5 F2|j- c-|ro- :Ge|H @Ge|/{ p- -Q -Q<tr -Q"
-    "<t|b- 23fF+ 1>4-1 23fG+|< @>|Yo- _+ Yqi|b b- )wZ|2?2|:U>u|){|2+ 9 3+ V/ Vl|> 4 @>|iWs eM :H ;r|:"
-    "{|< >k <i VC|>o- D- F:|\\ b +s2|)<r -7+|2AU:|:H|/4 @si|9+ <{>o--1|:{|> cq OP|Y R>{ Vqq;|D- )?|P?o"
-    "-|>kHb: >kH|T{ QeA|2 /Z|2{ 2t+ Fq|:- Ho-=i Y3+|<+ > /q|>m >m- P?o-|>m{ <wq|Ho- O- 2t+|\\6 )wZ \\7|"
-    "t{ R>{|+ 2+q5|1{ +w>|1{ +w>|2{ :{ lji lj1|> D- ]r VeH 2e@|rm- s cq|VFVF|:-|;- 113i|>o- F:|Yo- \\/"
-    " -4]6u|4@|2+ 8 /D Qe@|t+ Vj|>o- p- \\2 YjU|u @A4|\\ 8r 2j|\\ 8r 2j|R1|) 2q@|3{ 2r 2r3T|3{ 2r 2r3T|8"
-    "+ 94 84 8K jA|H{|+K|1-|1- -7+@|:|> OZ|> OZ|G F|t+|:-|:- VO PWO|c- O4|HPr|OZ|3|3|+2s +2s3|8{|] h|"
-    "84 94 jA|>k6 ?k6 2<<5|?m{ >m{ -Aq|O- K K7f|O- K K7f|Y YK YpPr|:- l S/|36 f<;|-{ :{ O-es >kj|c6 ]"
-    " h )Ys|YF4|8+ RwOr Or|94|:K 2K Vl]<|?k6 Yw|B4|M{ >{ 2@+|M{ >{ 2@+|p- V+F2|;- > HK|>k|+K >5|>o- <"
-    "|V{ W W{|ro-|26 )6 -D =4|+{ 1- p-|2{ :-UOr|q{|u >1 >1H FM|2{ G+ 2q >12q+ >18 B+>m|/{ >1|D )q|>m "
-    "@ 11?2|Z Qt>2|7 ; 1?2|4|4{ 6{ Uu|9+ `+ :?2 2U:|?k >k|W6 h5|\\ \\@e|\\ \\@e|i{ `{ h5:|b- :QjH|Y Z f Q"
-    "Z QZ4 Q+ w w8r w8|:- 1-|t+ r 6u t|T{ TW TWr|H r jH|8{ 4{ 6u|HmK >rE >rE8r >rE8|M{ K K8r K8 K4 F "
-    "FMr FM < <> Oc Oc> Oj Oj> cH|n- )17u|2K <O ws3>:|8+ 9+ +tAf|O- Q2e hq|){ 6q|W+ Z e+ f 2Z 2Zr 2|)"
-    "{ /{ b6u|O6 83 83> 83tr 83t|H S- S+Or|\\K )l|\\ b )l|c- Z{ `{ f{ i{ )13/s KO KOir KOi|;-|`K _K @Jd"
-    "{|: KLf|O-|D >o TAf TA|n- n +FH|2{ +Z4|B+ <+ Du Du+ YO YO>4 )Fs Vl+ YO>|> pw+ V pw pw+@r pw+@|>{"
-    " D{ O{ 28W|>k6 >mK B4 :e|D < >o 2h|Ho-|t+ pw O>|5{ :{ V74|9K 8K 2? 2?r 2 2f|;|<6 D6 B6 >m6 >m- B"
-    "e Ber|)6|6 - h>W|36 ); V74|2{ 3{ t+|4 4m- 4{ 2i Y<>|l6 \\/|5o- F2|M{ >{ e4 :A/|p- Vs|p- Fe|r{ 4Z>"
-    "|4 FU> FU>f Y2 Y2r Yu pu: pu:Z 2w 2w4 )4q2 Yuir Yui Yuer Yue"
+    "q 2Aq|>m @ Y9|2{ w9 fAq|Z{ Y{|ro- FM3f|O- FF2 FF2+ )qD )qD+|O- P- <w3|:- 7 O4|84 26 94 Bi Bi5|O-"
+    " FF2 FF2+ )qD )qD+|4m- 6?|Ho- 21r7<|26 t4 2Q/ _G _GMr _GM|V6 F6 Fe>+|VK WK|5 F2|j- c-|ro- :Ge|H "
+    "@Ge|/{ p- -Q -Q<tr -Q<t|b- 23fF+ 1>4-1 23fG+|< @>|Yo- _+ Yqi|b b- )wZ|2?2|:U>u|){|2+ 9 3+ V/ Vl|"
+    "> 4 @>|iWs eM :H ;r|:{|< >k <i VC|>o- D- F:|\\ b +s2|)<r -7+|2AU:|:H|/4 @si|9+ <{>o--1|:{|> cq OP"
+    "|Y R>{ Vqq;|D- )?|P?o-|>kHb: >kH|T{ QeA|2 /Z|2{ 2t+ Fq|:- Ho-=i Y3+|<+ > /q|>m >m- P?o-|>m{ <wq|"
+    "Ho- O- 2t+|\\6 )wZ \\7|t{ R>{|+ 2+q5|1{ +w>|1{ +w>|2{ :{ lji lj1|> D- ]r VeH 2e@|rm- s cq|VFVF|:-|"
+    ";- 113i|>o- F:|Yo- \\/ -4]6u|4@|2+ 8 /D Qe@|t+ Vj|>o- p- \\2 YjU|u @A4|\\ 8r 2j|\\ 8r 2j|R1|) 2q@|3{"
+    " 2r 2r3T|3{ 2r 2r3T|8+ 94 84 8K jA|H{|+K|1-|1- -7+@|:|> OZ|> OZ|G F|t+|:-|:- VO PWO|c- O4|HPr|OZ"
+    "|3|3|+2s +2s3|8{|] h|84 94 jA|>k6 ?k6 2<<5|?m{ >m{ -Aq|O- K K7f|O- K K7f|Y YK YpPr|:- l S/|36 f<"
+    ";|-{ :{ O-es >kj|c6 ] h )Ys|YF4|8+ RwOr Or|94|:K 2K Vl]<|?k6 Yw|B4|M{ >{ 2@+|M{ >{ 2@+|p- V+F2|;"
+    "- > HK|>k|+K >5|>o- <|V{ W W{|ro-|26 )6 -D =4|+{ 1- p-|2{ :-UOr|q{|u >1 >1H FM|2{ G+ 2q >12q+ >1"
+    "8 B+>m|/{ >1|D )q|>m @ 11?2|Z Qt>2|7 ; 1?2|4|4{ 6{ Uu|9+ `+ :?2 2U:|?k >k|W6 h5|\\ \\@e|\\ \\@e|i{ `"
+    "{ h5:|b- :QjH|Y Z f QZ QZ4 Q+ w w8r w8|:- 1-|t+ r 6u t|T{ TW TWr|H r jH|8{ 4{ 6u|HmK >rE >rE8r >"
+    "rE8|M{ K K8r K8 K4 F FMr FM < <> Oc Oc> Oj Oj> cH|n- )17u|2K <O ws3>:|8+ 9+ +tAf|O- Q2e hq|){ 6q"
+    "|W+ Z e+ f 2Z 2Zr 2|){ /{ b6u|O6 83 83> 83tr 83t|H S- S+Or|\\K )l|\\ b )l|c- Z{ `{ f{ i{ )13/s KO "
+    "KOir KOi|;-|`K _K @Jd{|: KLf|O-|D >o TAf TA|n- n +FH|2{ +Z4|B+ <+ Du Du+ YO YO>4 )Fs Vl+ YO>|> p"
+    "w+ V pw pw+@r pw+@|>{ D{ O{ 28W|>k6 >mK B4 :e|D < >o 2h|Ho-|t+ pw O>|5{ :{ V74|9K 8K 2? 2?r 2 2f"
+    "|;|<6 D6 B6 >m6 >m- Be Ber|)6|6 - h>W|36 ); V74|2{ 3{ t+|4 4m- 4{ 2i Y<>|l6 \\/|5o- F2|M{ >{ e4 :"
+    "A/|p- Vs|p- Fe|r{ 4Z>|4 FU> FU>f Y2 Y2r Yu pu: pu:Z 2w 2w4 )4q2 Yuir Yui Yuer Yue|:- Si wF|R{ e2"
+    " e2Br e2B e2> < O- YN|?m{|6{ +<1 +<|3+ 9 5 38 4> VM|w 1 2 lw lwq5 lwq9r lwq9 Q; Q;f ) )/r )/ )+ "
+    "+A 2A 2K 2Kr 2L F8 H Oj Q R5 e< l@ p> pr wG: wJ|MK <O+ )4q2 )4 )4q <O <O> <Os MJ MK{ Ur p>|p-|Ho"
+    "- K2 L2 A2 K|H 1 14 18 4|@- >m- 2< 2<f F2 F2> F8|4 <4 <+ f<4|O6 +<1|/K pu: pu:Z pu:W> l p>|MK <O"
+    "+ )4q2 )4 )4q <O <O> <Os MJ MK{ Ur p>|-{ 1{ +2 +2r -q -qf|D- @ @` \\< A<|4o- 1> 1>/r 1>/ 1D 1Dwr "
+    "1Dw Ur Y<|:- ;- ) )3r )3 F2 F2]r F2] )4 )4q F2> Ucs|B+ V Vtr Vt W Vq> Vs|>k6 B4 )4q2|u- b3 )4 )4"
+    "q 1 </ u|rm- lQ5 Q5 l l+ l5 lQ lQ+|h ] Q|r t+ s+ UE UEf K K4|MK )4 K MJ O1s|Y{ Ve|2|4 23l 23l4 )"
+    "4 )4q <4 Ms Y Y2s|Ho + +U>> +U|4o- :- 4p >u|/4 l6 e e> e@|t+ q+ )l Qr Ur Yu> t|>{ ?{ 2f 2{ :- 2 "
+    "27 2Q 2j 6e : :V Ge f|>o- <+w 4= p KeZ )4 <2 <H Yu e< l@ n4 p> )4q <4 <h FG Q2 Q3|\\6 O> Of \\ \\4 "
+    "\\J c6 p>|B+ ?o- l@ l@{?r l@{? U] l@> >A 1<h 4p>|B+ >o- >q >q9r >q9 6w 4p|>o Ho 1 +O7H b|>m{|B{ /"
+    "{ -ql -qlf )er|- V w VT >m- W|: :j e:j|>o ju|q+ FU FUf Fp Fpr pH pr|8{ 2>: 2F <2 <O <O> F2 FM Ur"
+    " e:O e< e<s|+K D Dtr Dt Dq> V7 V7tr V7t +J Vl _{|u- ro- 1O: +q 1 O- j{ u u1|O K fl: 6R A H Li fl"
+    "|4o- ;- <O 6R|/{ Qer|2{ Fe4 w|rm- 1 F2 F2>|1 -|:- >u Y2 Y2r )4q Ms )4 Yu Yu>|V{ i> + ++ +r /|> 2"
+    " 2+|G+ + - -/r -/|2{ l2F FM FH|:- F2 G2 F2er F2e F2ir F2i 2 : ?o+ F V2|26 Ks FA A 2 K L|:6 6u 6u"
+    "Af|:- Si wF|R{ e2 e2Br e2B e2> < O- YN|?m{|6{ +<1 +<|3+ 9 5 38 4> VM|w 1 2 lw lwq5 lwq9r lwq9 Q;"
+    " Q;f ) )/r )/ )+ +A 2A 2K 2Kr 2L F8 H Oj Q R5 e< l@ p> pr wG: wJ|MK <O+ )4q2 )4 )4q <O <O> <Os M"
+    "J MK{ Ur p>|p-|Ho- K2 L2 A2 K|H 1 14 18 4|@- >m- 2< 2<f F2 F2> F8|4 <4 <+ f<4|O6 +<1|/K pu: pu:Z"
+    " pu:W> l p>|MK <O+ )4q2 )4 )4q <O <O> <Os MJ MK{ Ur p>|-{ 1{ +2 +2r -q -qf|D- @ @` \\< A<|4o- 1> "
+    "1>/r 1>/ 1D 1Dwr 1Dw Ur Y<|:- ;- ) )3r )3 F2 F2]r F2] )4 )4q F2> Ucs|B+ V Vtr Vt W Vq> Vs|>k6 B4"
+    " )4q2|u- b3 )4 )4q 1 </ u|rm- lQ5 Q5 l l+ l5 lQ lQ+|h ] Q|r t+ s+ UE UEf K K4|MK )4 K MJ O1s|Y{ "
+    "Ve|2|4 23l 23l4 )4 )4q <4 Ms Y Y2s|Ho + +U>> +U|4o- :- 4p >u|/4 l6 e e> e@|t+ q+ )l Qr Ur Yu> t|"
+    ">{ ?{ 2f 2{ :- 2 27 2Q 2j 6e : :V Ge f|>o- <+w 4= p KeZ )4 <2 <H Yu e< l@ n4 p> )4q <4 <h FG Q2 "
+    "Q3|\\6 O> Of \\ \\4 \\J c6 p>|B+ ?o- l@ l@{?r l@{? U] l@> >A 1<h 4p>|B+ >o- >q >q9r >q9 6w 4p|>o Ho "
+    "1 +O7H b|>m{|B{ /{ -ql -qlf )er|- V w VT >m- W|: :j e:j|>o ju|q+ FU FUf Fp Fpr pH pr|8{ 2>: 2F <"
+    "2 <O <O> F2 FM Ur e:O e< e<s|+K D Dtr Dt Dq> V7 V7tr V7t +J Vl _{|u- ro- 1O: +q 1 O- j{ u u1|O K"
+    " fl: 6R A H Li fl|4o- ;- <O 6R|/{ Qer|2{ Fe4 w|rm- 1 F2 F2>|1 -|:- >u Y2 Y2r )4q Ms )4 Yu Yu>|V{"
+    " i> + ++ +r /|> 2 2+|G+ + - -/r -/|2{ l2F FM FH|:- F2 G2 F2er F2e F2ir F2i 2 : ?o+ F V2|26 Ks FA"
+    " A 2 K L|:6 6u 6uAf"
     ;
 
 }  // namespace veskor

@@ -29,6 +29,8 @@ const ReadingRow Rows[] = {
     {"印", "じるし", true}, {"乙", "おと", true},
     // Name readings (after T1) are read; the names of radicals (after T2) are not.
     {"信", "のぶ", true}, {"秀", "ひで", true}, {"缶", "ほとぎ", false}, {"牙", "きばへん", false},
+    // Kanji of the code page beyond JIS X 0208 read as the kanji they stand for.
+    {"髙", "たか", true}, {"﨑", "さき", true}, {"德", "とく", true},
     // Kana and marks have no readings of their own.
     {"あ", "あ", false}, {"々", "じん", false},
     // Words read as a whole, each reading they take.
