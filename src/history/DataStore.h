@@ -27,11 +27,13 @@ public:
 
     // Writes the folder and the history, merged with what another copy wrote meanwhile;
     // afterwards both hold what was written. A failure raises and changes nothing, so a
-    // later save can try again.
-    void Save(const std::string& path, std::string& folder, HistoryList& history);
+    // later save can try again. Returns what to tell the user when the file had been
+    // damaged meanwhile and was kept aside; empty otherwise.
+    std::string Save(const std::string& path, std::string& folder, HistoryList& history);
 
 private:
     DataFileContent Read(const std::string& bytes, const std::string& path);
+    std::optional<DataFileContent> ReadOrNothing(const std::string& bytes, const std::string& path);
     std::optional<DataFileContent> ReadBackup(const std::string& path);
 
     Platform& platform_;
