@@ -42,7 +42,7 @@ void TForm1::FormShow()
     }
     if (loaded) {
         ShortcutFolder = std::move(loaded->content.folder);
-        HistoryList->Assign(std::move(loaded->content.entries));
+        HistoryList->Load(std::move(loaded->content.entries));
         c_.ListBox1.ShowAll(HistoryList->Share());
         c_.Edit1.SetText("");
     } else {

@@ -61,7 +61,6 @@ std::optional<DataStore::Loaded> DataStore::Load(const std::string& path)
         baselineDamaged_ = true;
     }
     baseline_ = std::move(bytes);
-    baselineFolder_ = loaded.content.folder;
     return loaded;
 }
 
@@ -81,9 +80,9 @@ std::string DataStore::Save(const std::string& path, std::string& folder, Histor
         // Another copy saved since this run read the file: its content with this run's
         // changes on top.
         HistoryList list(platform_);
-        list.Assign(std::move(theirs->entries));
+        list.Load(std::move(theirs->entries));
         list.Replay(history.Changes());
-        merged = DataFileContent{folder != baselineFolder_ ? folder : theirs->folder, list.Entries()};
+        merged = DataFileContent{history.ChangedFolder().value_or(theirs->folder), list.Entries()};
     } else if (current && current != baseline_) {
         // Damaged by something else while this window was open: it goes aside as the start
         // heals it, and what this run read, with its own changes, takes its place. The
@@ -102,11 +101,10 @@ std::string DataStore::Save(const std::string& path, std::string& folder, Histor
 
     if (merged) {
         folder = std::move(merged->folder);
-        history.Assign(std::move(merged->entries));
+        history.Load(std::move(merged->entries));
     }
     history.ForgetChanges();
     baseline_ = bytes;
-    baselineFolder_ = folder;
     baselineDamaged_ = false;
     return notice;
 }

@@ -38,7 +38,6 @@ private:
 
     Platform& platform_;
     std::optional<std::string> baseline_;  // the file as this run last read or wrote it; none: no file
-    std::string baselineFolder_;
     bool baselineDamaged_ = false;         // the file was damaged and the history came from the backup
 };
 

@@ -124,7 +124,7 @@ TEST(FormLifecycleTest, TheEndOfTheSessionSavesThisRunsChanges)
     f.Seed("D:\\Links", {"mail", "web"});
     f.Run([&] { f.form.SessionEnding(); });
     EXPECT_EQ(f.platform.Bytes(DataFile), SerializeDataFile("D:\\Links", {"mail", "web"}));
-    f.form.HistoryList->Insert(0, "new");
+    f.form.HistoryList->Record("new", false);
     f.Run([&] { f.form.SessionEnding(); });
     EXPECT_EQ(f.platform.Bytes(DataFile), SerializeDataFile("D:\\Links", {"new", "mail", "web"}));
     EXPECT_FALSE(f.window.Ended());

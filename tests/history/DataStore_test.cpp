@@ -26,7 +26,7 @@ struct Copy {
         loaded = store.Load(Path);
         if (loaded) {
             folder = loaded->content.folder;
-            history.Assign(loaded->content.entries);
+            history.Load(loaded->content.entries);
         }
     }
     void Save() { store.Save(Path, folder, history); }
@@ -65,7 +65,7 @@ TEST_F(DataStoreTest, WithNoChangeOnDiskTheSaveWritesThisRunsViewAndKeepsThePrev
     EXPECT_EQ(platform.Bytes(Path), File("E:\\New", {"b", "a"}));
     EXPECT_EQ(platform.Bytes(Backup), File("D:\\Links", {"a", "b"}));
 
-    run.history.Insert(0, "plain");  // a change kept by no journal still reaches an unchanged file
+    run.history.Load({"plain", "b", "a"});  // what no change kept still reaches an unchanged file
     run.Save();
     EXPECT_EQ(platform.Bytes(Path), File("E:\\New", {"plain", "b", "a"}));
     EXPECT_EQ(platform.Bytes(Backup), File("E:\\New", {"b", "a"}));
@@ -88,7 +88,11 @@ TEST_F(DataStoreTest, ASaveKeepsWhatAnotherCopySavedMeanwhileAndAddsItsOwnChange
         {"B changed the folder, A did not", [](Copy& b) { b.folder = "E:\\B"; }, [](Copy&) {}, "E:\\B",
          {"a", "b", "c"}},
         {"both changed the folder: the later save wins", [](Copy& b) { b.folder = "E:\\B"; },
-         [](Copy& a) { a.folder = "E:\\A"; }, "E:\\A", {"a", "b", "c"}},
+         [](Copy& a) {
+             a.folder = "E:\\A";
+             a.history.ChangeFolder(a.folder);
+         },
+         "E:\\A", {"a", "b", "c"}},
     };
     for (const auto& c : cases) {
         MemoryPlatform machine;
@@ -286,8 +290,8 @@ TEST_F(DataStoreTest, AnEarlyLoadReadsLikeLoadAndItsStoreKnowsTheFileItRead)
     const std::unique_ptr<DataStore> store = early.Store();
     std::string folder = loaded->content.folder;
     HistoryList history(platform);
-    history.Assign(loaded->content.entries);
-    history.Insert(0, "plain");
+    history.Load(loaded->content.entries);
+    history.Load({"plain", "a", "b"});
     store->Save(Path, folder, history);
     EXPECT_EQ(platform.Bytes(Path), File("D:\\Links", {"plain", "a", "b"}));
 }
