@@ -12,7 +12,8 @@ namespace veskor {
 // each with its own view of the history: a save writes this run's view only while the
 // file still holds what this run last read or wrote there, and otherwise replays this
 // run's changes on what the file holds now. Every save keeps the file it replaces as
-// "<file>.bak", from which a damaged file is healed at the next start.
+// "<file>.bak", from which a damaged file is healed at the next start; a damaged file goes
+// aside as "<file>.damaged". Loads and saves of all copies take turns under one lock.
 class DataStore {
 public:
     explicit DataStore(Platform& platform) : platform_(platform) {}
