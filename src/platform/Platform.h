@@ -110,7 +110,8 @@ public:
     // Long names of every entry matching folder + "\*.lnk" (folders included), in the system's order.
     virtual LinkListing ListLinks(const std::string& folder) = 0;
     // Whole content of a file opened for reading. Other readers, and the rename of another
-    // copy's replace, may go on while it reads; a writer may not.
+    // copy's replace, may go on while it reads; a writer may not. A file that another
+    // program holds for a moment is tried again for a short while.
     // Raises "ファイル "%s". %s は開けません".
     virtual std::string ReadWholeFile(const std::string& path) = 0;
     // Whole content of a file that a save is about to replace, or nothing when there is none;

@@ -154,7 +154,7 @@ TEST_P(FileContentsTest, LockFileMakesAStartOrAnotherSaveOfTheSameFileWait)
 }
 
 // Another copy reading the file keeps neither this one's read nor its replace out; a
-// program that holds the file for a moment without sharing its deletion only delays the replace.
+// program that holds the file for a moment only delays them.
 TEST_P(FileContentsTest, ReadersLetAReadAndAReplaceThrough)
 {
     struct Holder {
@@ -168,6 +168,7 @@ TEST_P(FileContentsTest, ReadersLetAReadAndAReplaceThrough)
     } cases[] = {
         {"another copy reading", FILE_SHARE_READ | FILE_SHARE_DELETE, 0},
         {"a scanner reading for a moment", FILE_SHARE_READ, 300},
+        {"a program holding it unshared for a moment", 0, 300},
     };
     for (const auto& c : cases) {
         WriteBytes(In("veskor.dat"), Content);

@@ -53,15 +53,55 @@ DWORD WriteToDisk(const std::string& path, const std::string& bytes)
     return 0;
 }
 
+// Windows refuses an open or a replace for a moment while another program (a virus scanner,
+// the indexer) has the file or the backup open without sharing it; each of these failures
+// leaves every file under its own name, so the step can be tried again.
+bool RefusedForAMoment(DWORD code)
+{
+    switch (code) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_ACCESS_DENIED:  // also a file whose deletion is still pending
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
+        return true;
+    default:
+        return false;
+    }
+}
+
+constexpr ULONGLONG RetryForMs = 1000;
+constexpr DWORD RetryStepMs = 50;
+
+// Runs `step` (0 on success, else the error code) again while it is refused for a moment,
+// for a second at most.
+template <class Step>
+DWORD Retrying(Step step)
+{
+    const ULONGLONG until = GetTickCount64() + RetryForMs;
+    for (;;) {
+        const DWORD failure = step();
+        if (failure == 0 || !RefusedForAMoment(failure) || GetTickCount64() >= until)
+            return failure;
+        Sleep(RetryStepMs);
+    }
+}
+
 // Reads the whole file; 0 on success, else the error code. Another copy reading at once is
 // let in, and so is the rename of a replace: ReplaceFileA needs the right to delete the file
 // it replaces, which a handle opened without FILE_SHARE_DELETE refuses. A writer is kept out.
 DWORD ReadAll(const std::string& path, std::string& bytes)
 {
-    const win32::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return LastErrorOr(ERROR_OPEN_FAILED);
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    const DWORD refused = Retrying([&] {
+        opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        return opened != INVALID_HANDLE_VALUE ? 0 : LastErrorOr(ERROR_OPEN_FAILED);
+    });
+    const win32::FileHandle file(opened);
+    if (refused)
+        return refused;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size))
         return LastErrorOr(ERROR_READ_FAULT);
@@ -98,38 +138,6 @@ DWORD Replace(const std::string& path, const std::string& replacement, const std
     if (!MoveFileExA(replacement.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return LastErrorOr(ERROR_CANNOT_MAKE);
     return 0;
-}
-
-// Windows refuses a replace for a moment while another program (a virus scanner, the
-// indexer) has the old file or the backup open without sharing its deletion; each of
-// these failures leaves both files under their own names, so the replace can be tried again.
-bool RefusedForAMoment(DWORD code)
-{
-    switch (code) {
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-    case ERROR_ACCESS_DENIED:  // also a file whose deletion is still pending
-    case ERROR_UNABLE_TO_REMOVE_REPLACED:
-    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
-    case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
-        return true;
-    default:
-        return false;
-    }
-}
-
-constexpr ULONGLONG ReplaceRetryMs = 1000;
-constexpr DWORD ReplaceRetryStepMs = 50;
-
-DWORD ReplaceRetrying(const std::string& path, const std::string& replacement, const std::string& backup)
-{
-    const ULONGLONG until = GetTickCount64() + ReplaceRetryMs;
-    for (;;) {
-        const DWORD failure = Replace(path, replacement, backup);
-        if (failure == 0 || !RefusedForAMoment(failure) || GetTickCount64() >= until)
-            return failure;
-        Sleep(ReplaceRetryStepMs);
-    }
 }
 
 // How long a start or a save waits for another copy's read or save of the same file: those
@@ -194,7 +202,7 @@ void Win32Platform::WriteFileAtomically(const std::string& path, const std::stri
     const std::string temporary = path + ".tmp";
     DWORD failure = WriteToDisk(temporary, bytes);
     if (failure == 0)
-        failure = ReplaceRetrying(path, temporary, backup);
+        failure = Retrying([&] { return Replace(path, temporary, backup); });
     if (failure == 0)
         return;
     ::DeleteFileA(temporary.c_str());
