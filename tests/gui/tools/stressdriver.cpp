@@ -7,6 +7,8 @@
 //     random 0..MAX-DELAY-MS after its window appeared.
 //   stressdriver pair EXE GAP-MS: copy 0 launches "s0" as soon as its window appears; copy 1
 //     is started GAP-MS after that and launches "s1" as soon as its own window appears.
+//   stressdriver hold FILE MS: holds FILE open without sharing for MS ms, as a scanner
+//     does, and prints "held" once it holds it.
 // Prints in UTF-8, one line a copy: "copy=I name=N closed_ms=MS" (from its Enter until its
 // process ended, or "stuck" after 30 s, when it is ended), then one "box=TEXT" line per
 // error box it showed.
@@ -202,6 +204,16 @@ int main(int argc, char** argv)
     if (argc < 4)
         return 2;
     const std::string mode = argv[1];
+    if (mode == "hold") {
+        const HANDLE file = CreateFileA(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return 1;
+        std::printf("held\n");
+        std::fflush(stdout);
+        Sleep(static_cast<DWORD>(std::atoi(argv[3])));
+        CloseHandle(file);
+        return 0;
+    }
     const std::string exe = argv[2];
     Exe.assign(exe.begin(), exe.end());
     std::vector<Copy> copies;
