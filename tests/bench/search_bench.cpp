@@ -116,7 +116,7 @@ void Filter(benchmark::State& state)
     const Search& search = Searches[state.range(1)];
     MemoryPlatform platform;
     HistoryList history(platform);
-    history.Assign(MakeNames(static_cast<size_t>(state.range(0))));
+    history.Load(MakeNames(static_cast<size_t>(state.range(0))));
     SearchIndex index;
     index.Matches(history, platform, search.typed, search.partial);
     size_t found = 0;
@@ -133,7 +133,7 @@ void FirstKeyOf(benchmark::State& state, const Search* reading)
 {
     MemoryPlatform platform;
     HistoryList history(platform);
-    history.Assign(MakeNames(static_cast<size_t>(state.range(0))));
+    history.Load(MakeNames(static_cast<size_t>(state.range(0))));
     for (auto _ : state) {
         SearchIndex index;
         benchmark::DoNotOptimize(index.Matches(history, platform, reading ? reading->typed : "vi", false));

@@ -62,7 +62,7 @@ TEST(SearchIndex, MatchesWholeEntriesByteForByte)
 {
     AsciiRules rules;
     HistoryList history(rules);
-    history.Assign({"Apple", "apricot", "Banana", "", "xa", "bab", "表計算", "ソフト", "AP", "ヂ@", "ァ", "表示", "\\", "сー"});
+    history.Load({"Apple", "apricot", "Banana", "", "xa", "bab", "表計算", "ソフト", "AP", "ヂ@", "ァ", "表示", "\\", "сー"});
     const Case cases[] = {
         {"AP", false, {"Apple", "apricot", "AP"}},
         {"an", false, {}},
@@ -93,25 +93,25 @@ TEST(SearchIndex, SeesEveryChangeOfTheHistory)
 {
     AsciiRules rules;
     std::optional<HistoryList> slot(std::in_place, rules);
-    slot->Assign({"alpha", "beta"});
+    slot->Load({"alpha", "beta"});
     SearchIndex index;
     EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"alpha"});
-    slot->Move(0, 1);  // same size
+    slot->Record("beta", false);  // same size
     EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"alpha"});
 
     // A new history in the old one's place (the program makes one at every first show),
     // of the same size and after as many changes: neither its address nor its count of
     // changes may let the index take it for the old one.
     slot.emplace(rules);
-    slot->Assign({"beta", "gamma"});
-    slot->Move(0, 1);
+    slot->Load({"beta", "gamma"});
+    slot->Record("gamma", false);
     EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{});
 
     // Other rules, other lower-case forms.
     struct KeepCase : AsciiRules {
         void LowerCase(std::string&) const override {}
     } keepCase;
-    slot->Assign({"Alpha"});
+    slot->Load({"Alpha"});
     EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"Alpha"});
     EXPECT_EQ(index.Filter(*slot, keepCase, "a", false), std::vector<std::string>{});
 }
@@ -131,7 +131,7 @@ TEST(SearchIndex, PrepareLowerCasesTheHistorySoThatTheKeyDoesNot)
         mutable int calls = 0;
     } rules;
     HistoryList history(rules);
-    history.Assign({"Alpha", "beta", "ALPS"});
+    history.Load({"Alpha", "beta", "ALPS"});
     SearchIndex index;
     index.Prepare(history, rules);
     EXPECT_EQ(rules.calls, 3);
@@ -139,7 +139,7 @@ TEST(SearchIndex, PrepareLowerCasesTheHistorySoThatTheKeyDoesNot)
     EXPECT_EQ(rules.calls, 3);
     EXPECT_EQ(index.Matches(history, rules, "al", false), (std::vector<std::uint32_t>{0, 2}));
     EXPECT_EQ(rules.calls, 4);
-    history.Append("Alto");
+    history.Load({"Alpha", "beta", "ALPS", "Alto"});
     index.Prepare(history, rules);
     EXPECT_EQ(rules.calls, 8);
     EXPECT_EQ(index.Matches(history, rules, "al", false), (std::vector<std::uint32_t>{0, 2, 3}));
@@ -165,9 +165,9 @@ TEST(SearchIndex, AgreesWithThePlainRuleOnRandomHistories)
             std::vector<std::string> entries;
             for (int i = 0; i < 40; ++i)
                 entries.push_back(randomText(6));
-            history.Assign(entries);
+            history.Load(entries);
         } else if (round % 3 == 0) {
-            history.Insert(0, randomText(6));
+            history.Record(randomText(6), true);
         }
         const std::string typed = randomText(3);
         for (bool partial : {false, true}) {
@@ -198,7 +198,7 @@ TEST(SearchIndex, ReadingSearchFindsWhatReadingEachEntryFinds)
                     entry += pieces[pick(pieces.size())];
                 entries.push_back(entry);
             }
-            history.Assign(entries);
+            history.Load(entries);
         }
         std::string typed;
         for (size_t length = 1 + pick(5); length > 0; --length)
