@@ -88,9 +88,10 @@ foreach(src ${VESKOR_TOOL_SOURCES})
   endif()
 endforeach()
 
-# `cmake --build build/windows --target package`: a zip holding VESKOR3.exe and the README.
+# `cmake --build build/windows --target package`: a zip holding VESKOR3.exe, the README and
+# the LICENSE, whose notice the kanji readings' licence asks to travel with the program.
 install(TARGETS VESKOR3 RUNTIME DESTINATION .)
-install(FILES README.md DESTINATION .)
+install(FILES README.md LICENSE DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME veskor3)
 set(CPACK_PACKAGE_FILE_NAME veskor3-${PROJECT_VERSION}-win64)

@@ -2,7 +2,9 @@
 # Times one key release of the incremental search over 1k, 100k and 1M shortcut names,
 # beside `grep -c -i -F` over the same names as one file: grep is the floor the filter
 # is held against. Usage: scripts/bench-search.sh [BUILD_DIR] (default build/host);
-# SEARCH_BENCH=path runs an already built search_bench instead.
+# SEARCH_BENCH=path runs an already built search_bench instead. Ends with the size of
+# build/windows/VESKOR3.exe when it is built, and its growth against EXE_BEFORE=path
+# (the same program built before a change) when given.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -56,8 +58,9 @@ for size in 1000 100000 1000000; do
             printf "%-8s %-8s %9.3f %10.3f %12.2f %15.3f  %s\n", s, m, g / 1000, f, f / (g / 1000), k, t }'
     done <"$work/searches"
 done
-# Romaji that nothing matches literally: the release also reads every entry. Its floor is
-# the literal release over the same names that scans them all (partial "edit").
+# Romaji that nothing matches literally: the release also reads the entries, kanji by
+# their readings. Its floor is the literal release over the same names that scans them
+# all (partial "edit").
 printf '\n%-8s %-8s %17s %15s %14s  %s\n' entries mode reading_release_ms floor_ms reading/floor text
 "$bench" --reading-searches >"$work/reading"
 for size in 1000 100000 1000000; do
@@ -70,8 +73,20 @@ for size in 1000 100000 1000000; do
 done
 
 printf '\ngrep on an empty file (its start-up): %.3f ms\n' "$(awk -v g="$startup" 'BEGIN { print g / 1000 }')"
-for name in FirstKey FirstReadingKey EmptyField; do
+for name in FirstKey FirstReadingKey FirstPartialReadingKey EmptyField; do
     printf '%s:' "$name"
     for size in 1000 100000 1000000; do printf ' %s=%sms' "$size" "$(bench_ms "$name/$size")"; done
     printf '\n'
 done
+
+exe=build/windows/VESKOR3.exe
+printf '\nkanji reading table: %s bytes of constant data\n' "$("$bench" --table-bytes)"
+if [ -f "$exe" ]; then
+    size=$(stat -c %s "$exe")
+    printf '%s: %s bytes' "$exe" "$size"
+    if [ -n "${EXE_BEFORE:-}" ]; then
+        before=$(stat -c %s "$EXE_BEFORE")
+        printf ', %s before: growth %s bytes (%.1f KB)' "$before" "$((size - before))" "$(awk -v g=$((size - before)) 'BEGIN { print g / 1024 }')"
+    fi
+    printf '\n'
+fi

@@ -10,44 +10,99 @@ namespace veskor {
 
 // Reads a typed text against entries, both folded: a unit matches the same unit, and
 // typed ASCII letters match kana as romaji, in every spelling Hepburn or an input
-// method gives them (shi/si, tsu/tu, ja/jya/zya, nn/n'/n before a consonant for ん, a
-// doubled consonant for っ, x or l for small kana, "-" for ー). When the typed text
-// ends inside a syllable ("k", "ky", "ts"), it matches any kana whose romaji begins so.
-// Kanji are not read.
+// method gives them (shi/si, tsu/tu, ja/jya/zya, nn/n'/n before a consonant and m before
+// b, m, p for ん, a doubled consonant for っ, x or l for small kana, "-" or the vowel it
+// lengthens for ー). Kanji read as any of their readings (search/KanjiReadings.h), with
+// the sound changes of compounds, and common words as a whole. Spaces and ・ in an entry,
+// and spaces typed, are passed over. When the typed text ends inside a syllable ("k",
+// "ky", "ts"), it matches any kana whose romaji begins so.
 class ReadingMatcher {
 public:
     explicit ReadingMatcher(FoldedText typed);
 
     // What a partial search needs to know of an entry to pass it over without looking
-    // at its units: each unit as one of 64 bits, and each unit with the kind of unit
-    // after it (itself, or any kana) as another.
-    struct Summary {
-        std::uint64_t units = 0;
-        std::uint64_t pairs = 0;
-    };
-    static Summary Summarize(std::u16string_view entry);
-    // False when the entry holds no place where the typed text can begin.
-    bool MayHold(const Summary& entry) const { return (entry.units & unitStarts_) || (entry.pairs & pairStarts_); }
+    // at its units: the places a match may begin, as keys. A unit above the single
+    // bytes (kana, kanji) is its own key; a single-byte unit, which matches only itself,
+    // is keyed with the kind of unit after it (a single byte, or any that may read as kana).
+    static std::uint32_t StartKey(std::u16string_view entry, size_t at)
+    {
+        const char16_t unit = entry[at];
+        if (unit > 0xFF)
+            return unit;
+        if (at + 1 == entry.size())
+            return PairKey(unit, AtEnd);
+        const char16_t next = entry[at + 1];
+        return PairKey(unit, MayReadAsKana(next) ? BeforeKana : next);
+    }
+    // Whether the typed text can begin at a place with this key.
+    bool MayStartWith(std::uint32_t key) const;
 
     // Whether the entry begins with the typed text (prefix) or holds it from any of its
     // characters on (partial). An empty typed text matches nothing.
     bool Matches(std::u16string_view entry, bool partial);
 
 private:
+    // Units that can stand for kana: kana, kanji and the other Japanese characters, and
+    // the gaps passed over on the way to them.
+    static constexpr bool MayReadAsKana(char16_t unit) { return unit > 0xFF || unit == ' '; }
+    // The key of a single-byte unit before one that may read as kana, or at the entry's end.
+    static constexpr std::uint32_t SingleByteKeys = 0x10000;
+    static constexpr char16_t BeforeKana = 0;
+    static constexpr char16_t AtEnd = 1;
+    static constexpr std::uint32_t PairKey(char16_t unit, char16_t next)
+    {
+        return SingleByteKeys + (static_cast<std::uint32_t>(unit) << 8 | next);
+    }
+
+    // Where the reading of an entry stands: on one of its units, or inside the kana of
+    // a reading given to the units before `resume` (a kanji's, a word's), as sounded.
+    struct Place {
+        std::uint32_t entryAt = 0;
+        std::uint32_t resume = 0;
+        std::u16string_view run;
+        std::uint32_t at = 0;
+        char16_t first = 0;  // the run's first kana when a sound change alters it
+        char16_t last = 0;   // and its last
+    };
+    static Place OnUnit(size_t entryAt) { return Place{static_cast<std::uint32_t>(entryAt), 0, {}, 0, 0, 0}; }
+
     void CanStartAt(char16_t unit);
-    bool From(size_t typedAt, size_t entryAt);
+    void CanStartWithKanji(const std::bitset<128>& kana);
+    bool From(size_t typedAt, const Place& place);
+    bool FromUnit(size_t typedAt, size_t entryAt);
+    bool FromKanji(size_t typedAt, size_t entryAt, char16_t kanji);
+    bool ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji, bool voices, bool halfVoices, bool doubles);
+    bool NextBegins(const Place& place, std::uint32_t letters);
+    bool FromKana(size_t typedAt, const Place& place);
+    char16_t Unit(const Place& place) const;
+    Place Next(const Place& place) const;
+    std::uint32_t FirstLetters(const Place& place) const;
+    char16_t VowelBefore(size_t entryAt) const;
 
     FoldedText typed_;
     std::u16string_view entry_;
     std::bitset<0x10000> startsMatch_;  // entry units the first typed unit can match
-    // Those units as a Summary: a kana by itself; a unit matched as it is, with the
-    // kind of unit the second typed one needs after it.
-    std::uint64_t unitStarts_ = 0;
-    std::uint64_t pairStarts_ = 0;
     // Positions (typed, entry) already known not to match in this entry, marked with
     // the entry's stamp, so that ambiguous spellings never cost more than one visit each.
     std::vector<std::uint32_t> failed_;
     std::uint32_t stamp_ = 0;
+    // What a kanji's readings make of the typed text from one position, in a given
+    // neighbourhood: read to its end (or to the end of a syllable it leaves open), or
+    // continued in the entry after the kanji from the positions in `ends`, or when that
+    // entry's reading begins with one of the letters `wants`.
+    struct Outcome {
+        std::uint32_t key = 0;  // typed position, neighbourhood and kanji, plus one; 0: none
+        bool reads = false;
+        std::uint32_t wants = 0;
+        std::uint64_t ends = 0;
+    };
+    static constexpr unsigned OutcomeBits = 12;
+    static constexpr size_t OutcomeSlots = size_t{1} << OutcomeBits;
+    std::vector<Outcome> outcomes_;  // by a hash of the key; a later key takes the slot
+    Outcome* collecting_ = nullptr;  // the outcome being worked out
+    // While the readings a match can begin with are sought: a reading matches when the
+    // typed text goes on past its end.
+    bool openEnd_ = false;
 };
 
 }  // namespace veskor

@@ -1,6 +1,8 @@
 #include "search/SearchIndex.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -32,7 +34,10 @@ void SearchIndex::Refresh(const HistoryList& history, const TextRules& rules)
     }
     folded_.clear();
     foldedEnds_.clear();
-    foldedSummaries_.clear();
+    startKeys_.clear();
+    keyStarts_.clear();
+    keysFiled_ = false;
+    startEntries_.clear();
     history_ = &history;
     rules_ = &rules;
     revision_ = history.Revision();
@@ -124,26 +129,72 @@ std::vector<std::uint32_t> SearchIndex::ReadingMatches(const HistoryList& histor
     if (foldedEnds_.size() != ends_.size()) {
         folded_.reserve(lowered_.size());
         foldedEnds_.reserve(ends_.size());
-        foldedSummaries_.reserve(ends_.size());
         size_t start = 0;
         for (size_t end : ends_) {
-            const size_t from = folded_.size();
             AppendFolded(std::string_view(lowered_).substr(start, end - start), folded_);
             foldedEnds_.push_back(folded_.size());
-            foldedSummaries_.push_back(ReadingMatcher::Summarize(std::u16string_view(folded_).substr(from)));
             start = end;
         }
     }
+    // A partial search looks only at the entries that hold a place where the typed text
+    // can begin, marked by key, in the history's order.
     std::vector<std::uint32_t> indices;
-    size_t start = 0;
-    for (size_t i = 0; i < foldedEnds_.size(); ++i) {
-        const size_t end = foldedEnds_[i];
-        if ((!partial || matcher.MayHold(foldedSummaries_[i])) &&
-            matcher.Matches(std::u16string_view(folded_).substr(start, end - start), partial))
-            indices.push_back(static_cast<std::uint32_t>(i));
-        start = end;
+    const std::u16string_view folded(folded_);
+    auto read = [&](std::uint32_t i) {
+        const size_t start = i == 0 ? 0 : foldedEnds_[i - 1];
+        if (matcher.Matches(folded.substr(start, foldedEnds_[i] - start), partial))
+            indices.push_back(i);
+    };
+    if (!partial) {
+        for (std::uint32_t i = 0; i < foldedEnds_.size(); ++i)
+            read(i);
+        return indices;
     }
+    // Filed at the first partial search: a prefix search never needs them.
+    if (!keysFiled_) {
+        IndexStartKeys();
+        keysFiled_ = true;
+    }
+    std::vector<std::uint64_t> holds((foldedEnds_.size() + 63) / 64);
+    for (size_t k = 0; k < startKeys_.size(); ++k)
+        if (matcher.MayStartWith(startKeys_[k]))
+            for (std::uint32_t at = keyStarts_[k]; at < keyStarts_[k + 1]; ++at)
+                holds[startEntries_[at] / 64] |= 1ull << (startEntries_[at] % 64);
+    for (size_t word = 0; word < holds.size(); ++word)
+        for (std::uint64_t bits = holds[word]; bits; bits &= bits - 1)
+            read(static_cast<std::uint32_t>(word * 64 + std::countr_zero(bits)));
     return indices;
+}
+
+// Counts the places of each key, then files the entries by key: an entry that holds a
+// key twice is filed twice, which marks it no differently.
+void SearchIndex::IndexStartKeys()
+{
+    constexpr std::uint32_t Keys = 0x20000;
+    std::vector<std::uint32_t> count(Keys, 0);
+    auto eachKey = [&](auto&& take) {
+        size_t start = 0;
+        for (std::uint32_t i = 0; i < foldedEnds_.size(); ++i) {
+            const std::u16string_view entry = std::u16string_view(folded_).substr(start, foldedEnds_[i] - start);
+            for (size_t at = 0; at < entry.size(); ++at)
+                take(ReadingMatcher::StartKey(entry, at), i);
+            start = foldedEnds_[i];
+        }
+    };
+    eachKey([&](std::uint32_t key, std::uint32_t) { ++count[key]; });
+    std::uint32_t total = 0;
+    for (std::uint32_t key = 0; key < Keys; ++key) {
+        if (!count[key])
+            continue;
+        startKeys_.push_back(key);
+        keyStarts_.push_back(total);
+        const std::uint32_t entries = count[key];
+        count[key] = total;  // from here on: where the key's next entry goes
+        total += entries;
+    }
+    keyStarts_.push_back(total);
+    startEntries_.resize(total);
+    eachKey([&](std::uint32_t key, std::uint32_t i) { startEntries_[count[key]++] = i; });
 }
 
 std::vector<std::string> SearchIndex::EntriesAt(const HistoryList& history, const std::vector<std::uint32_t>& indices)

@@ -52,7 +52,15 @@ private:
     // Empty until a reading search needs them.
     FoldedText folded_;
     std::vector<std::size_t> foldedEnds_;
-    std::vector<ReadingMatcher::Summary> foldedSummaries_;
+    // Which entries hold each place where a partial reading search may begin
+    // (ReadingMatcher::StartKey), filed when the first one needs them:
+    // the entries of startKeys_[i] are startEntries_[keyStarts_[i]] up to
+    // startEntries_[keyStarts_[i + 1]], ascending, an entry once for each place.
+    std::vector<std::uint32_t> startKeys_;
+    std::vector<std::uint32_t> keyStarts_;
+    std::vector<std::uint32_t> startEntries_;
+    bool keysFiled_ = false;
+    void IndexStartKeys();
     const HistoryList* history_ = nullptr;
     const TextRules* rules_ = nullptr;
     std::uint64_t revision_ = 0;

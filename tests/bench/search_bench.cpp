@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "search/KanjiReadingTable.h"
 #include "search/SearchIndex.h"
 #include "support/FormFixture.h"
 
@@ -93,11 +95,20 @@ BENCHMARK(KeyRelease)->Apply(Args)->Unit(benchmark::kMillisecond);
 
 // Romaji that nothing matches literally, so that each release also reads the history:
 // "memo" and "bakku" begin names (メモ帳, バックアップ), "tsu-ru" is inside them (ツール),
-// "zzq" reads nothing.
-const Search ReadingSearches[] = {{"memo", false}, {"bakku", false}, {"tsu-ru", true}, {"zzq", true}};
+// "zzq" reads nothing; "hyoukei" begins names in kanji (表計算), "henshuu" is inside them
+// (動画編集), and "kanrishi" reads none, though its kana begin many kanji.
+const Search ReadingSearches[] = {{"memo", false},   {"bakku", false},   {"tsu-ru", true},  {"zzq", true},
+                                  {"hyoukei", false}, {"henshuu", true}, {"kanrishi", true}};
+
+void ReadingArgs(benchmark::internal::Benchmark* b)
+{
+    for (int64_t size : {1000, 100000, 1000000})
+        for (int64_t search = 0; search < static_cast<int64_t>(std::size(ReadingSearches)); ++search)
+            b->Args({size, search});
+}
 
 void ReadingKeyRelease(benchmark::State& state) { Release(state, ReadingSearches[state.range(1)]); }
-BENCHMARK(ReadingKeyRelease)->Apply(Args)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadingKeyRelease)->Apply(ReadingArgs)->Unit(benchmark::kMillisecond);
 
 // The filter alone, to set beside grep.
 void Filter(benchmark::State& state)
@@ -116,23 +127,26 @@ void Filter(benchmark::State& state)
 BENCHMARK(Filter)->Apply(Args)->Unit(benchmark::kMillisecond);
 
 // The first key of a run: the history is lower-cased, then filtered; when nothing
-// matches literally ("memo"), it is also folded and read.
-void FirstKeyOf(benchmark::State& state, bool reading)
+// matches literally ("memo"), it is also folded and read, and the first partial reading
+// search ("tsu-ru") also files the places a reading may begin.
+void FirstKeyOf(benchmark::State& state, const Search* reading)
 {
     MemoryPlatform platform;
     HistoryList history(platform);
     history.Load(MakeNames(static_cast<size_t>(state.range(0))));
     for (auto _ : state) {
         SearchIndex index;
-        benchmark::DoNotOptimize(index.Matches(history, platform, reading ? "memo" : "vi", false));
+        benchmark::DoNotOptimize(index.Matches(history, platform, reading ? reading->typed : "vi", false));
         if (reading)
-            benchmark::DoNotOptimize(index.ReadingFilter(history, platform, "memo", false));
+            benchmark::DoNotOptimize(index.ReadingFilter(history, platform, reading->typed, reading->partial));
     }
 }
-void FirstKey(benchmark::State& state) { FirstKeyOf(state, false); }
-void FirstReadingKey(benchmark::State& state) { FirstKeyOf(state, true); }
+void FirstKey(benchmark::State& state) { FirstKeyOf(state, nullptr); }
+void FirstReadingKey(benchmark::State& state) { FirstKeyOf(state, &ReadingSearches[0]); }
+void FirstPartialReadingKey(benchmark::State& state) { FirstKeyOf(state, &ReadingSearches[2]); }
 BENCHMARK(FirstKey)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FirstReadingKey)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstPartialReadingKey)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // Emptying the field shows the whole history: the list takes a copy of it.
 void EmptyField(benchmark::State& state)
@@ -152,14 +166,21 @@ BENCHMARK(EmptyField)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMi
 
 // For scripts/bench-search.sh: `--write-names FILE COUNT` writes the names, one a line;
 // `--searches` and `--reading-searches` print each search's number, mode and text (CP932),
-// tab-separated.
+// tab-separated; `--table-bytes` the size of the kanji reading table's constant data.
 int main(int argc, char** argv)
 {
     const bool reading = argc == 2 && std::strcmp(argv[1], "--reading-searches") == 0;
     if (reading || (argc == 2 && std::strcmp(argv[1], "--searches") == 0)) {
         int number = 0;
-        for (const auto& search : reading ? veskor::test::ReadingSearches : veskor::test::Searches)
+        const std::span<const veskor::test::Search> searches =
+            reading ? std::span<const veskor::test::Search>(veskor::test::ReadingSearches)
+                    : std::span<const veskor::test::Search>(veskor::test::Searches);
+        for (const auto& search : searches)
             std::printf("%d\t%s\t%s\n", number++, search.partial ? "partial" : "prefix", search.typed);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--table-bytes") == 0) {
+        std::printf("%zu\n", veskor::KanjiCount * sizeof(veskor::KanjiCodes[0]) + std::strlen(veskor::KanjiReadingText) + 1);
         return 0;
     }
     if (argc == 4 && std::strcmp(argv[1], "--write-names") == 0) {

@@ -108,12 +108,12 @@ test_japanese_completion_selects_whole_characters() {
     pass $name
 }
 
-# Romaji finds Japanese names when nothing matches as typed; the field keeps what was
-# typed, Down takes the first match, and a literal match wins again.
+# Romaji finds Japanese names, kanji included, when nothing matches as typed; the field
+# keeps what was typed, Down takes the first match, and a literal match wins again.
 test_romaji_finds_japanese_names() {
     local name=romaji_finds_japanese_names why dir
     dir=$(new_folder romaji)
-    write_dat "$dir/veskor.dat" "$dir" メモ帳 ﾍﾟｲﾝﾄ Memo ぺいんと
+    write_dat "$dir/veskor.dat" "$dir" メモ帳 ﾍﾟｲﾝﾄ Memo ぺいんと 印刷
     gui_start "$dir" || { fail $name "no window appeared"; return; }
     type_text peint
     why=$(expect_window 5 edit1=peint edit1.selected= list.count=2 "title=$(winpath "$dir") 先頭検索") || { fail $name "peint: $why"; return; }
@@ -126,6 +126,12 @@ test_romaji_finds_japanese_names() {
     press BackSpace BackSpace BackSpace ctrl+f
     type_text into
     why=$(expect_window 5 edit1=into edit1.selected= list.count=2) || { fail $name "partial into: $why"; return; }
+    # Kanji are read from the table built into the program.
+    press BackSpace BackSpace BackSpace BackSpace
+    type_text satsu
+    why=$(expect_window 5 edit1=satsu list.count=1) || { fail $name "partial satsu: $why"; return; }
+    press Down
+    why=$(expect_window 5 edit1=印刷 list.caret=0) || { fail $name "satsu, Down: $why"; return; }
     gui_stop_app
     pass $name
 }

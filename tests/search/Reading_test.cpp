@@ -28,30 +28,63 @@ const ReadingRow Rows[] = {
     {"zya", "ジャ", true, true}, {"sya", "シャ", true, true}, {"cya", "チャ", true, true},
     {"kilyo", "キョ", true, true}, {"huxairu", "ファイル", true, true}, {"windo-", "ウィンドー", true, true},
     {"vaiorin", "ヴァイオリン", true, true}, {"thi", "ティ", true, true},
+    // Hepburn's extended katakana, then each family of the input methods' spellings.
+    {"tiditudutyudyuwo", "ティディトゥドゥテュデュウォ", true, true}, {"disuku", "ディスク", true, true},
+    {"thathethothudhadhudhodhe", "テャテェテョテュデャデュデョデェ", true, true},
+    {"t'id'it'ud'u", "ティディトゥドゥ", true, true}, {"twatwitwetwodwadwidwedwo", "トァトィトェトォドァドィドェドォ", true, true},
+    {"hwahwihwehwo", "ファフィフェフォ", true, true}, {"kwikwekwoqwa", "クィクェクォクァ", true, true},
+    {"whawhiwhewho", "ウァウィウェウォ", true, true}, {"swaswe", "スァスェ", true, true},
+    {"kyigyisyizyityinyihyibyipyimyiryijyivyi", "キィギィシィジィチィニィヒィビィピィミィリィジィヴィ", true, true},
+    {"kasumigaseki", "霞ヶ関", true, true},
     // ん: nn, n', xn, and a lone n before a consonant, never before a vowel or y.
     {"konnichiha", "こんにちは", true, true}, {"kon'nichiha", "こんにちは", true, true},
     {"kaxntan", "カンタン", true, true}, {"kani", "カンイ", false, false}, {"sanyo", "サンヨウ", false, false},
-    {"sannyo", "サンヨウ", true, true},
+    {"sannyo", "サンヨウ", true, true}, {"kan'i", "カンイ", true, true}, {"san'you", "サンヨウ", true, true},
+    // Hepburn's m before b, m and p, never before anything else.
+    {"kampai", "カンパイ", true, true}, {"samma", "サンマ", true, true}, {"samyo", "サンヨ", false, false},
     // っ: a doubled consonant (っち also "tch"), or x/l + tu/tsu.
     {"kitte", "キッテ", true, true}, {"matcha", "マッチャ", true, true}, {"maltsucha", "マッチャ", true, true},
     {"kite", "キッテ", false, false}, {"mannu", "マッヌ", false, false},
-    // ー is "-" only: long vowels are not guessed.
-    {"ko-hi-", "コーヒー", true, true}, {"kouhii", "コーヒー", false, false},
+    // ー is "-" or the vowel it lengthens, never another vowel.
+    {"ko-hi-", "コーヒー", true, true}, {"koohii", "コーヒー", true, true}, {"kouhii", "コーヒー", false, false},
+    {"kyaa", "キャー", true, true},
+    // Spaces and ・ in a name are passed over, and spaces typed.
+    {"tasukumane", "タスク マネージャー", true, true}, {"tasuku mane", "タスク マネージャー", true, true},
+    {"kontoro-rupaneru", "コントロール　パネル", true, true}, {"jonsumisu", "ジョン・スミス", true, true},
+    {"windowsup", "Windows Update", true, true},
+    // Kanji: on, kun (the stem) and nanori readings; typed kana read them too.
+    {"insatsu", "印刷", true, true}, {"kazoku", "家族", true, true}, {"fudeou", "筆王", true, true},
+    {"nobunaganoyabou", "信長の野望", true, true}, {"hidemaru", "秀丸", true, true}, {"いんさつ", "印刷", true, true},
+    {"satsu", "印刷", false, true}, {"densha", "電卓", false, false}, {"memochou", "メモ帳", true, true},
+    {"norikaeannai", "乗換案内", true, true},
+    // The sound changes of compounds: a voiced first kana after another character, a
+    // final つ ち く き doubled before a kanji, the は row as ぱ after ん, っ or a kanji.
+    {"aikotoba", "合言葉", true, true}, {"sangoku", "三国", true, true}, {"gotoba", "言葉", false, false},
+    {"issho", "一緒", true, true}, {"kappatsu", "活発", true, true}, {"sanpo", "散歩", true, true},
+    {"shimbun", "新聞", true, true}, {"shinyou", "信用", true, true}, {"gomibako", "ごみ箱", true, true},
+    {"hitobito", "人々", true, true}, {"sasaki", "佐々木", true, true},
+    // Words read as a whole.
+    {"kyou", "今日", true, true}, {"megane", "眼鏡", true, true}, {"yamato", "大和", true, true},
+    {"miyage", "お土産", false, true},
     // A syllable left unfinished matches every kana it can begin.
     {"ky", "キョウ", true, true}, {"ts", "ツール", true, true}, {"mat", "マッチャ", true, true},
     {"x", "メモ", false, false},
     // Mixed, partial, and what is never read.
     {"memo帳", "メモ帳", true, true}, {"ぺいんとshop", "ペイントShop", true, true}, {"amemo", "aメモ", true, true},
     {"shop", "ペイントShop", false, true}, {"into", "ペイント", false, true},
-    {"dentaku", "電卓", false, false}, {"めも", "memo", false, false}, {"", "メモ", false, false},
+    {"dentaku", "電卓", true, true}, {"めも", "memo", false, false}, {"", "メモ", false, false}, {" ", "メモ", false, false},
 };
 
-// As the search index asks: a partial search first looks at the entry's summary.
+// As the search index asks: a partial search looks only at entries holding a place
+// where the typed text may begin.
 bool Reads(const char* typed, const char* entry, bool partial)
 {
     ReadingMatcher matcher(Folded(typed));
     const FoldedText folded = Folded(entry);
-    return (!partial || matcher.MayHold(ReadingMatcher::Summarize(folded))) && matcher.Matches(folded, partial);
+    bool mayHold = false;
+    for (size_t at = 0; at < folded.size(); ++at)
+        mayHold = mayHold || matcher.MayStartWith(ReadingMatcher::StartKey(folded, at));
+    return (!partial || mayHold) && matcher.Matches(folded, partial);
 }
 
 TEST(ReadingTest, TypedTextReadsEntriesByFoldingAndRomaji)
@@ -79,6 +112,20 @@ TEST(ReadingTest, AmbiguousSpellingsStayLinear)
     for (int i = 0; i < 120; ++i)
         entry += "ン";
     EXPECT_FALSE(Reads((std::string(120, 'n') + "i").c_str(), (entry + "ア").c_str(), true));
+}
+
+// Past 63 typed units a kanji's readings are read in each entry rather than worked out
+// once per key: a long name reads the same either way.
+TEST(ReadingTest, LongTypedTextsReadKanjiToo)
+{
+    std::string typed, entry;
+    for (int i = 0; i < 12; ++i) {
+        typed += "issho";
+        entry += "一緒";
+    }
+    EXPECT_TRUE(Reads(typed.c_str(), entry.c_str(), false));
+    EXPECT_TRUE(Reads((typed + "is").c_str(), (entry + "一緒").c_str(), true));
+    EXPECT_FALSE(Reads((typed + "x").c_str(), (entry + "一緒").c_str(), true));
 }
 
 }  // namespace

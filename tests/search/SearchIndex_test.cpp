@@ -177,5 +177,46 @@ TEST(SearchIndex, AgreesWithThePlainRuleOnRandomHistories)
     }
 }
 
+// The reading search files each entry by the places a match may begin and reads only
+// the entries the typed text can begin in: it must find what reading every entry finds.
+TEST(SearchIndex, ReadingSearchFindsWhatReadingEachEntryFinds)
+{
+    AsciiRules rules;
+    HistoryList history(rules);
+    SearchIndex index;
+    std::mt19937 random(2024);
+    const std::vector<std::string> pieces = {"a", "K", "n", "s", " ", "・", "ア", "カ", "ン", "ッ", "ー", "ｻ",
+                                             "印", "刷", "新", "聞", "三", "国", "々", "今日"};
+    const std::string letters = "akinsuto-'";
+    auto pick = [&](size_t count) { return std::uniform_int_distribution<size_t>(0, count - 1)(random); };
+    for (int round = 0; round < 200; ++round) {
+        if (round % 20 == 0) {
+            std::vector<std::string> entries;
+            for (int i = 0; i < 30; ++i) {
+                std::string entry;
+                for (size_t length = pick(6); length > 0; --length)
+                    entry += pieces[pick(pieces.size())];
+                entries.push_back(entry);
+            }
+            history.Load(entries);
+        }
+        std::string typed;
+        for (size_t length = 1 + pick(5); length > 0; --length)
+            typed += letters[pick(letters.size())];
+        for (bool partial : {false, true}) {
+            std::vector<std::string> expected;
+            ReadingMatcher matcher(Folded(typed));
+            for (const std::string& entry : history.Entries()) {
+                std::string lowered = entry;
+                rules.LowerCase(lowered);
+                if (matcher.Matches(Folded(lowered), partial))
+                    expected.push_back(entry);
+            }
+            ASSERT_EQ(index.ReadingFilter(history, rules, typed, partial), expected)
+                << "round " << round << " typed " << typed << " partial " << partial;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace veskor
