@@ -28,17 +28,16 @@ struct FormControls {
 
     Button& operator[](ButtonId id) const { return *buttons[static_cast<std::size_t>(id)]; }
 
-    // The control at `index` of the tab order, as in layout::Controls: Edit1, ListBox1,
-    // Edit2, then the buttons.
+    // The control at `index` of the tab order (layout::Controls).
     Control& InTabOrder(std::size_t index) const
     {
-        if (index == 0)
+        if (index == layout::Edit1Index)
             return Edit1;
-        if (index == 1)
+        if (index == layout::ListBox1Index)
             return ListBox1;
-        if (index == 2)
+        if (index == layout::Edit2Index)
             return Edit2;
-        return *buttons[index - 3];
+        return *buttons[index - layout::FirstButtonIndex];
     }
 };
 
