@@ -12,9 +12,9 @@ namespace veskor {
 struct FormControls {
     // From the controls a platform made and owns, its buttons in ButtonId order.
     template <class ButtonKind>
-    FormControls(FormWindow& window, EditField& edit1, ListField& list, EditField& edit2,
+    FormControls(FormWindow& form, EditField& edit1, ListField& list, EditField& edit2,
                  const std::array<std::unique_ptr<ButtonKind>, ButtonCount>& owned)
-        : window(window), Edit1(edit1), ListBox1(list), Edit2(edit2)
+        : window(form), Edit1(edit1), ListBox1(list), Edit2(edit2)
     {
         for (std::size_t i = 0; i < owned.size(); ++i)
             buttons[i] = owned[i].get();
