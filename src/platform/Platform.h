@@ -30,7 +30,7 @@ struct MonitorArea {
     int dpi = 96;
 };
 
-// Letter-case rules of the user's locale; HistoryList and the search need only these.
+// Letter-case rules of the user's locale; the history and the search need only these.
 class TextRules {
 public:
     virtual ~TextRules() = default;

@@ -62,7 +62,7 @@ struct Case {
 TEST(SearchIndex, MatchesWholeEntriesByteForByte)
 {
     AsciiRules rules;
-    HistoryList history(rules);
+    History history(rules);
     history.Assign({"Apple", "apricot", "Banana", "", "xa", "bab", "表計算", "ソフト", "AP", "ヂ@", "ァ", "表示", "\\", "сー"});
     const Case cases[] = {
         {"AP", false, {"Apple", "apricot", "AP"}},
@@ -93,7 +93,7 @@ TEST(SearchIndex, MatchesWholeEntriesByteForByte)
 TEST(SearchIndex, SeesEveryChangeOfTheHistory)
 {
     AsciiRules rules;
-    std::optional<HistoryList> slot(std::in_place, rules);
+    std::optional<History> slot(std::in_place, rules);
     slot->Assign({"alpha", "beta"});
     SearchIndex index;
     EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"alpha"});
@@ -123,7 +123,7 @@ TEST(SearchIndex, SeesEveryChangeOfTheHistory)
 TEST(SearchIndex, AKeyFindsTheHistoryAsItIsWhetherPreparedOrNot)
 {
     AsciiRules rules;
-    HistoryList history(rules);
+    History history(rules);
     SearchIndex index;
     const struct {
         std::function<void()> change;
@@ -151,7 +151,7 @@ TEST(SearchIndex, AKeyFindsTheHistoryAsItIsWhetherPreparedOrNot)
 TEST(SearchIndex, AgreesWithThePlainRuleOnRandomHistories)
 {
     AsciiRules rules;
-    HistoryList history(rules);
+    History history(rules);
     SearchIndex index;
     std::mt19937 random(12345);
     const std::string alphabet = "aAbB\\\x95\x83 ;";
