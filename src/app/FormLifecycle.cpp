@@ -1,3 +1,4 @@
+#include "app/ErrorBox.h"
 #include "app/Placement.h"
 #include "app/TForm1.h"
 #include "folder/FileNames.h"
@@ -41,7 +42,7 @@ void TForm1::FormShow()
     }
     if (loaded) {
         ShortcutFolder = std::move(loaded->content.folder);
-        HistoryList->Assign(std::move(loaded->content.entries));
+        HistoryList->Load(std::move(loaded->content.entries));
         c_.ListBox1.ShowAll(HistoryList->Share());
         c_.Edit1.SetText("");
     } else {
@@ -61,22 +62,27 @@ void TForm1::FormShow()
         throw Error(loaded->healed);
 }
 
-void TForm1::save()
+std::string TForm1::save()
 {
-    dataStore_->Save(DataFilePath(), ShortcutFolder, *HistoryList);
+    return dataStore_->Save(DataFilePath(), ShortcutFolder, *HistoryList);
 }
 
-void TForm1::FormClose()
+std::string TForm1::FormClose()
 {
+    std::string notice;
     if (HistoryList && !dataFileUnreadable_)
-        save();
+        notice = save();
     HistoryList.reset();
+    return notice;
 }
 
 void TForm1::Close()
 {
-    FormClose();  // a failed save raises, and the window stays open
+    const std::string notice = FormClose();  // a failed save raises, and the window stays open
     closed_ = true;
+    // Said while the window still stands, and the close goes on when it is dismissed.
+    if (!notice.empty())
+        c_.window.ShowError(ErrorCaption(platform_.ProgramPath(), platform_), ErrorText(notice));
     c_.window.EndProgram();
 }
 

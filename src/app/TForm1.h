@@ -53,10 +53,12 @@ public:
 
     // Life cycle (app/FormLifecycle.cpp).
     void FormShow();
-    void FormClose();       // saves and releases the history; a failed save raises
+    // Saves and releases the history; a failed save raises. Returns what the save has to
+    // tell the user (a file damaged meanwhile, kept aside), or nothing.
+    std::string FormClose();
     void Close();           // the close box and the launch commands: FormClose, then end the program
     void SessionEnding();   // the user's session ends: keep this run's changes
-    void save();
+    std::string save();  // what DataStore::Save returns
     // Where the run keeps its history: veskor.dat in the current directory.
     static std::string DataFilePathIn(Platform& platform);
 

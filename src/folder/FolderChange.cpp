@@ -17,10 +17,12 @@ void TForm1::dirchangeButtonClick()
         ShortcutFolder = typed;
         if (EndsWithBackslash(ShortcutFolder))
             ShortcutFolder.pop_back();  // once only: two trailing "\" leave one
-        if (!platform_.DirectoryExists(ShortcutFolder) && !platform_.CreateFolder(ShortcutFolder)) {
-            path();
-            throw Error(ShortcutFolder + "というフォルダは作れません");
-        }
+    }
+    // Kept even when the folder cannot be made: the next save stores it all the same.
+    HistoryList->ChangeFolder(ShortcutFolder);
+    if (!typed.empty() && !platform_.DirectoryExists(ShortcutFolder) && !platform_.CreateFolder(ShortcutFolder)) {
+        path();
+        throw Error(ShortcutFolder + "というフォルダは作れません");
     }
     SetStatus(ShortcutFolder + "に登録フォルダを変更しました");
     c_.Edit1.SetFocus();

@@ -29,8 +29,19 @@ std::optional<DataFileContent> DataStore::ReadBackup(const std::string& path)
     }
 }
 
+std::optional<DataFileContent> DataStore::ReadOrNothing(const std::string& bytes, const std::string& path)
+{
+    try {
+        return Read(bytes, path);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
 std::optional<DataStore::Loaded> DataStore::Load(const std::string& path)
 {
+    // A start during another copy's save waits for it, and then reads the file it wrote.
+    const std::unique_ptr<FileLock> lock = platform_.LockFile(path, FileUse::Read);
     if (!platform_.FileExists(path))
         return std::nullopt;
     // A file held open by another program raises here: it is not damaged, only out of reach.
@@ -50,26 +61,35 @@ std::optional<DataStore::Loaded> DataStore::Load(const std::string& path)
         baselineDamaged_ = true;
     }
     baseline_ = std::move(bytes);
-    baselineFolder_ = loaded.content.folder;
     return loaded;
 }
 
-void DataStore::Save(const std::string& path, std::string& folder, History& history)
+std::string DataStore::Save(const std::string& path, std::string& folder, History& history)
 {
     // Copies that close together take turns, so that each sees what the other wrote.
-    const std::unique_ptr<FileLock> lock = platform_.LockFile(path);
+    const std::unique_ptr<FileLock> lock = platform_.LockFile(path, FileUse::Save);
     const std::optional<std::string> current = platform_.ReadToReplace(path);
 
     std::string backup = path + BackupSuffix;
+    std::string notice;
     std::optional<DataFileContent> merged;
-    if (current && current != baseline_) {
+    std::optional<DataFileContent> theirs;
+    if (current && current != baseline_)
+        theirs = ReadOrNothing(*current, path);
+    if (theirs) {
         // Another copy saved since this run read the file: its content with this run's
-        // changes on top. A file damaged meanwhile raises here and is never written over.
-        DataFileContent theirs = Read(*current, path);
+        // changes on top.
         History list(platform_);
-        list.Assign(std::move(theirs.entries));
+        list.Load(std::move(theirs->entries));
         list.Replay(history.Changes());
-        merged = DataFileContent{folder != baselineFolder_ ? folder : theirs.folder, list.Entries()};
+        merged = DataFileContent{history.ChangedFolder().value_or(theirs->folder), list.Entries()};
+    } else if (current && current != baseline_) {
+        // Damaged by something else while this window was open: it goes aside as the start
+        // heals it, and what this run read, with its own changes, takes its place. The
+        // backup stays as it was; the window can always close.
+        backup = path + DamagedSuffix;
+        notice = "ファイル \"" + path + "\" は開いている間に壊されていたため \"" + backup +
+                 "\" として残し、この画面の履歴を保存しました";
     } else if (current && baselineDamaged_) {
         // Still the damaged file this run healed: it goes aside, and the backup that healed it stays.
         backup = path + DamagedSuffix;
@@ -81,12 +101,12 @@ void DataStore::Save(const std::string& path, std::string& folder, History& hist
 
     if (merged) {
         folder = std::move(merged->folder);
-        history.Assign(std::move(merged->entries));
+        history.Load(std::move(merged->entries));
     }
     history.ForgetChanges();
     baseline_ = bytes;
-    baselineFolder_ = folder;
     baselineDamaged_ = false;
+    return notice;
 }
 
 }  // namespace veskor

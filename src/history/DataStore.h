@@ -12,7 +12,8 @@ namespace veskor {
 // each with its own view of the history: a save writes this run's view only while the
 // file still holds what this run last read or wrote there, and otherwise replays this
 // run's changes on what the file holds now. Every save keeps the file it replaces as
-// "<file>.bak", from which a damaged file is healed at the next start.
+// "<file>.bak", from which a damaged file is healed at the next start; a damaged file goes
+// aside as "<file>.damaged". Loads and saves of all copies take turns under one lock.
 class DataStore {
 public:
     explicit DataStore(Platform& platform) : platform_(platform) {}
@@ -27,16 +28,17 @@ public:
 
     // Writes the folder and the history, merged with what another copy wrote meanwhile;
     // afterwards both hold what was written. A failure raises and changes nothing, so a
-    // later save can try again.
-    void Save(const std::string& path, std::string& folder, History& history);
+    // later save can try again. Returns what to tell the user when the file had been
+    // damaged meanwhile and was kept aside; empty otherwise.
+    std::string Save(const std::string& path, std::string& folder, History& history);
 
 private:
     DataFileContent Read(const std::string& bytes, const std::string& path);
+    std::optional<DataFileContent> ReadOrNothing(const std::string& bytes, const std::string& path);
     std::optional<DataFileContent> ReadBackup(const std::string& path);
 
     Platform& platform_;
     std::optional<std::string> baseline_;  // the file as this run last read or wrote it; none: no file
-    std::string baselineFolder_;
     bool baselineDamaged_ = false;         // the file was damaged and the history came from the backup
 };
 

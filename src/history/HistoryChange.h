@@ -13,6 +13,7 @@ struct HistoryChange {
         AddMissing,  // `text` appended unless an equal entry exists
         Clear,
         Sort,
+        Folder,      // the shortcut folder became `text`; the entries stay
     };
     Kind kind;
     std::string text;

@@ -1,94 +1,17 @@
 #include "history/HistoryList.h"
 
-#include <algorithm>
-#include <atomic>
-
-#include "platform/Error.h"
-
 namespace veskor {
 
-namespace {
-std::atomic<std::uint64_t> lastRevision{0};
-}
-
-History::History(const TextRules& rules)
-    : rules_(rules), entries_(std::make_shared<std::vector<std::string>>()), revision_(++lastRevision)
-{
-}
-
-std::vector<std::string>& History::Writable()
-{
-    if (entries_.use_count() > 1)
-        entries_ = std::make_shared<std::vector<std::string>>(*entries_);
-    return *entries_;
-}
-
-void History::Changed()
-{
-    revision_ = ++lastRevision;
-}
-
-void History::CheckIndex(int index, int limit) const
-{
-    if (index < 0 || index > limit)
-        throw IndexError(index);
-}
-
-const std::string& History::At(int index) const
-{
-    CheckIndex(index, Count() - 1);
-    return (*entries_)[static_cast<size_t>(index)];
-}
-
-void History::Append(std::string text)
-{
-    Writable().push_back(std::move(text));
-    Changed();
-}
-
-void History::Insert(int index, std::string text)
-{
-    CheckIndex(index, Count());
-    std::vector<std::string>& entries = Writable();
-    entries.insert(entries.begin() + index, std::move(text));
-    Changed();
-}
-
-void History::RemoveAt(int index)
-{
-    CheckIndex(index, Count() - 1);
-    std::vector<std::string>& entries = Writable();
-    entries.erase(entries.begin() + index);
-    Changed();
-}
-
-void History::Move(int from, int to)
-{
-    if (from == to)
-        return;
-    CheckIndex(from, Count() - 1);
-    CheckIndex(to, Count() - 1);
-    std::vector<std::string>& entries = Writable();
-    std::string text = std::move(entries[static_cast<size_t>(from)]);
-    entries.erase(entries.begin() + from);
-    entries.insert(entries.begin() + to, std::move(text));
-    Changed();
-}
+History::History(const TextRules& rules) : rules_(rules) {}
 
 int History::Find(const std::string& text) const
 {
-    const std::vector<std::string>& entries = *entries_;
+    const std::vector<std::string>& entries = entries_.All();
     for (size_t i = 0; i < entries.size(); ++i) {
         if (rules_.CompareText(entries[i], text) == 0)
             return static_cast<int>(i);
     }
     return -1;
-}
-
-void History::Assign(std::vector<std::string> entries)
-{
-    entries_ = std::make_shared<std::vector<std::string>>(std::move(entries));
-    Changed();
 }
 
 bool History::Apply(const HistoryChange& change)
@@ -98,42 +21,34 @@ bool History::Apply(const HistoryChange& change)
     case Kind::Record: {
         const int found = Find(change.text);
         if (found == -1 || change.severalSelected) {
-            Insert(0, change.text);
+            entries_.Insert(0, change.text);
             return true;
         }
-        Move(found, 0);
+        entries_.Move(found, 0);
         return false;
     }
     case Kind::Remove:
     case Kind::Rename: {
         const int found = Find(change.kind == Kind::Remove ? change.text : change.from);
         if (found != -1)
-            RemoveAt(found);
+            entries_.RemoveAt(found);
         if (change.kind == Kind::Remove)
             return false;
-        Insert(0, change.text);
+        entries_.Insert(0, change.text);
         return true;
     }
     case Kind::AddMissing:
         if (Find(change.text) != -1)
             return false;
-        Append(change.text);
+        entries_.Append(change.text);
         return true;
     case Kind::Clear:
-        entries_ = std::make_shared<std::vector<std::string>>();
-        Changed();
+        entries_.Assign({});
         return false;
     case Kind::Sort:
-        if (entries_->size() < 2)
-            return false;
-        {
-            std::vector<std::string>& entries = Writable();
-            // A merge sort stays in bounds even if the locale comparison were inconsistent.
-            std::stable_sort(entries.begin(), entries.end(), [this](const std::string& a, const std::string& b) {
-                return rules_.CompareText(a, b) < 0;
-            });
-        }
-        Changed();
+        entries_.Sort([this](const std::string& a, const std::string& b) { return rules_.CompareText(a, b) < 0; });
+        return false;
+    case Kind::Folder:  // the store takes it from ChangedFolder
         return false;
     }
     return false;
@@ -174,6 +89,20 @@ void History::Clear()
 void History::Sort()
 {
     Keep({HistoryChange::Kind::Sort, {}, {}, false});
+}
+
+void History::ChangeFolder(const std::string& folder)
+{
+    Keep({HistoryChange::Kind::Folder, folder, {}, false});
+}
+
+std::optional<std::string> History::ChangedFolder() const
+{
+    for (auto change = changes_.rbegin(); change != changes_.rend(); ++change) {
+        if (change->kind == HistoryChange::Kind::Folder)
+            return change->text;
+    }
+    return std::nullopt;
 }
 
 void History::Replay(std::vector<HistoryChange> changes)

@@ -1,38 +1,35 @@
 #pragma once
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "history/HistoryChange.h"
+#include "history/HistoryEntries.h"
 #include "platform/Platform.h"
 
 namespace veskor {
 
 // The master history, index 0 most recent. Duplicates and empty entries are allowed;
 // Find and Sort compare whole texts with letter case ignored by the locale's rules.
-// The commands change it only through the operations that keep a HistoryChange (Record
-// to Sort below): a save replays those on what another copy of the program wrote.
+// It changes only by loading and by the operations that keep a HistoryChange (Record to
+// ChangeFolder below): a save replays those on what another copy of the program wrote.
 class History {
 public:
-    // The entries as they are now; a change of the history later leaves them as they are.
-    using Snapshot = std::shared_ptr<const std::vector<std::string>>;
+    using Snapshot = HistoryEntries::Snapshot;
 
     explicit History(const TextRules& rules);
 
-    int Count() const { return static_cast<int>(entries_->size()); }
-    const std::string& At(int index) const;  // range error outside 0..Count-1
-    const std::vector<std::string>& Entries() const { return *entries_; }
+    int Count() const { return entries_.Count(); }
+    const std::string& At(int index) const { return entries_.At(index); }  // range error outside 0..Count-1
+    const std::vector<std::string>& Entries() const { return entries_.All(); }
     // Shares the entries without copying them: the history list box shows the whole
     // history, or rows of it, on every key. The next change copies them once, if shared.
-    Snapshot Share() const { return entries_; }
-
-    void Append(std::string text);
-    void Insert(int index, std::string text);  // 0 <= index <= Count
-    void RemoveAt(int index);
-    void Move(int from, int to);
+    Snapshot Share() const { return entries_.Share(); }
     int Find(const std::string& text) const;   // -1 when absent
-    void Assign(std::vector<std::string> entries);
+
+    // The entries as the data file holds them: no change is kept.
+    void Load(std::vector<std::string> entries) { entries_.Assign(std::move(entries)); }
 
     // Puts a confirmed text at the top: inserted when absent or when several list
     // items are selected, otherwise the stored entry (with its own letter case) moves up.
@@ -43,6 +40,9 @@ public:
     void AddMissing(const std::string& text);                     // appended unless Find finds it
     void Clear();
     void Sort();
+    // The shortcut folder changed; the entries stay. ChangedFolder: the last one kept, if any.
+    void ChangeFolder(const std::string& folder);
+    std::optional<std::string> ChangedFolder() const;
 
     // The changes made through the operations above since the last ForgetChanges, in order.
     const std::vector<HistoryChange>& Changes() const { return changes_; }
@@ -51,22 +51,16 @@ public:
 
     // Changes with every modification, and is never the same for two histories of one
     // process, so views can cache what they derive from it.
-    std::uint64_t Revision() const { return revision_; }
+    std::uint64_t Revision() const { return entries_.Revision(); }
 
 private:
-    void CheckIndex(int index, int limit) const;
-    // The entries to change, no longer shared with any snapshot.
-    std::vector<std::string>& Writable();
-    void Changed();
     // The one rule of each kind of change; true when it added an entry.
     bool Apply(const HistoryChange& change);
     bool Keep(HistoryChange change);  // Apply, then remember the change
 
-
     const TextRules& rules_;
-    std::shared_ptr<std::vector<std::string>> entries_;
+    HistoryEntries entries_;
     std::vector<HistoryChange> changes_;
-    std::uint64_t revision_;
 };
 
 }  // namespace veskor

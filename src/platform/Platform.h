@@ -40,11 +40,14 @@ public:
     virtual void LowerCase(std::string& text) const = 0;
 };
 
-// Keeps other processes of this program from saving one file; released when destroyed.
+// Keeps other processes of this program from reading or saving one file; released when destroyed.
 class FileLock {
 public:
     virtual ~FileLock() = default;
 };
+
+// What a file is locked for: a lock not had in time fails as that step fails.
+enum class FileUse { Read, Save };
 
 // The system's path buffers hold 260 elements, the terminator included: a path handed to
 // them has at most 259 (bytes for the ANSI calls, UTF-16 units for the wide ones).
@@ -79,14 +82,15 @@ struct LinkListing {
     int unnamable = 0;  // names the ANSI code page cannot spell
 };
 
-// Threads. Every call is made on the window's thread except three: while the window is
+// Threads. Every call is made on the window's thread except four: while the window is
 // made, the stored history is read on a thread of its own (history/PendingLoad.h), which
-// calls FileExists, ReadWholeFile and CurrentDirectory, and nothing else. An implementation
-// keeps those three free of state it shares with its other calls, so that they may run
-// beside whatever the window's thread does: on Windows each is one self-contained call of
-// the file system that begins no COM, loads no DLL and touches no window, and the program
-// never changes its current directory. The window's thread waits for the read before it
-// uses the history.
+// calls LockFile (for reading), FileExists, ReadWholeFile and CurrentDirectory, and nothing
+// else. An implementation keeps those four free of state it shares with its other calls, so
+// that they may run beside whatever the window's thread does: on Windows each is a
+// self-contained call of the kernel (a named mutex, taken and released on the reading
+// thread; the file system) that begins no COM, loads no DLL and touches no window, and the
+// program never changes its current directory. The window's thread waits for the read
+// before it uses the history or saves.
 class Platform : public TextRules {
 public:
     // Shell links. Raises the OLE error (system text, or "OLE エラー %.8x") when the link
@@ -123,21 +127,26 @@ public:
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;    // never overwrites
     // Long names of every entry matching folder + "\*.lnk" (folders included), in the system's order.
     virtual LinkListing ListLinks(const std::string& folder) = 0;
-    // Whole content of a file opened for reading without sharing.
+    // Whole content of a file opened for reading. Other readers, and the rename of another
+    // copy's replace, may go on while it reads; a writer may not. A file that another
+    // program holds for a moment is tried again for a short while.
     // Raises "ファイル "%s". %s は開けません".
     virtual std::string ReadWholeFile(const std::string& path) = 0;
-    // Whole content of a file that a save is about to replace, or nothing when there is none.
-    // Raises "ファイル "%s". %s を作成できません": the save cannot go on.
+    // Whole content of a file that a save is about to replace, or nothing when there is none;
+    // opened as ReadWholeFile opens it. Raises "ファイル "%s". %s を作成できません": the save cannot go on.
     virtual std::optional<std::string> ReadToReplace(const std::string& path) = 0;
     // Replaces the file with `bytes` only once every byte is on disk, and keeps the file it
     // replaces as `backup` (an older one of that name goes); a missing file leaves `backup`
     // alone. On any failure the old file is left as it was, and there is always a file at
-    // `path` when there was one. Raises "ファイル "%s". %s を作成できません".
+    // `path` when there was one. A replace that another program refuses for a moment (a
+    // scanner reading the old file) is tried again for a short while.
+    // Raises "ファイル "%s". %s を作成できません".
     virtual void WriteFileAtomically(const std::string& path, const std::string& bytes,
                                      const std::string& backup) = 0;
-    // Waits a few seconds at most until no other process of this program saves `path`, and
-    // keeps them out while the lock lives. Raises "ファイル "%s". %s を作成できません".
-    virtual std::unique_ptr<FileLock> LockFile(const std::string& path) = 0;
+    // Waits a few seconds at most until no other process of this program reads or saves
+    // `path`, and keeps them out while the lock lives. Raises, for Read,
+    // "ファイル "%s". %s は開けません", for Save "ファイル "%s". %s を作成できません".
+    virtual std::unique_ptr<FileLock> LockFile(const std::string& path, FileUse use) = 0;
 
     // Window system.
     virtual Point CursorPosition() = 0;  // raises the system error when it cannot be read

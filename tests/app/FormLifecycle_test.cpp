@@ -90,6 +90,20 @@ TEST(FormLifecycleTest, AFailedSaveAtCloseKeepsTheWindowOpenAndTheOldFile)
     EXPECT_EQ(f.platform.Bytes(DataFile), old);
 }
 
+// A file damaged by something else while the window was open never keeps it from closing.
+TEST(FormLifecycleTest, AFileDamagedMeanwhileIsToldOnceAndTheWindowCloses)
+{
+    FormFixture f;
+    f.platform.AddFile(DataFile, SerializeDataFile("D:\\Links", {"mail"}));
+    f.Show();
+    f.platform.AddFile(DataFile, "damaged");
+    f.CloseBox();
+    ASSERT_EQ(f.window.errors.size(), 1u);
+    EXPECT_NE(f.window.errors[0].text.find("veskor.dat.damaged"), std::string::npos);
+    EXPECT_TRUE(f.window.Ended());
+    EXPECT_EQ(f.platform.Bytes(DataFile), SerializeDataFile("D:\\Links", {"mail"}));
+}
+
 TEST(FormLifecycleTest, EventsAfterTheCloseAreDropped)
 {
     FormFixture f;
@@ -110,7 +124,7 @@ TEST(FormLifecycleTest, TheEndOfTheSessionSavesThisRunsChanges)
     f.Seed("D:\\Links", {"mail", "web"});
     f.Run([&] { f.form.SessionEnding(); });
     EXPECT_EQ(f.platform.Bytes(DataFile), SerializeDataFile("D:\\Links", {"mail", "web"}));
-    f.form.HistoryList->Insert(0, "new");
+    f.form.HistoryList->Record("new", false);
     f.Run([&] { f.form.SessionEnding(); });
     EXPECT_EQ(f.platform.Bytes(DataFile), SerializeDataFile("D:\\Links", {"new", "mail", "web"}));
     EXPECT_FALSE(f.window.Ended());

@@ -105,7 +105,7 @@ void Filter(benchmark::State& state)
     const Search& search = Searches[state.range(1)];
     MemoryPlatform platform;
     History history(platform);
-    history.Assign(MakeNames(static_cast<size_t>(state.range(0))));
+    history.Load(MakeNames(static_cast<size_t>(state.range(0))));
     SearchIndex index;
     index.Matches(history, platform, search.typed, search.partial);
     size_t found = 0;
@@ -121,7 +121,7 @@ void FirstKeyOf(benchmark::State& state, bool reading)
 {
     MemoryPlatform platform;
     History history(platform);
-    history.Assign(MakeNames(static_cast<size_t>(state.range(0))));
+    history.Load(MakeNames(static_cast<size_t>(state.range(0))));
     for (auto _ : state) {
         SearchIndex index;
         benchmark::DoNotOptimize(index.Matches(history, platform, reading ? "memo" : "vi", false));

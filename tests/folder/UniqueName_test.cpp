@@ -37,7 +37,7 @@ TEST(UniqueNameTest, SuffixRule)
     for (const NameCase& c : cases) {
         SCOPED_TRACE(c.what);
         History history(rules);
-        history.Assign(c.history);
+        history.Load(c.history);
         const auto inFolder = [&](const std::string& name) {
             for (const std::string& taken : c.folder) {
                 if (rules.CompareText(taken, name) == 0)

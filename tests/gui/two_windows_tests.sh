@@ -45,3 +45,39 @@ test_two_windows_a_launch_in_one_survives_the_others_close() {
 test_two_windows_a_delete_in_one_survives_the_others_close() {
     two_windows_case two_windows_a_delete_in_one_survives_the_others_close b_deletes_b "a c "
 }
+
+# The text of the error box that is open, if any.
+open_box() { wine "$GUI_BIN/winclient.exe" --error-box 2>/dev/null | tr -d '\r'; }
+
+# F5 pressed again as A launches: window B starts while window A saves. A scanner holding
+# the data file for 0.7 s as A saves makes the save last; B then waits for it, reads what A
+# wrote without an error box, and its own launch joins A's. A launches by the middle button,
+# which reaches it wherever the keyboard's focus went, and B opens away from it.
+test_two_windows_a_start_during_a_save_loses_nothing() {
+    local name=two_windows_a_start_during_a_save_loses_nothing b_pid b_wid origin held
+    seed_launch_folder "$name" a b c
+    held="$FOLDER/held.log"
+    gui_start "$FOLDER" || { fail $name "window A did not appear"; return; }
+    type_text a
+    origin=$(state_value client)
+    set -- $origin
+    xdotool mousemove 200 200
+    (cd "$FOLDER" && exec wine "$GUI_BIN/stressdriver.exe" hold veskor.dat 700 >"$held" 2>&1) &
+    wait_until 10 "grep -q held '$held'" || { fail $name "the data file could not be held"; return; }
+    xdotool mousemove $(($1 + 214)) $(($2 + 14)) click 2  # on okButton
+    (cd "$FOLDER" && exec wine "$GUI_BIN/VESKOR3.exe" >>"$GUI_OUT/app.log" 2>&1) &
+    b_pid=$!
+    wait_exit 10 || { fail $name "window A stayed open: $(open_box)"; return; }
+    APP_PID=$b_pid
+    b_wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$b_pid" 2>/dev/null | head -1)
+    [ -n "$b_wid" ] || { fail $name "window B did not appear"; return; }
+    APP_WID=$b_wid
+    wait_until 5 '[ -n "$(state_value client)" ]'
+    [ -z "$(open_box)" ] || { fail $name "window B showed $(open_box)"; return; }
+    type_text b
+    press Return
+    wait_exit 10 || { fail $name "window B stayed open"; return; }
+    [ "$(launched | tr '\n' ' ')" = "from-a 日本語 from-b " ] || { fail $name "launched '$(launched)'"; return; }
+    [ "$(history_of | tr '\n' ' ')" = "b a c " ] || { fail $name "the history is '$(history_of | tr '\n' ' ')'"; return; }
+    pass $name
+}

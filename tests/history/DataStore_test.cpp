@@ -26,7 +26,7 @@ struct Copy {
         loaded = store.Load(Path);
         if (loaded) {
             folder = loaded->content.folder;
-            history.Assign(loaded->content.entries);
+            history.Load(loaded->content.entries);
         }
     }
     void Save() { store.Save(Path, folder, history); }
@@ -65,7 +65,7 @@ TEST_F(DataStoreTest, WithNoChangeOnDiskTheSaveWritesThisRunsViewAndKeepsThePrev
     EXPECT_EQ(platform.Bytes(Path), File("E:\\New", {"b", "a"}));
     EXPECT_EQ(platform.Bytes(Backup), File("D:\\Links", {"a", "b"}));
 
-    run.history.Insert(0, "plain");  // a change kept by no journal still reaches an unchanged file
+    run.history.Load({"plain", "b", "a"});  // what no change kept still reaches an unchanged file
     run.Save();
     EXPECT_EQ(platform.Bytes(Path), File("E:\\New", {"plain", "b", "a"}));
     EXPECT_EQ(platform.Bytes(Backup), File("E:\\New", {"b", "a"}));
@@ -88,7 +88,11 @@ TEST_F(DataStoreTest, ASaveKeepsWhatAnotherCopySavedMeanwhileAndAddsItsOwnChange
         {"B changed the folder, A did not", [](Copy& b) { b.folder = "E:\\B"; }, [](Copy&) {}, "E:\\B",
          {"a", "b", "c"}},
         {"both changed the folder: the later save wins", [](Copy& b) { b.folder = "E:\\B"; },
-         [](Copy& a) { a.folder = "E:\\A"; }, "E:\\A", {"a", "b", "c"}},
+         [](Copy& a) {
+             a.folder = "E:\\A";
+             a.history.ChangeFolder(a.folder);
+         },
+         "E:\\A", {"a", "b", "c"}},
     };
     for (const auto& c : cases) {
         MemoryPlatform machine;
@@ -132,7 +136,7 @@ TEST_F(DataStoreTest, AFailedSaveChangesNothingAndALaterOneSucceeds)
         std::function<void(MemoryPlatform&, std::unique_ptr<FileLock>&)> fault;
         std::string reason;
     } cases[] = {
-        {"another copy saving", [](MemoryPlatform& p, auto& held) { held = p.LockFile(Path); },
+        {"another copy saving", [](MemoryPlatform& p, auto& held) { held = p.LockFile(Path, FileUse::Save); },
          "待ち操作がタイムアウトになりました。"},
         {"the file held open during the re-read", [](MemoryPlatform& p, auto&) { p.FailToOpen(Path); }, busy},
         {"the disk full", [](MemoryPlatform& p, auto&) { p.FailToWrite(Path); },
@@ -181,14 +185,22 @@ TEST_F(DataStoreTest, ASaveRacingAnotherWaitsForItsTurn)
     EXPECT_EQ(platform.Bytes(Path), File("D:\\Links", {"c", "b"}));
 }
 
-TEST_F(DataStoreTest, AFileDamagedMeanwhileIsNeverWrittenOver)
+// The window can still close: the damaged file goes aside, this run's view takes its place,
+// the backup stays, and the save says so.
+TEST_F(DataStoreTest, AFileDamagedMeanwhileIsKeptAsideAndTheSaveGoesThrough)
 {
     Write("D:\\Links", {"a"});
+    Write("D:\\Links", {"older"}, Backup);
     Copy run(platform);
+    run.history.Record("b", false);
     platform.AddFile(Path, DamagedBytes);
-    EXPECT_EQ(ErrorOf([&] { run.Save(); }), "ファイル \"C:\\veskor\\veskor.dat\" は壊れているため読み込めません");
-    EXPECT_EQ(platform.Bytes(Path), DamagedBytes);
-    EXPECT_FALSE(platform.Exists(Backup));
+    EXPECT_EQ(run.store.Save(Path, run.folder, run.history),
+              "ファイル \"C:\\veskor\\veskor.dat\" は開いている間に壊されていたため \"C:\\veskor\\veskor.dat.damaged\" "
+              "として残し、この画面の履歴を保存しました");
+    EXPECT_EQ(platform.Bytes(Path), File("D:\\Links", {"b", "a"}));
+    EXPECT_EQ(platform.Bytes(Damaged), DamagedBytes);
+    EXPECT_EQ(platform.Bytes(Backup), File("D:\\Links", {"older"}));
+    EXPECT_EQ(run.store.Save(Path, run.folder, run.history), "");
 }
 
 TEST_F(DataStoreTest, ADamagedFileIsHealedFromASoundBackupAndKeptAsideAtTheNextSave)
@@ -215,12 +227,13 @@ TEST_F(DataStoreTest, ADamagedFileIsHealedFromASoundBackupAndKeptAsideAtTheNextS
     EXPECT_EQ(platform.Bytes(Damaged), DamagedBytes);
 }
 
-// Without a sound backup, or when the file is only out of reach, the load fails as it
-// always did and nothing is written or moved.
+// Without a sound backup, or when the file is only out of reach (another program holds it,
+// another copy saves it past the wait), the load fails and nothing is written or moved.
 TEST_F(DataStoreTest, NoSoundBackupOrALockedFileLeavesTheLoadFailing)
 {
     const std::string damage = "ファイル \"C:\\veskor\\veskor.dat\" は壊れているため読み込めません";
     const std::string good = SerializeDataFile("D:\\Links", {"a"});
+    std::unique_ptr<FileLock> held;
     const struct {
         const char* what;
         std::function<void(MemoryPlatform&)> setup;
@@ -240,6 +253,12 @@ TEST_F(DataStoreTest, NoSoundBackupOrALockedFileLeavesTheLoadFailing)
              p.FailToOpen(Path);
          },
          "ファイル \"C:\\veskor\\veskor.dat\". プロセスはファイルにアクセスできません。別のプロセスが使用中です。 は開けません"},
+        {"another copy saving past the wait",
+         [&](MemoryPlatform& p) {
+             p.AddFile(Backup, good);
+             held = p.LockFile(Path, FileUse::Save);
+         },
+         "ファイル \"C:\\veskor\\veskor.dat\". 待ち操作がタイムアウトになりました。 は開けません"},
     };
     for (const auto& c : cases) {
         MemoryPlatform machine;
@@ -249,6 +268,7 @@ TEST_F(DataStoreTest, NoSoundBackupOrALockedFileLeavesTheLoadFailing)
         EXPECT_EQ(ErrorOf([&] { store.Load(Path); }), c.error) << c.what;
         EXPECT_EQ(machine.Bytes(Path), DamagedBytes) << c.what;
         EXPECT_FALSE(machine.Exists(Damaged)) << c.what;
+        held.reset();
     }
 }
 
@@ -270,8 +290,8 @@ TEST_F(DataStoreTest, AnEarlyLoadReadsLikeLoadAndItsStoreKnowsTheFileItRead)
     const std::unique_ptr<DataStore> store = early.Store();
     std::string folder = loaded->content.folder;
     History history(platform);
-    history.Assign(loaded->content.entries);
-    history.Insert(0, "plain");
+    history.Load(loaded->content.entries);
+    history.Load({"plain", "a", "b"});
     store->Save(Path, folder, history);
     EXPECT_EQ(platform.Bytes(Path), File("D:\\Links", {"plain", "a", "b"}));
 }

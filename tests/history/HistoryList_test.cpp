@@ -16,53 +16,11 @@ protected:
     History Make(std::vector<std::string> entries)
     {
         History list(rules);
-        list.Assign(std::move(entries));
+        list.Load(std::move(entries));
         return list;
     }
     MemoryPlatform rules;
 };
-
-TEST_F(HistoryListTest, OutOfRangeIndexesRaiseTheListIndexError)
-{
-    History list = Make({"a", "b"});
-    const auto message = [&](auto op) -> std::string {
-        try {
-            op();
-        } catch (const Error& e) {
-            return e.what();
-        }
-        return "no error";
-    };
-    EXPECT_EQ(message([&] { list.At(2); }), "リストのインデックスが範囲を超えています (2)");
-    EXPECT_EQ(message([&] { list.At(-1); }), "リストのインデックスが範囲を超えています (-1)");
-    EXPECT_EQ(message([&] { list.RemoveAt(5); }), "リストのインデックスが範囲を超えています (5)");
-    EXPECT_EQ(message([&] { list.Insert(3, "x"); }), "リストのインデックスが範囲を超えています (3)");
-    list.Insert(2, "c");  // one past the end is an append
-    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"a", "b", "c"}));
-}
-
-TEST_F(HistoryListTest, MoveTakesTheEntryOutAndPutsItAtTheTargetWithItsOwnLetterCase)
-{
-    const struct {
-        int from, to;
-        std::vector<std::string> after;
-    } cases[] = {
-        {0, 2, {"b", "c", "Mail", "d"}},
-        {3, 1, {"Mail", "d", "b", "c"}},
-        {2, 0, {"c", "Mail", "b", "d"}},
-        {1, 1, {"Mail", "b", "c", "d"}},
-        {7, 7, {"Mail", "b", "c", "d"}},  // the same place is no move, even outside the list
-    };
-    for (const auto& c : cases) {
-        History list = Make({"Mail", "b", "c", "d"});
-        list.Move(c.from, c.to);
-        EXPECT_EQ(list.Entries(), c.after) << c.from << " -> " << c.to;
-    }
-    History list = Make({"Mail", "b"});
-    EXPECT_THROW(list.Move(0, 2), Error);
-    EXPECT_THROW(list.Move(-1, 0), Error);
-    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"Mail", "b"}));
-}
 
 TEST_F(HistoryListTest, FindIgnoresLetterCaseAndReturnsTheUpperOfEqualEntries)
 {
@@ -108,25 +66,23 @@ TEST_F(HistoryListTest, EveryChangeMovesTheRevisionSoCachedViewsAreRebuilt)
         seen = list.Revision();
         return moved;
     };
-    list.Append("c");
+    list.Record("b", false);
     EXPECT_TRUE(changed());
-    list.Insert(0, "d");
-    EXPECT_TRUE(changed());
-    list.Record("a", false);
-    EXPECT_TRUE(changed());
-    list.Record("A", false);  // already on top
+    list.Record("B", false);  // already on top
     EXPECT_FALSE(changed());
-    list.Move(2, 0);
+    list.RemoveFirst("b");
     EXPECT_TRUE(changed());
-    list.Move(1, 1);
-    EXPECT_FALSE(changed());
-    list.RemoveAt(0);
+    list.Rename("a", "c");
+    EXPECT_TRUE(changed());
+    list.AddMissing("d");
     EXPECT_TRUE(changed());
     list.Sort();
     EXPECT_TRUE(changed());
+    list.ChangeFolder("D:\\Other");
+    EXPECT_FALSE(changed());
     list.Clear();
     EXPECT_TRUE(changed());
-    list.Assign({"x"});
+    list.Load({"x"});
     EXPECT_TRUE(changed());
     EXPECT_NE(Make({"x"}).Revision(), list.Revision());
 }
@@ -159,6 +115,8 @@ TEST_F(HistoryListTest, ChangesReplayByTheirMeaningOnAnotherCopysHistory)
          },
          {"x", "b", "a", "Mail", "y"}},
         {"a clear clears what is there", [](History& h) { h.Clear(); }, {}},
+        {"a folder change leaves the entries", [](History& h) { h.ChangeFolder("D:\\Other"); },
+         {"x", "b", "a", "Mail"}},
         {"a sort sorts what is there", [](History& h) { h.Sort(); }, {"a", "b", "Mail", "x"}},
         {"changes replay in their order",
          [](History& h) {
@@ -174,6 +132,7 @@ TEST_F(HistoryListTest, ChangesReplayByTheirMeaningOnAnotherCopysHistory)
         History theirs = Make({"x", "b", "a", "Mail"});
         theirs.Replay(ours.Changes());
         EXPECT_EQ(theirs.Entries(), c.after) << c.what;
+        EXPECT_EQ(theirs.ChangedFolder(), ours.ChangedFolder()) << c.what;
         ours.ForgetChanges();
         EXPECT_TRUE(ours.Changes().empty()) << c.what;
     }
@@ -186,19 +145,18 @@ namespace veskor {
 namespace {
 
 // The history list box shows shared entries: a change of the history leaves what was
-// shared as it was, and copies the entries only while they are shared.
+// shared as it was.
 TEST_F(HistoryListTest, SharedEntriesStayAsTheyWereThroughEveryChange)
 {
     const std::vector<std::string> start{"b", "A", "c"};
     const std::pair<const char*, std::function<void(History&)>> changes[] = {
-        {"Append", [](History& h) { h.Append("d"); }},
-        {"Insert", [](History& h) { h.Insert(0, "d"); }},
-        {"RemoveAt", [](History& h) { h.RemoveAt(1); }},
-        {"Move", [](History& h) { h.Move(2, 0); }},
         {"Clear", [](History& h) { h.Clear(); }},
         {"Sort", [](History& h) { h.Sort(); }},
-        {"Assign", [](History& h) { h.Assign({"x"}); }},
+        {"Load", [](History& h) { h.Load({"x"}); }},
         {"Record", [](History& h) { h.Record("c", false); }},
+        {"RemoveFirst", [](History& h) { h.RemoveFirst("a"); }},
+        {"Rename", [](History& h) { h.Rename("c", "d"); }},
+        {"AddMissing", [](History& h) { h.AddMissing("d"); }},
     };
     for (const auto& [name, change] : changes) {
         History list = Make(start);
@@ -207,10 +165,6 @@ TEST_F(HistoryListTest, SharedEntriesStayAsTheyWereThroughEveryChange)
         EXPECT_EQ(*shared, start) << name;
         EXPECT_NE(list.Entries(), start) << name;
     }
-    History alone = Make(start);
-    const void* storage = alone.Share().get();
-    alone.Append("d");
-    EXPECT_EQ(alone.Share().get(), storage);
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(SearchIndex, MatchesWholeEntriesByteForByte)
 {
     AsciiRules rules;
     History history(rules);
-    history.Assign({"Apple", "apricot", "Banana", "", "xa", "bab", "表計算", "ソフト", "AP", "ヂ@", "ァ", "表示", "\\", "сー"});
+    history.Load({"Apple", "apricot", "Banana", "", "xa", "bab", "表計算", "ソフト", "AP", "ヂ@", "ァ", "表示", "\\", "сー"});
     const Case cases[] = {
         {"AP", false, {"Apple", "apricot", "AP"}},
         {"an", false, {}},
@@ -94,25 +94,25 @@ TEST(SearchIndex, SeesEveryChangeOfTheHistory)
 {
     AsciiRules rules;
     std::optional<History> slot(std::in_place, rules);
-    slot->Assign({"alpha", "beta"});
+    slot->Load({"alpha", "beta"});
     SearchIndex index;
     EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"alpha"});
-    slot->Move(0, 1);  // same size
+    slot->Record("beta", false);  // same size
     EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"alpha"});
 
     // A new history in the old one's place (the program makes one at every first show),
     // of the same size and after as many changes: neither its address nor its count of
     // changes may let the index take it for the old one.
     slot.emplace(rules);
-    slot->Assign({"beta", "gamma"});
-    slot->Move(0, 1);
+    slot->Load({"beta", "gamma"});
+    slot->Record("gamma", false);
     EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{});
 
     // Other rules, other lower-case forms.
     struct KeepCase : AsciiRules {
         void LowerCase(std::string&) const override {}
     } keepCase;
-    slot->Assign({"Alpha"});
+    slot->Load({"Alpha"});
     EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"Alpha"});
     EXPECT_EQ(index.Filter(*slot, keepCase, "a", false), std::vector<std::string>{});
 }
@@ -130,13 +130,13 @@ TEST(SearchIndex, AKeyFindsTheHistoryAsItIsWhetherPreparedOrNot)
         bool prepared;
         std::vector<std::uint32_t> matchesOfAl;
     } steps[] = {
-        {[&] { history.Assign({"Alpha", "beta", "ALPS"}); }, true, {0, 2}},
+        {[&] { history.Load({"Alpha", "beta", "ALPS"}); }, true, {0, 2}},
         {[] {}, true, {0, 2}},
-        {[&] { history.Append("Alto"); }, false, {0, 2, 3}},
-        {[&] { history.Move(3, 0); }, true, {0, 1, 3}},
+        {[&] { history.AddMissing("Alto"); }, false, {0, 2, 3}},
+        {[&] { history.Record("alto", false); }, true, {0, 1, 3}},
         {[&] { history.RemoveFirst("ALPS"); }, false, {0, 1}},
-        {[&] { history.Assign({"Beta", "salt"}); }, true, {}},
-        {[&] { history.Insert(0, "al"); }, false, {0}},
+        {[&] { history.Load({"Beta", "salt"}); }, true, {}},
+        {[&] { history.Record("al", false); }, false, {0}},
     };
     for (size_t step = 0; step < std::size(steps); ++step) {
         steps[step].change();
@@ -167,9 +167,9 @@ TEST(SearchIndex, AgreesWithThePlainRuleOnRandomHistories)
             std::vector<std::string> entries;
             for (int i = 0; i < 40; ++i)
                 entries.push_back(randomText(6));
-            history.Assign(entries);
+            history.Load(entries);
         } else if (round % 3 == 0) {
-            history.Insert(0, randomText(6));
+            history.Record(randomText(6), true);
         }
         const std::string typed = randomText(3);
         for (bool partial : {false, true}) {

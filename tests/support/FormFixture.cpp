@@ -14,7 +14,7 @@ void FormFixture::Seed(const std::string& folder, const std::vector<std::string>
     platform.AddFolder(folder);
     form.ShortcutFolder = folder;
     form.HistoryList = std::make_unique<veskor::History>(platform);
-    form.HistoryList->Assign(entries);
+    form.HistoryList->Load(entries);
     ListBox1.Assign(entries);
     Edit1.SetText("");
     window.SetTitle(folder + " 先頭検索");

@@ -111,39 +111,93 @@ TEST_P(FileContentsTest, WriteIntoAMissingFolderRaisesAndCreatesNothing)
     EXPECT_FALSE(Exists(In("missing")));
 }
 
-// A second save of the same file, spelt in other letter case, waits until the first is done;
-// another file's save does not.
-TEST_P(FileContentsTest, LockFileMakesAnotherSaveOfTheSameFileWait)
+// A start or a second save of the same file, spelt in other letter case, waits until the
+// save holding the lock is done, and then reads what it wrote; another file's save does not wait.
+TEST_P(FileContentsTest, LockFileMakesAStartOrAnotherSaveOfTheSameFileWait)
 {
     struct Other {
         Win32Platform* platform;
         std::string path;
+        bool start;
         volatile LONG* released;
         LONG sawReleased = -1;
+        std::string read;
     };
     std::string upper = In("veskor.dat");
     CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
-    volatile LONG released = 0;
-    Other other{&platform, upper, &released};
+    for (const bool start : {false, true}) {
+        WriteBytes(In("veskor.dat"), "old");
+        volatile LONG released = 0;
+        Other other{&platform, upper, start, &released, -1, ""};
+        auto held = platform.LockFile(In("veskor.dat"), FileUse::Save);
+        HANDLE thread = CreateThread(
+            nullptr, 0,
+            [](void* argument) -> DWORD {
+                auto* o = static_cast<Other*>(argument);
+                const auto lock = o->platform->LockFile(o->path, o->start ? FileUse::Read : FileUse::Save);
+                o->sawReleased = *o->released;
+                o->read = o->platform->ReadWholeFile(o->path);
+                return 0;
+            },
+            &other, 0, nullptr);
+        ASSERT_NE(thread, nullptr);
+        EXPECT_EQ(WaitForSingleObject(thread, 300), static_cast<DWORD>(WAIT_TIMEOUT)) << start;
+        EXPECT_NE(platform.LockFile(In("other.dat"), FileUse::Save), nullptr);
+        platform.WriteFileAtomically(In("veskor.dat"), "new", In("veskor.dat.bak"));
+        InterlockedExchange(&released, 1);
+        held.reset();
+        EXPECT_EQ(WaitForSingleObject(thread, 5000), static_cast<DWORD>(WAIT_OBJECT_0)) << start;
+        CloseHandle(thread);
+        EXPECT_EQ(other.sawReleased, 1) << start;
+        EXPECT_EQ(other.read, "new") << start;
+    }
+}
 
-    auto held = platform.LockFile(In("veskor.dat"));
-    HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](void* argument) -> DWORD {
-            auto* o = static_cast<Other*>(argument);
-            const auto lock = o->platform->LockFile(o->path);
-            o->sawReleased = *o->released;
-            return 0;
-        },
-        &other, 0, nullptr);
-    ASSERT_NE(thread, nullptr);
-    EXPECT_EQ(WaitForSingleObject(thread, 300), static_cast<DWORD>(WAIT_TIMEOUT));
-    EXPECT_NE(platform.LockFile(In("other.dat")), nullptr);
-    InterlockedExchange(&released, 1);
-    held.reset();
-    EXPECT_EQ(WaitForSingleObject(thread, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
-    CloseHandle(thread);
-    EXPECT_EQ(other.sawReleased, 1);
+// Another copy reading the file keeps neither this one's read nor its replace out; a
+// program that holds the file for a moment only delays them.
+TEST_P(FileContentsTest, ReadersLetAReadAndAReplaceThrough)
+{
+    struct Holder {
+        HANDLE file;
+        DWORD forMs;
+    };
+    const struct {
+        const char* what;
+        DWORD share;
+        DWORD forMs;
+    } cases[] = {
+        {"another copy reading", FILE_SHARE_READ | FILE_SHARE_DELETE, 0},
+        {"a scanner reading for a moment", FILE_SHARE_READ, 300},
+        {"a program holding it unshared for a moment", 0, 300},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(In("veskor.dat"), Content);
+        Holder holder{CreateFileA(In("veskor.dat").c_str(), GENERIC_READ, c.share, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr),
+                      c.forMs};
+        ASSERT_NE(holder.file, INVALID_HANDLE_VALUE) << c.what;
+        HANDLE letGo = CreateThread(
+            nullptr, 0,
+            [](void* argument) -> DWORD {
+                auto* h = static_cast<Holder*>(argument);
+                if (h->forMs) {
+                    Sleep(h->forMs);
+                    CloseHandle(h->file);
+                }
+                return 0;
+            },
+            &holder, 0, nullptr);
+        ASSERT_NE(letGo, nullptr);
+        EXPECT_EQ(platform.ReadWholeFile(In("veskor.dat")), Content) << c.what;
+        EXPECT_EQ(RaisedText([&] { platform.WriteFileAtomically(In("veskor.dat"), "new", In("veskor.dat.bak")); }), "")
+            << c.what;
+        WaitForSingleObject(letGo, INFINITE);
+        CloseHandle(letGo);
+        if (!c.forMs)
+            CloseHandle(holder.file);
+        EXPECT_EQ(ReadBytes(In("veskor.dat")), "new") << c.what;
+        EXPECT_EQ(ReadBytes(In("veskor.dat.bak")), Content) << c.what;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, FileContentsTest, FolderNames, FolderLabel);

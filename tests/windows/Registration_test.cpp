@@ -63,7 +63,7 @@ protected:
     {
         form.ShortcutFolder = links;
         form.HistoryList = std::make_unique<veskor::History>(platform);
-        form.HistoryList->Assign(entries);
+        form.HistoryList->Load(entries);
         c.ListBox1.Assign(entries);
         c.Edit1.SetFocus();
     }

@@ -206,7 +206,7 @@ void MemoryPlatform::WriteFileAtomically(const std::string& path, const std::str
     entry->link.reset();
 }
 
-std::unique_ptr<FileLock> MemoryPlatform::LockFile(const std::string& path)
+std::unique_ptr<FileLock> MemoryPlatform::LockFile(const std::string& path, FileUse use)
 {
     class Lock : public FileLock {
     public:
@@ -218,8 +218,11 @@ std::unique_ptr<FileLock> MemoryPlatform::LockFile(const std::string& path)
         std::string key_;
     };
     const std::string key = Key(path);
-    if (!locked_.insert(key).second)
+    if (!locked_.insert(key).second) {
+        if (use == FileUse::Read)
+            RaiseOpen(path, systext::Timeout);
         RaiseCreate(path, systext::Timeout);
+    }
     return std::make_unique<Lock>(locked_, key);
 }
 

@@ -84,7 +84,7 @@ public:
     void WriteFileAtomically(const std::string& path, const std::string& bytes, const std::string& backup) override;
     // One process holds a file's lock at a time; a second LockFile fails as a wait that
     // timed out would, since nothing here can wait.
-    std::unique_ptr<FileLock> LockFile(const std::string& path) override;
+    std::unique_ptr<FileLock> LockFile(const std::string& path, FileUse use) override;
 
     Point CursorPosition() override;
     MonitorArea MonitorAt(Point point) override;

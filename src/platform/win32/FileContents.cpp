@@ -53,13 +53,55 @@ DWORD WriteToDisk(const std::string& path, const std::string& bytes)
     return 0;
 }
 
-// Reads the whole file, opened without sharing; 0 on success, else the error code.
+// Windows refuses an open or a replace for a moment while another program (a virus scanner,
+// the indexer) has the file or the backup open without sharing it; each of these failures
+// leaves every file under its own name, so the step can be tried again.
+bool RefusedForAMoment(DWORD code)
+{
+    switch (code) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_ACCESS_DENIED:  // also a file whose deletion is still pending
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
+        return true;
+    default:
+        return false;
+    }
+}
+
+constexpr ULONGLONG RetryForMs = 1000;
+constexpr DWORD RetryStepMs = 50;
+
+// Runs `step` (0 on success, else the error code) again while it is refused for a moment,
+// for a second at most.
+template <class Step>
+DWORD Retrying(Step step)
+{
+    const ULONGLONG until = GetTickCount64() + RetryForMs;
+    for (;;) {
+        const DWORD failure = step();
+        if (failure == 0 || !RefusedForAMoment(failure) || GetTickCount64() >= until)
+            return failure;
+        Sleep(RetryStepMs);
+    }
+}
+
+// Reads the whole file; 0 on success, else the error code. Another copy reading at once is
+// let in, and so is the rename of a replace: ReplaceFileA needs the right to delete the file
+// it replaces, which a handle opened without FILE_SHARE_DELETE refuses. A writer is kept out.
 DWORD ReadAll(const std::string& path, std::string& bytes)
 {
-    const win32::FileHandle file(
-        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return LastErrorOr(ERROR_OPEN_FAILED);
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    const DWORD refused = Retrying([&] {
+        opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        return opened != INVALID_HANDLE_VALUE ? 0 : LastErrorOr(ERROR_OPEN_FAILED);
+    });
+    const win32::FileHandle file(opened);
+    if (refused)
+        return refused;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size))
         return LastErrorOr(ERROR_READ_FAULT);
@@ -98,7 +140,8 @@ DWORD Replace(const std::string& path, const std::string& replacement, const std
     return 0;
 }
 
-// How long a save waits for another copy's save of the same file: those take milliseconds.
+// How long a start or a save waits for another copy's read or save of the same file: those
+// take milliseconds.
 constexpr DWORD LockWaitMs = 5000;
 
 // The data file's lock is a named mutex rather than the file held open: the save replaces
@@ -159,18 +202,19 @@ void Win32Platform::WriteFileAtomically(const std::string& path, const std::stri
     const std::string temporary = path + ".tmp";
     DWORD failure = WriteToDisk(temporary, bytes);
     if (failure == 0)
-        failure = Replace(path, temporary, backup);
+        failure = Retrying([&] { return Replace(path, temporary, backup); });
     if (failure == 0)
         return;
     ::DeleteFileA(temporary.c_str());
     throw CreateError(path, failure);
 }
 
-std::unique_ptr<FileLock> Win32Platform::LockFile(const std::string& path)
+std::unique_ptr<FileLock> Win32Platform::LockFile(const std::string& path, FileUse use)
 {
+    const auto failed = [&](DWORD code) { return use == FileUse::Read ? OpenError(path, code) : CreateError(path, code); };
     HANDLE mutex = CreateMutexA(nullptr, FALSE, LockName(path).c_str());
     if (!mutex)
-        throw CreateError(path, LastErrorOr(ERROR_CANNOT_MAKE));
+        throw failed(LastErrorOr(ERROR_CANNOT_MAKE));
     auto lock = std::make_unique<MutexLock>(mutex);
     switch (WaitForSingleObject(mutex, LockWaitMs)) {
     case WAIT_OBJECT_0:
@@ -178,9 +222,9 @@ std::unique_ptr<FileLock> Win32Platform::LockFile(const std::string& path)
         lock->owned = true;
         return lock;
     case WAIT_TIMEOUT:
-        throw CreateError(path, WAIT_TIMEOUT);
+        throw failed(WAIT_TIMEOUT);
     default:
-        throw CreateError(path, LastErrorOr(ERROR_CANNOT_MAKE));
+        throw failed(LastErrorOr(ERROR_CANNOT_MAKE));
     }
 }
 

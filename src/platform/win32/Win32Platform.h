@@ -40,7 +40,7 @@ public:
     std::string ReadWholeFile(const std::string& path) override;
     std::optional<std::string> ReadToReplace(const std::string& path) override;
     void WriteFileAtomically(const std::string& path, const std::string& bytes, const std::string& backup) override;
-    std::unique_ptr<FileLock> LockFile(const std::string& path) override;
+    std::unique_ptr<FileLock> LockFile(const std::string& path, FileUse use) override;
 
     Point CursorPosition() override;
     MonitorArea MonitorAt(Point point) override;
