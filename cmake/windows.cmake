@@ -78,6 +78,8 @@ foreach(src ${VESKOR_TOOL_SOURCES})
     continue()
   endif()
   add_executable(${name} ${src})
+  # The window's design (app/Layout.h, constants only) names the controls they look for.
+  target_include_directories(${name} PRIVATE src)
   target_link_libraries(${name} PRIVATE ${VESKOR_WIN_LIBS})
   if(name STREQUAL "screenreader")
     target_link_libraries(${name} PRIVATE oleacc oleaut32)
