@@ -64,7 +64,7 @@ std::optional<DataStore::Loaded> DataStore::Load(const std::string& path)
     return loaded;
 }
 
-std::string DataStore::Save(const std::string& path, std::string& folder, HistoryList& history)
+std::string DataStore::Save(const std::string& path, std::string& folder, History& history)
 {
     // Copies that close together take turns, so that each sees what the other wrote.
     const std::unique_ptr<FileLock> lock = platform_.LockFile(path, FileUse::Save);
@@ -79,7 +79,7 @@ std::string DataStore::Save(const std::string& path, std::string& folder, Histor
     if (theirs) {
         // Another copy saved since this run read the file: its content with this run's
         // changes on top.
-        HistoryList list(platform_);
+        History list(platform_);
         list.Load(std::move(theirs->entries));
         list.Replay(history.Changes());
         merged = DataFileContent{history.ChangedFolder().value_or(theirs->folder), list.Entries()};

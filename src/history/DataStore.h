@@ -30,7 +30,7 @@ public:
     // afterwards both hold what was written. A failure raises and changes nothing, so a
     // later save can try again. Returns what to tell the user when the file had been
     // damaged meanwhile and was kept aside; empty otherwise.
-    std::string Save(const std::string& path, std::string& folder, HistoryList& history);
+    std::string Save(const std::string& path, std::string& folder, History& history);
 
 private:
     DataFileContent Read(const std::string& bytes, const std::string& path);

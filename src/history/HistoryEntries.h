@@ -8,7 +8,7 @@
 namespace veskor {
 
 // The history's entries by index, index 0 most recent. Shared with the views that show
-// them without copying, and copied once when changed while shared. Only HistoryList
+// them without copying, and copied once when changed while shared. Only History
 // holds one: the commands change the history by the meaning of their change, never by index.
 class HistoryEntries {
 public:

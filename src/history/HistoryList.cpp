@@ -2,9 +2,9 @@
 
 namespace veskor {
 
-HistoryList::HistoryList(const TextRules& rules) : rules_(rules) {}
+History::History(const TextRules& rules) : rules_(rules) {}
 
-int HistoryList::Find(const std::string& text) const
+int History::Find(const std::string& text) const
 {
     const std::vector<std::string>& entries = entries_.All();
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -14,7 +14,7 @@ int HistoryList::Find(const std::string& text) const
     return -1;
 }
 
-bool HistoryList::Apply(const HistoryChange& change)
+bool History::Apply(const HistoryChange& change)
 {
     using Kind = HistoryChange::Kind;
     switch (change.kind) {
@@ -54,49 +54,49 @@ bool HistoryList::Apply(const HistoryChange& change)
     return false;
 }
 
-bool HistoryList::Keep(HistoryChange change)
+bool History::Keep(HistoryChange change)
 {
     const bool added = Apply(change);
     changes_.push_back(std::move(change));
     return added;
 }
 
-bool HistoryList::Record(const std::string& text, bool severalSelected)
+bool History::Record(const std::string& text, bool severalSelected)
 {
     return Keep({HistoryChange::Kind::Record, text, {}, severalSelected});
 }
 
-void HistoryList::RemoveFirst(const std::string& text)
+void History::RemoveFirst(const std::string& text)
 {
     Keep({HistoryChange::Kind::Remove, text, {}, false});
 }
 
-void HistoryList::Rename(const std::string& from, const std::string& to)
+void History::Rename(const std::string& from, const std::string& to)
 {
     Keep({HistoryChange::Kind::Rename, to, from, false});
 }
 
-void HistoryList::AddMissing(const std::string& text)
+void History::AddMissing(const std::string& text)
 {
     Keep({HistoryChange::Kind::AddMissing, text, {}, false});
 }
 
-void HistoryList::Clear()
+void History::Clear()
 {
     Keep({HistoryChange::Kind::Clear, {}, {}, false});
 }
 
-void HistoryList::Sort()
+void History::Sort()
 {
     Keep({HistoryChange::Kind::Sort, {}, {}, false});
 }
 
-void HistoryList::ChangeFolder(const std::string& folder)
+void History::ChangeFolder(const std::string& folder)
 {
     Keep({HistoryChange::Kind::Folder, folder, {}, false});
 }
 
-std::optional<std::string> HistoryList::ChangedFolder() const
+std::optional<std::string> History::ChangedFolder() const
 {
     for (auto change = changes_.rbegin(); change != changes_.rend(); ++change) {
         if (change->kind == HistoryChange::Kind::Folder)
@@ -105,7 +105,7 @@ std::optional<std::string> HistoryList::ChangedFolder() const
     return std::nullopt;
 }
 
-void HistoryList::Replay(std::vector<HistoryChange> changes)
+void History::Replay(std::vector<HistoryChange> changes)
 {
     for (HistoryChange& change : changes)
         Keep(std::move(change));

@@ -14,11 +14,11 @@ namespace veskor {
 // Find and Sort compare whole texts with letter case ignored by the locale's rules.
 // It changes only by loading and by the operations that keep a HistoryChange (Record to
 // ChangeFolder below): a save replays those on what another copy of the program wrote.
-class HistoryList {
+class History {
 public:
     using Snapshot = HistoryEntries::Snapshot;
 
-    explicit HistoryList(const TextRules& rules);
+    explicit History(const TextRules& rules);
 
     int Count() const { return entries_.Count(); }
     const std::string& At(int index) const { return entries_.At(index); }  // range error outside 0..Count-1

@@ -30,7 +30,7 @@ struct MonitorArea {
     int dpi = 96;
 };
 
-// Letter-case rules of the user's locale; HistoryList and the search need only these.
+// Letter-case rules of the user's locale; the history and the search need only these.
 class TextRules {
 public:
     virtual ~TextRules() = default;
@@ -49,12 +49,24 @@ public:
 // What a file is locked for: a lock not had in time fails as that step fails.
 enum class FileUse { Read, Save };
 
-// What a shell link asks of the shell beyond its target and arguments. A link that cannot
-// be read asks nothing.
+// The system's path buffers hold 260 elements, the terminator included: a path handed to
+// them has at most 259 (bytes for the ANSI calls, UTF-16 units for the wide ones).
+constexpr int PathBufferSize = 260;
+constexpr int MaxPathLength = PathBufferSize - 1;
+
+// What a shell link asks of the shell beyond its target and arguments.
 struct LinkTraits {
     bool advertised = false;  // an installer's link: its target is the installer's, not the program
     bool runAsUser = false;   // "run as administrator"
     bool operator==(const LinkTraits&) const = default;
+};
+
+// What a shortcut file holds for a launch, read from one load of the file.
+struct ShellLink {
+    std::string target;     // empty when the link has no file-system target
+    std::string arguments;
+    LinkTraits traits;
+    bool operator==(const ShellLink&) const = default;
 };
 
 // How the shell took a request to start something.
@@ -70,14 +82,20 @@ struct LinkListing {
     int unnamable = 0;  // names the ANSI code page cannot spell
 };
 
+// Threads. Every call is made on the window's thread except four: while the window is
+// made, the stored history is read on a thread of its own (history/PendingLoad.h), which
+// calls LockFile (for reading), FileExists, ReadWholeFile and CurrentDirectory, and nothing
+// else. An implementation keeps those four free of state it shares with its other calls, so
+// that they may run beside whatever the window's thread does: on Windows each is a
+// self-contained call of the kernel (a named mutex, taken and released on the reading
+// thread; the file system) that begins no COM, loads no DLL and touches no window, and the
+// program never changes its current directory. The window's thread waits for the read
+// before it uses the history or saves.
 class Platform : public TextRules {
 public:
-    // Shell links. ReadLinkTarget never raises: an unreadable link has an empty target.
-    virtual std::string ReadLinkTarget(const std::string& linkPath) = 0;
-    // Raises the OLE error (system text, or "OLE エラー %.8x") when the link cannot be read.
-    virtual std::string ReadLinkArguments(const std::string& linkPath) = 0;
-    // What the link asks of the shell; never raises.
-    virtual LinkTraits ReadLinkTraits(const std::string& linkPath) = 0;
+    // Shell links. Raises the OLE error (system text, or "OLE エラー %.8x") when the link
+    // cannot be read; the caller decides what an unreadable link means.
+    virtual ShellLink ReadLink(const std::string& linkPath) = 0;
     // The file an installer's link starts, as the installer knows it; empty when it cannot tell.
     virtual std::string InstalledTarget(const std::string& linkPath) = 0;
     // Writes a link holding target and working directory (and the hot key when not 0),

@@ -84,9 +84,9 @@ RomajiTable::RomajiTable()
         for (std::string& romaji : Words(row.spellings))
             Add(Folded(row.kana), std::move(romaji));
     for (const Row& row : YRows)
-        for (const auto& [small, vowel] : SmallY)
+        for (const auto& [small, ending] : SmallY)
             for (const std::string& consonants : Words(row.spellings))
-                Add(Folded(std::string(row.kana) + small), consonants + vowel);
+                Add(Folded(std::string(row.kana) + small), consonants + ending);
     for (const Row& row : YRows)
         for (const std::string& consonants : Words(row.spellings))
             if (consonants.back() == 'y')

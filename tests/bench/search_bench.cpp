@@ -115,7 +115,7 @@ void Filter(benchmark::State& state)
 {
     const Search& search = Searches[state.range(1)];
     MemoryPlatform platform;
-    HistoryList history(platform);
+    History history(platform);
     history.Load(MakeNames(static_cast<size_t>(state.range(0))));
     SearchIndex index;
     index.Matches(history, platform, search.typed, search.partial);
@@ -132,7 +132,7 @@ BENCHMARK(Filter)->Apply(Args)->Unit(benchmark::kMillisecond);
 void FirstKeyOf(benchmark::State& state, const Search* reading)
 {
     MemoryPlatform platform;
-    HistoryList history(platform);
+    History history(platform);
     history.Load(MakeNames(static_cast<size_t>(state.range(0))));
     for (auto _ : state) {
         SearchIndex index;

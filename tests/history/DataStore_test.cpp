@@ -35,7 +35,7 @@ struct Copy {
     DataStore store;
     std::optional<DataStore::Loaded> loaded;
     std::string folder;
-    HistoryList history;
+    History history;
 };
 
 class DataStoreTest : public ::testing::Test {
@@ -289,7 +289,7 @@ TEST_F(DataStoreTest, AnEarlyLoadReadsLikeLoadAndItsStoreKnowsTheFileItRead)
     EXPECT_EQ(loaded->content.entries, (Names{"a", "b"}));
     const std::unique_ptr<DataStore> store = early.Store();
     std::string folder = loaded->content.folder;
-    HistoryList history(platform);
+    History history(platform);
     history.Load(loaded->content.entries);
     history.Load({"plain", "a", "b"});
     store->Save(Path, folder, history);

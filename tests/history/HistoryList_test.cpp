@@ -13,9 +13,9 @@ namespace {
 
 class HistoryListTest : public ::testing::Test {
 protected:
-    HistoryList Make(std::vector<std::string> entries)
+    History Make(std::vector<std::string> entries)
     {
-        HistoryList list(rules);
+        History list(rules);
         list.Load(std::move(entries));
         return list;
     }
@@ -24,7 +24,7 @@ protected:
 
 TEST_F(HistoryListTest, FindIgnoresLetterCaseAndReturnsTheUpperOfEqualEntries)
 {
-    HistoryList list = Make({"x", "Mail", "", "MAIL", "Ａｂ"});
+    History list = Make({"x", "Mail", "", "MAIL", "Ａｂ"});
     EXPECT_EQ(list.Find("mail"), 1);
     EXPECT_EQ(list.Find(""), 2);
     EXPECT_EQ(list.Find("ａＢ"), 4);  // full-width letters have a case too
@@ -34,7 +34,7 @@ TEST_F(HistoryListTest, FindIgnoresLetterCaseAndReturnsTheUpperOfEqualEntries)
 
 TEST_F(HistoryListTest, RecordingMovesTheStoredEntryOrInsertsAgainForSeveralSelected)
 {
-    HistoryList list = Make({"a", "b", "c", "Mail", "d"});
+    History list = Make({"a", "b", "c", "Mail", "d"});
     EXPECT_FALSE(list.Record("mail", false));
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"Mail", "a", "b", "c", "d"}));
     EXPECT_FALSE(list.Record("MAIL", false));  // already on top: nothing changes
@@ -47,7 +47,7 @@ TEST_F(HistoryListTest, RecordingMovesTheStoredEntryOrInsertsAgainForSeveralSele
 
 TEST_F(HistoryListTest, SortIgnoresLetterCaseAndKeepsEveryEntry)
 {
-    HistoryList list = Make({"b", "A", "c", "a", ""});
+    History list = Make({"b", "A", "c", "a", ""});
     list.Sort();
     ASSERT_EQ(list.Count(), 5);
     EXPECT_EQ(list.At(0), "");
@@ -59,7 +59,7 @@ TEST_F(HistoryListTest, SortIgnoresLetterCaseAndKeepsEveryEntry)
 
 TEST_F(HistoryListTest, EveryChangeMovesTheRevisionSoCachedViewsAreRebuilt)
 {
-    HistoryList list = Make({"a", "b"});
+    History list = Make({"a", "b"});
     std::uint64_t seen = list.Revision();
     const auto changed = [&] {
         const bool moved = list.Revision() != seen;
@@ -94,32 +94,32 @@ TEST_F(HistoryListTest, ChangesReplayByTheirMeaningOnAnotherCopysHistory)
     using Names = std::vector<std::string>;
     const struct {
         const char* what;
-        std::function<void(HistoryList&)> change;
+        std::function<void(History&)> change;
         Names after;
     } cases[] = {
-        {"a recording moves the first match up", [](HistoryList& h) { h.Record("mail", false); },
+        {"a recording moves the first match up", [](History& h) { h.Record("mail", false); },
          {"Mail", "x", "b", "a"}},
-        {"a recording of a text absent there inserts it", [](HistoryList& h) { h.Record("tools", false); },
+        {"a recording of a text absent there inserts it", [](History& h) { h.Record("tools", false); },
          {"tools", "x", "b", "a", "Mail"}},
-        {"a recording of a multi-selection inserts again", [](HistoryList& h) { h.Record("a", true); },
+        {"a recording of a multi-selection inserts again", [](History& h) { h.Record("a", true); },
          {"a", "x", "b", "a", "Mail"}},
-        {"a delete removes the first match", [](HistoryList& h) { h.RemoveFirst("MAIL"); }, {"x", "b", "a"}},
-        {"a delete of an entry already gone changes nothing", [](HistoryList& h) { h.RemoveFirst("tools"); },
+        {"a delete removes the first match", [](History& h) { h.RemoveFirst("MAIL"); }, {"x", "b", "a"}},
+        {"a delete of an entry already gone changes nothing", [](History& h) { h.RemoveFirst("tools"); },
          {"x", "b", "a", "Mail"}},
-        {"a rename removes the old name and puts the new on top", [](HistoryList& h) { h.Rename("a", "c"); },
+        {"a rename removes the old name and puts the new on top", [](History& h) { h.Rename("a", "c"); },
          {"c", "x", "b", "Mail"}},
         {"an auto-register appends only what is missing there",
-         [](HistoryList& h) {
+         [](History& h) {
              h.AddMissing("X");
              h.AddMissing("y");
          },
          {"x", "b", "a", "Mail", "y"}},
-        {"a clear clears what is there", [](HistoryList& h) { h.Clear(); }, {}},
-        {"a folder change leaves the entries", [](HistoryList& h) { h.ChangeFolder("D:\\Other"); },
+        {"a clear clears what is there", [](History& h) { h.Clear(); }, {}},
+        {"a folder change leaves the entries", [](History& h) { h.ChangeFolder("D:\\Other"); },
          {"x", "b", "a", "Mail"}},
-        {"a sort sorts what is there", [](HistoryList& h) { h.Sort(); }, {"a", "b", "Mail", "x"}},
+        {"a sort sorts what is there", [](History& h) { h.Sort(); }, {"a", "b", "Mail", "x"}},
         {"changes replay in their order",
-         [](HistoryList& h) {
+         [](History& h) {
              h.Record("b", false);
              h.Sort();
              h.Record("mail", false);
@@ -127,9 +127,9 @@ TEST_F(HistoryListTest, ChangesReplayByTheirMeaningOnAnotherCopysHistory)
          {"Mail", "a", "b", "x"}},
     };
     for (const auto& c : cases) {
-        HistoryList ours = Make({"a", "Mail", "b", "tools"});
+        History ours = Make({"a", "Mail", "b", "tools"});
         c.change(ours);
-        HistoryList theirs = Make({"x", "b", "a", "Mail"});
+        History theirs = Make({"x", "b", "a", "Mail"});
         theirs.Replay(ours.Changes());
         EXPECT_EQ(theirs.Entries(), c.after) << c.what;
         EXPECT_EQ(theirs.ChangedFolder(), ours.ChangedFolder()) << c.what;
@@ -149,18 +149,18 @@ namespace {
 TEST_F(HistoryListTest, SharedEntriesStayAsTheyWereThroughEveryChange)
 {
     const std::vector<std::string> start{"b", "A", "c"};
-    const std::pair<const char*, std::function<void(HistoryList&)>> changes[] = {
-        {"Clear", [](HistoryList& h) { h.Clear(); }},
-        {"Sort", [](HistoryList& h) { h.Sort(); }},
-        {"Load", [](HistoryList& h) { h.Load({"x"}); }},
-        {"Record", [](HistoryList& h) { h.Record("c", false); }},
-        {"RemoveFirst", [](HistoryList& h) { h.RemoveFirst("a"); }},
-        {"Rename", [](HistoryList& h) { h.Rename("c", "d"); }},
-        {"AddMissing", [](HistoryList& h) { h.AddMissing("d"); }},
+    const std::pair<const char*, std::function<void(History&)>> changes[] = {
+        {"Clear", [](History& h) { h.Clear(); }},
+        {"Sort", [](History& h) { h.Sort(); }},
+        {"Load", [](History& h) { h.Load({"x"}); }},
+        {"Record", [](History& h) { h.Record("c", false); }},
+        {"RemoveFirst", [](History& h) { h.RemoveFirst("a"); }},
+        {"Rename", [](History& h) { h.Rename("c", "d"); }},
+        {"AddMissing", [](History& h) { h.AddMissing("d"); }},
     };
     for (const auto& [name, change] : changes) {
-        HistoryList list = Make(start);
-        const HistoryList::Snapshot shared = list.Share();
+        History list = Make(start);
+        const History::Snapshot shared = list.Share();
         change(list);
         EXPECT_EQ(*shared, start) << name;
         EXPECT_NE(list.Entries(), start) << name;

@@ -91,7 +91,6 @@ public:
 
     int CurrentIndex() const override { return caret_; }
     void SetCurrentIndex(int index) override;
-    bool Selected(int index) const override;
     int SelectedCount() const override;
 
     // What a user's mouse does to an extended-selection list. Each raises no event:
@@ -104,7 +103,7 @@ public:
     bool ArrowKey(int delta);
     // Sets an item's selection directly, without moving the caret.
     void SetSelected(int index, bool selected);
-    std::vector<int> SelectedIndices() const;
+    std::vector<int> SelectedRows() const override;
 
 protected:
     void ItemsReset() override;

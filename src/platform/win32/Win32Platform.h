@@ -6,7 +6,8 @@ namespace veskor {
 
 // The launcher's services on Windows: shell-link objects, the shell, the ANSI file and
 // text functions of the system code page, the pointer and the monitors. The shell and
-// COM are loaded and begun on this thread when a call first needs them (SystemDlls.h, Com.h).
+// COM are loaded and begun on the window's thread when a call first needs them
+// (SystemDlls.h, Com.h); which calls another thread may make is said in Platform.h.
 class Win32Platform : public Platform {
 public:
     // The window that owns whatever the shell shows, and whose monitor started programs open on.
@@ -15,9 +16,7 @@ public:
     int CompareText(const std::string& a, const std::string& b) const override;
     void LowerCase(std::string& text) const override;
 
-    std::string ReadLinkTarget(const std::string& linkPath) override;
-    std::string ReadLinkArguments(const std::string& linkPath) override;
-    LinkTraits ReadLinkTraits(const std::string& linkPath) override;
+    ShellLink ReadLink(const std::string& linkPath) override;
     std::string InstalledTarget(const std::string& linkPath) override;
     void SaveLink(const std::string& linkPath, const std::string& target,
                   const std::string& workingDirectory, std::uint16_t hotKey) override;

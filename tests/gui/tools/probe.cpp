@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "Utf8.h"
+#include "app/Layout.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,13 +21,7 @@
 
 namespace {
 
-constexpr int FirstControlId = 100;  // a control's id is this plus its place in the tab order
-constexpr int FirstButtonId = FirstControlId + 3;
-constexpr const char* ButtonNames[] = {
-    "okButton",    "hozonsezuOKbutton", "delButton",     "FolderOpenButton", "lnkcreateButton",
-    "sortButton",  "escButton",         "renameButton",  "changeButton",     "dirchangeButton",
-    "alcButton",   "autoButton",        "findButton",
-};
+namespace layout = veskor::layout;
 
 LRESULT Ask(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
 {
@@ -108,7 +103,7 @@ void PrintWindow(HWND window)
 {
     std::printf("title=%s\n", Utf8(TextOf(window)).c_str());
 
-    HWND edit1 = GetDlgItem(window, FirstControlId);
+    HWND edit1 = GetDlgItem(window, layout::ControlIdOf(layout::Edit1Index));
     const std::wstring text = TextOf(edit1);
     DWORD start = 0;
     DWORD end = 0;
@@ -118,16 +113,18 @@ void PrintWindow(HWND window)
     std::printf("edit1=%s\n", Utf8(text).c_str());
     std::printf("edit1.selected=%s\n", Utf8(text.substr(start, end - start)).c_str());
 
-    HWND list = GetDlgItem(window, FirstControlId + 1);
+    HWND list = GetDlgItem(window, layout::ControlIdOf(layout::ListBox1Index));
     std::printf("list.count=%ld\n", static_cast<long>(Ask(list, LB_GETCOUNT)));
     std::printf("list.caret=%ld\n", static_cast<long>(Ask(list, LB_GETCARETINDEX)));
     std::printf("list.selected=%ld\n", static_cast<long>(Ask(list, LB_GETSELCOUNT)));
 
-    for (int i = 0; i < static_cast<int>(sizeof ButtonNames / sizeof ButtonNames[0]); ++i) {
-        HWND button = GetDlgItem(window, FirstButtonId + i);
+    for (int i = 0; i < veskor::ButtonCount; ++i) {
+        const auto id = static_cast<veskor::ButtonId>(i);
+        HWND button = GetDlgItem(window, layout::ControlIdOf(layout::TabIndexOf(id)));
         const LONG style = GetWindowLongW(button, GWL_STYLE);
-        std::printf("%s.visible=%d\n", ButtonNames[i], Visible(button) ? 1 : 0);
-        std::printf("%s.default=%d\n", ButtonNames[i], (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? 1 : 0);
+        const char* name = layout::ButtonDesign(id).name;
+        std::printf("%s.visible=%d\n", name, Visible(button) ? 1 : 0);
+        std::printf("%s.default=%d\n", name, (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? 1 : 0);
     }
     std::printf("windows=%zu\n", TopLevelWindowsOf(window).size());
 }

@@ -18,6 +18,7 @@
 #include <oleacc.h>
 
 #include "Utf8.h"
+#include "app/Layout.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,7 +38,7 @@ void Join(std::string& list, const std::string& word)
 HWND List()
 {
     HWND window = FindWindowW(L"veskor3.TForm1", nullptr);
-    return window ? GetDlgItem(window, 101) : nullptr;
+    return window ? GetDlgItem(window, veskor::layout::ControlIdOf(veskor::layout::ListBox1Index)) : nullptr;
 }
 
 VARIANT Child(long id)

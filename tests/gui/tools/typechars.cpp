@@ -10,6 +10,8 @@
 
 #include <cstdio>
 
+#include "app/Layout.h"
+
 int main()
 {
     int argc = 0;
@@ -23,7 +25,7 @@ int main()
         std::fprintf(stderr, "typechars: no launcher window\n");
         return 1;
     }
-    HWND edit1 = GetDlgItem(window, 100);
+    HWND edit1 = GetDlgItem(window, veskor::layout::ControlIdOf(veskor::layout::Edit1Index));
     for (const wchar_t* c = argv[1]; *c; ++c) {
         DWORD_PTR result = 0;
         SendMessageTimeoutW(edit1, WM_CHAR, *c, 1, SMTO_ABORTIFHUNG, 2000, &result);

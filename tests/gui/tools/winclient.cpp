@@ -17,6 +17,7 @@
 #include <windows.h>
 
 #include "Utf8.h"
+#include "app/Layout.h"
 
 #include <cstdio>
 #include <string>
@@ -160,7 +161,7 @@ int main(int argc, char** argv)
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
     const bool control = thread.hwndFocus && GetParent(thread.hwndFocus) == window;
-    std::printf("focus=%d\n", control ? GetDlgCtrlID(thread.hwndFocus) - 100 : -1);
+    std::printf("focus=%d\n", control ? static_cast<int>(veskor::layout::TabIndexOfId(GetDlgCtrlID(thread.hwndFocus))) : -1);
     std::vector<HWND> edits;
     EnumChildWindows(window, CollectEdit, reinterpret_cast<LPARAM>(&edits));
     for (size_t i = 0; i < edits.size() && i < 2; ++i) {

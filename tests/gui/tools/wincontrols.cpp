@@ -206,19 +206,19 @@ TEST_F(WindowTest, SelectionFollowsItsEntryWhenRowsComeAndGo)
 {
     HWND list = HandleOf("ListBox1");
     List().Assign({"a", "b", "c"});
-    EXPECT_FALSE(List().Selected(1));
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{});
     SendMessageW(list, LB_SETSEL, TRUE, 1);  // b, by the user
-    EXPECT_TRUE(List().Selected(1));
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{1});
     List().Insert(0, "new");
-    EXPECT_FALSE(List().Selected(1));
-    EXPECT_TRUE(List().Selected(2));
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{2});
     EXPECT_EQ(List().SelectedCount(), 1);
     List().Remove(0);
-    EXPECT_TRUE(List().Selected(1));
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{1});
+    SendMessageW(list, LB_SETSEL, TRUE, 0);
+    EXPECT_EQ(List().SelectedRows(), (std::vector<int>{0, 1}));
     List().Remove(1);
-    EXPECT_EQ(List().SelectedCount(), 0);
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{0});
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
-    EXPECT_THROW(List().Selected(2), Error);
 }
 
 TEST_F(WindowTest, TheCaretFollowsItsEntryWhenRowsComeAndGo)
@@ -459,7 +459,7 @@ TEST_F(WindowTest, TabWalksTheShownControlsAndEnterFindsTheShownDefault)
 // order, between the controls that have windows already, and works as the others do.
 TEST_F(WindowTest, AControlThatStartsHiddenIsMadeOnFirstUseInItsPlaceOfTheTabOrder)
 {
-    auto made = [this](const char* name) { return GetDlgItem(window.Handle(), 100 + static_cast<int>(IndexOf(name))); };
+    auto made = [this](const char* name) { return GetDlgItem(window.Handle(), layout::ControlIdOf(IndexOf(name))); };
     for (const ControlDesign& d : layout::Controls)
         EXPECT_EQ(made(d.name) != nullptr, d.shownAtCreation) << d.name;
     Button& sort = ButtonOf(ButtonId::sortButton);
@@ -490,7 +490,7 @@ TEST_F(WindowTest, AControlThatStartsHiddenIsMadeOnFirstUseInItsPlaceOfTheTabOrd
         stacking.push_back(GetDlgCtrlID(child));
     std::vector<int> tabOrder;
     for (size_t i = 0; i < layout::Controls.size(); ++i)
-        tabOrder.push_back(100 + static_cast<int>(i));
+        tabOrder.push_back(layout::ControlIdOf(i));
     EXPECT_EQ(stacking, tabOrder);
     EXPECT_FALSE(ButtonOf(ButtonId::autoButton).Visible());
 }
