@@ -6,6 +6,7 @@
 #include "history/DataStore.h"
 #include "history/PendingLoad.h"
 #include "platform/Error.h"
+#include "search/Initials.h"
 #include "search/SearchIndex.h"
 
 namespace veskor {
@@ -16,6 +17,7 @@ TForm1::TForm1(Platform& platform, FormControls controls, std::unique_ptr<Pendin
     : platform_(platform),
       c_(controls),
       searchIndex_(std::make_unique<SearchIndex>()),
+      initials_(std::make_unique<InitialsIndex>()),
       dataStore_(std::make_unique<DataStore>(platform)),
       early_(std::move(early))
 {

@@ -14,6 +14,7 @@
 namespace veskor {
 
 class DataStore;
+class InitialsIndex;
 class PendingLoad;
 class SearchIndex;
 
@@ -133,10 +134,11 @@ private:
     Platform& platform_;
     FormControls c_;
     std::unique_ptr<SearchIndex> searchIndex_;
+    std::unique_ptr<InitialsIndex> initials_;
     std::unique_ptr<DataStore> dataStore_;
     std::unique_ptr<PendingLoad> early_;
     bool compositionOpen_ = false;  // the input method has a composition open in Edit1
-    // The text whose reading matches the list shows; empty when it shows none.
+    // The text whose reading or initials matches the list shows; empty when it shows none.
     std::string readingShownFor_;
     bool closed_ = false;
     // Set when an existing data file could not be read: saving would replace the stored
