@@ -9,7 +9,6 @@ namespace {
 
 constexpr const char* OwnShortcutName = "\\VESKOR3.lnk";
 constexpr std::uint16_t OwnHotKey = 0x0074;  // F5 alone
-constexpr size_t MaxDroppedPath = 259;  // what a 260-byte path buffer holds
 
 // A file of that name would be written over, a folder would stop the save.
 bool Taken(Platform& platform, const std::string& path)
@@ -98,7 +97,7 @@ void TForm1::lnkcreateButtonClick()
 void TForm1::WMDropFiles(const std::string& firstFile)
 {
     try {
-        if (firstFile.size() > MaxDroppedPath)
+        if (firstFile.size() > static_cast<size_t>(MaxPathLength))
             throw Error("パスが長すぎるため登録できません");
         if (!ExtensionOf(firstFile).empty()) {
             lnkcreate(firstFile);

@@ -7,10 +7,6 @@ namespace veskor {
 
 namespace {
 
-// The shell-link reader names the file through a buffer of 260 UTF-16 units, terminator
-// included; each CP932 character is one unit.
-constexpr long long LinkPathLimit = 259;
-
 // Which shortcuts the shell must start itself: those whose target is not the program to
 // run. A link without a file-system target (a Store app, a Control Panel item: an ID list
 // only), an installer's link (its target is an icon file of the installer's) and a link
@@ -27,19 +23,33 @@ Error ShortcutError(const std::string& linkPath, const std::string& reason)
     return Error(linkPath + "\r\n" + reason);
 }
 
+// Only a ".lnk" spelt exactly so has its arguments read, and so its failure raised; ".LNK"
+// and folders have no arguments.
+bool ArgumentsAreRead(const std::string& linkPath)
+{
+    return ExtensionOf(linkPath) == ".lnk";
+}
+
+// The link as the commands that never fail on it see it: an unreadable link has nothing.
+ShellLink ReadQuietly(Platform& platform, const std::string& linkPath)
+{
+    try {
+        return platform.ReadLink(linkPath);
+    } catch (const Error&) {
+        return {};
+    }
+}
+
 }  // namespace
 
 std::string TForm1::linktarget(const std::string& linkPath)
 {
-    return platform_.ReadLinkTarget(linkPath);
+    return ReadQuietly(platform_, linkPath).target;
 }
 
 std::string TForm1::linkparams(const std::string& linkPath)
 {
-    // Only a ".lnk" spelt exactly so is read; ".LNK" and folders have no arguments.
-    if (ExtensionOf(linkPath) != ".lnk")
-        return std::string();
-    return platform_.ReadLinkArguments(linkPath);
+    return ArgumentsAreRead(linkPath) ? platform_.ReadLink(linkPath).arguments : std::string();
 }
 
 // An ordinary shortcut's target itself is started, with the link's arguments, in the
@@ -48,21 +58,27 @@ std::string TForm1::linkparams(const std::string& linkPath)
 // command with the error box; a cancelled elevation stops it without one.
 void TForm1::openfile(const std::string& linkPath)
 {
-    if (CharCount(linkPath, linkPath.size()) > LinkPathLimit) {
+    // The link reader names the file in UTF-16, where each CP932 character is one unit.
+    if (CharCount(linkPath, linkPath.size()) > MaxPathLength) {
         throw ShortcutError(linkPath, Format("名前が長すぎてショートカットのパスになりません (パスは %lld 文字まで)",
-                                             LinkPathLimit));
+                                             static_cast<long long>(MaxPathLength)));
     }
-    const std::string target = linktarget(linkPath);
-    const std::string directory = target.empty() ? ShortcutFolder : DirectoryOf(target);
-    std::string arguments;
-    try {
-        arguments = linkparams(linkPath);
-    } catch (const Error& e) {
-        throw ShortcutError(linkPath, e.what());
+    // One load gives target, arguments and traits: linktarget and linkparams in one.
+    ShellLink link;
+    if (ArgumentsAreRead(linkPath)) {
+        try {
+            link = platform_.ReadLink(linkPath);
+        } catch (const Error& e) {
+            throw ShortcutError(linkPath, e.what());
+        }
+    } else {
+        link = ReadQuietly(platform_, linkPath);
+        link.arguments.clear();
     }
-    const LaunchResult result = ShellMustStartTheLink(target, platform_.ReadLinkTraits(linkPath))
+    const std::string directory = link.target.empty() ? ShortcutFolder : DirectoryOf(link.target);
+    const LaunchResult result = ShellMustStartTheLink(link.target, link.traits)
                                     ? platform_.ShellStartLink(linkPath)
-                                    : platform_.ShellStart(target, arguments, directory);
+                                    : platform_.ShellStart(link.target, link.arguments, directory);
     switch (result.outcome) {
     case LaunchResult::Outcome::Started: return;
     case LaunchResult::Outcome::Cancelled: throw Abort();
@@ -81,8 +97,9 @@ void TForm1::OpenShortcutFolder()
 // where that is; any other link, or an installer that cannot tell, the target's folder.
 void TForm1::opendir(const std::string& linkPath)
 {
-    std::string target = linktarget(linkPath);
-    if (platform_.ReadLinkTraits(linkPath).advertised) {
+    const ShellLink link = ReadQuietly(platform_, linkPath);
+    std::string target = link.target;
+    if (link.traits.advertised) {
         const std::string installed = platform_.InstalledTarget(linkPath);
         if (!installed.empty())
             target = installed;

@@ -46,12 +46,24 @@ public:
     virtual ~FileLock() = default;
 };
 
-// What a shell link asks of the shell beyond its target and arguments. A link that cannot
-// be read asks nothing.
+// The system's path buffers hold 260 elements, the terminator included: a path handed to
+// them has at most 259 (bytes for the ANSI calls, UTF-16 units for the wide ones).
+constexpr int PathBufferSize = 260;
+constexpr int MaxPathLength = PathBufferSize - 1;
+
+// What a shell link asks of the shell beyond its target and arguments.
 struct LinkTraits {
     bool advertised = false;  // an installer's link: its target is the installer's, not the program
     bool runAsUser = false;   // "run as administrator"
     bool operator==(const LinkTraits&) const = default;
+};
+
+// What a shortcut file holds for a launch, read from one load of the file.
+struct ShellLink {
+    std::string target;     // empty when the link has no file-system target
+    std::string arguments;
+    LinkTraits traits;
+    bool operator==(const ShellLink&) const = default;
 };
 
 // How the shell took a request to start something.
@@ -69,12 +81,9 @@ struct LinkListing {
 
 class Platform : public TextRules {
 public:
-    // Shell links. ReadLinkTarget never raises: an unreadable link has an empty target.
-    virtual std::string ReadLinkTarget(const std::string& linkPath) = 0;
-    // Raises the OLE error (system text, or "OLE エラー %.8x") when the link cannot be read.
-    virtual std::string ReadLinkArguments(const std::string& linkPath) = 0;
-    // What the link asks of the shell; never raises.
-    virtual LinkTraits ReadLinkTraits(const std::string& linkPath) = 0;
+    // Shell links. Raises the OLE error (system text, or "OLE エラー %.8x") when the link
+    // cannot be read; the caller decides what an unreadable link means.
+    virtual ShellLink ReadLink(const std::string& linkPath) = 0;
     // The file an installer's link starts, as the installer knows it; empty when it cannot tell.
     virtual std::string InstalledTarget(const std::string& linkPath) = 0;
     // Writes a link holding target and working directory (and the hot key when not 0),

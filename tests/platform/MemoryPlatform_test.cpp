@@ -163,20 +163,16 @@ TEST_F(MemoryFilesTest, ShellLinksReadTheirRecordAndFailLikeTheShellLinkObject)
     fs.SaveLink("C:\\veskor\\a.lnk", "C:\\t\\b.exe", "C:\\t\\", 0x74);
     fs.SaveLink("C:\\veskor\\A.lnk", "C:\\t\\c.exe", "C:\\t\\", 0x74);  // replaces
     EXPECT_EQ(fs.Link("C:\\veskor\\a.lnk"), (LinkRecord{"C:\\t\\c.exe", "", "C:\\t\\", 0x74}));
-    EXPECT_EQ(fs.ReadLinkTarget("C:\\S\\A.LNK"), "C:\\t\\a.exe");
-    EXPECT_EQ(fs.ReadLinkArguments("C:\\s\\a.lnk"), "-v");
+    EXPECT_EQ(fs.ReadLink("C:\\S\\A.LNK"), (ShellLink{"C:\\t\\a.exe", "-v", {}}));
     ASSERT_TRUE(fs.CopyFile("C:\\s\\a.lnk", "C:\\s\\copy.lnk"));
-    EXPECT_EQ(fs.ReadLinkArguments("C:\\s\\copy.lnk"), "-v");
+    EXPECT_EQ(fs.ReadLink("C:\\s\\copy.lnk").arguments, "-v");
 
     fs.DamageLink("C:\\s\\a.lnk");
-    EXPECT_EQ(fs.ReadLinkTarget("C:\\s\\a.lnk"), "");
-    EXPECT_EQ(ErrorOf([&] { fs.ReadLinkArguments("C:\\s\\a.lnk"); }), "エラーを特定できません");
-    EXPECT_EQ(fs.ReadLinkTarget("C:\\s\\none.lnk"), "");
-    EXPECT_EQ(ErrorOf([&] { fs.ReadLinkArguments("C:\\s\\none.lnk"); }), "指定されたファイルが見つかりません。");
+    EXPECT_EQ(ErrorOf([&] { fs.ReadLink("C:\\s\\a.lnk"); }), "エラーを特定できません");
+    EXPECT_EQ(ErrorOf([&] { fs.ReadLink("C:\\s\\none.lnk"); }), "指定されたファイルが見つかりません。");
 
     fs.shellLinkUnavailable = true;
-    EXPECT_EQ(fs.ReadLinkTarget("C:\\s\\copy.lnk"), "");
-    EXPECT_EQ(ErrorOf([&] { fs.ReadLinkArguments("C:\\s\\copy.lnk"); }), "OLE エラー 80040154");
+    EXPECT_EQ(ErrorOf([&] { fs.ReadLink("C:\\s\\copy.lnk"); }), "OLE エラー 80040154");
     EXPECT_EQ(ErrorOf([&] { fs.SaveLink("C:\\s\\n.lnk", "C:\\t\\n.exe", "C:\\t\\", 0); }), "OLE エラー 80040154");
     EXPECT_FALSE(fs.Exists("C:\\s\\n.lnk"));
 }

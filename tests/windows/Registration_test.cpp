@@ -82,7 +82,7 @@ TEST_P(RegistrationTest, AFileGetsAShortcutHoldingItsPathAndFolder)
 {
     form.lnkcreate(target);
 
-    EXPECT_EQ(platform.ReadLinkTarget(Link("ソフト")), target);
+    EXPECT_EQ(platform.ReadLink(Link("ソフト")).target, target);
     EXPECT_EQ(WorkingDirectoryOf(Link("ソフト")), tools + "\\");
     EXPECT_EQ(c.window.title, "ショートカット ソフト を作成しました");
     EXPECT_EQ(c.Edit1.Text(), "ソフト");
@@ -98,8 +98,8 @@ TEST_P(RegistrationTest, ASecondRegistrationOfTheSameNameGetsTheSuffix)
     form.lnkcreate(target);
     form.lnkcreate(target);
 
-    EXPECT_EQ(platform.ReadLinkTarget(Link("ソフト")), target);
-    EXPECT_EQ(platform.ReadLinkTarget(Link("ソフト" + Same)), target);
+    EXPECT_EQ(platform.ReadLink(Link("ソフト")).target, target);
+    EXPECT_EQ(platform.ReadLink(Link("ソフト" + Same)).target, target);
     EXPECT_EQ(c.Edit1.Text(), "ソフト" + Same);
     EXPECT_EQ(History(), (Names{"ソフト" + Same, "ソフト", "mail"}));
 }
@@ -110,7 +110,7 @@ TEST_P(RegistrationTest, AFileAlreadyAtTheChosenNameIsNeverOverwritten)
     WriteBytes(Link("ソフト"), "the user's own shortcut");
     form.lnkcreate(target);
     EXPECT_EQ(ReadBytes(Link("ソフト")), "the user's own shortcut");
-    EXPECT_EQ(platform.ReadLinkTarget(Link("ソフト" + Same)), target);
+    EXPECT_EQ(platform.ReadLink(Link("ソフト" + Same)).target, target);
     EXPECT_EQ(c.Edit1.Text(), "ソフト" + Same);
 
     // A copied shortcut avoids the existing file the same way.
@@ -159,7 +159,7 @@ TEST_P(RegistrationTest, ConfirmingANameRenamesTheFileButNeverOntoAnotherOne)
     form.changeButtonClick();
     EXPECT_EQ(c.window.title, "ソフト を 表計算 に変更しました");
     EXPECT_FALSE(Exists(Link("ソフト")));
-    EXPECT_EQ(platform.ReadLinkTarget(Link("表計算")), target);
+    EXPECT_EQ(platform.ReadLink(Link("表計算")).target, target);
     EXPECT_EQ(History(), (Names{"表計算", "mail"}));
 }
 

@@ -59,8 +59,7 @@ TEST_P(ShellLinkTest, SavedLinkHoldsTargetWorkingDirectoryAndHotKey)
     EXPECT_EQ(fields.workingDirectory, folder + "\\");
     EXPECT_EQ(fields.hotKey, 0x0074);
     EXPECT_EQ(fields.arguments, "");
-    EXPECT_EQ(platform.ReadLinkTarget(link), target);
-    EXPECT_EQ(platform.ReadLinkArguments(link), "");
+    EXPECT_EQ(platform.ReadLink(link), (ShellLink{target, "", {}}));
 }
 
 TEST_P(ShellLinkTest, SavedLinkWithoutHotKeyHasNone)
@@ -77,7 +76,7 @@ TEST_P(ShellLinkTest, SavingOverALinkReplacesIt)
     WriteBytes(In("new.exe"), "MZ");
     platform.SaveLink(In("VESKOR3.lnk"), In("old.exe"), folder + "\\", 0x0074);
     platform.SaveLink(In("VESKOR3.lnk"), In("new.exe"), folder + "\\", 0x0074);
-    EXPECT_EQ(platform.ReadLinkTarget(In("VESKOR3.lnk")), In("new.exe"));
+    EXPECT_EQ(platform.ReadLink(In("VESKOR3.lnk")).target, In("new.exe"));
 }
 
 TEST_P(ShellLinkTest, ReadsTargetAndArgumentsOfALinkMadeElsewhere)
@@ -87,13 +86,12 @@ TEST_P(ShellLinkTest, ReadsTargetAndArgumentsOfALinkMadeElsewhere)
     const std::string arguments = "-n \"ソ表 計算.txt\"";
     WriteLink(In("ed.lnk"), target, arguments);
 
-    EXPECT_EQ(platform.ReadLinkTarget(In("ed.lnk")), target);
-    EXPECT_EQ(platform.ReadLinkArguments(In("ed.lnk")), arguments);
+    EXPECT_EQ(platform.ReadLink(In("ed.lnk")), (ShellLink{target, arguments, {}}));
 }
 
-// A file that is no readable link: no target, and reading its arguments raises the
-// system's text for the failure.
-TEST_P(ShellLinkTest, UnreadableLinkHasNoTargetAndItsArgumentsRaise)
+// A file that is no readable link: the read raises the system's text for the failure, on
+// one line.
+TEST_P(ShellLinkTest, UnreadableLinkRaises)
 {
     WriteBytes(In("tool.exe"), "MZ");
     platform.SaveLink(In("good.lnk"), In("tool.exe"), folder + "\\", 0);
@@ -118,20 +116,18 @@ TEST_P(ShellLinkTest, UnreadableLinkHasNoTargetAndItsArgumentsRaise)
         SCOPED_TRACE(c.name);
         if (c.create)
             WriteBytes(In(c.name), c.bytes);
-        EXPECT_EQ(platform.ReadLinkTarget(In(c.name)), "");
-        const std::string raised = RaisedText([&] { platform.ReadLinkArguments(In(c.name)); });
+        const std::string raised = RaisedText([&] { platform.ReadLink(In(c.name)); });
         EXPECT_NE(raised, "");
         EXPECT_EQ(raised.find_last_of("\r\n"), std::string::npos) << raised;
     }
 }
 
-// A path beyond the link reads' 260-unit buffer cannot even be named to the link object:
-// the target read gives nothing, the argument read raises the conversion's failure.
-TEST_P(ShellLinkTest, PathBeyondTheBufferHasNoTargetAndItsArgumentsRaise)
+// A path beyond the link read's 260-unit buffer cannot even be named to the link object:
+// the read raises the conversion's failure.
+TEST_P(ShellLinkTest, PathBeyondTheBufferRaises)
 {
     const std::string path = In(std::string(260, 'a') + ".lnk");
-    EXPECT_EQ(platform.ReadLinkTarget(path), "");
-    EXPECT_EQ(RaisedText([&] { platform.ReadLinkArguments(path); }),
+    EXPECT_EQ(RaisedText([&] { platform.ReadLink(path); }),
               win32::OleError(HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER)).what());
 }
 
@@ -181,21 +177,21 @@ TEST_P(ShellLinkTest, EachKindOfLinkReportsItsTargetArgumentsAndTraits)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(platform.ReadLinkTarget(In(c.name)), c.target);
-        EXPECT_EQ(platform.ReadLinkArguments(In(c.name)), "-x ソ");
-        EXPECT_EQ(platform.ReadLinkTraits(In(c.name)), c.traits);
+        EXPECT_EQ(platform.ReadLink(In(c.name)), (ShellLink{c.target, "-x ソ", c.traits}));
     }
     // Nothing is installed here: the installer cannot tell where the advertised program is.
     EXPECT_EQ(platform.InstalledTarget(In("office.lnk")), "");
     EXPECT_EQ(platform.InstalledTarget(In("ordinary.lnk")), "");
 }
 
+// A missing or damaged link yields no traits to act on: its read raises, and the installer
+// is asked nothing about it.
 TEST_P(ShellLinkTest, AMissingOrDamagedLinkAsksNothing)
 {
     WriteBytes(In("noise.lnk"), std::string(300, '\x5c'));
     for (const char* name : {"missing.lnk", "noise.lnk"}) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(platform.ReadLinkTraits(In(name)), LinkTraits{});
+        EXPECT_NE(RaisedText([&] { platform.ReadLink(In(name)); }), "");
         EXPECT_EQ(platform.InstalledTarget(In(name)), "");
     }
 }

@@ -46,16 +46,8 @@ MemoryPlatform::MemoryPlatform()
     AddFile(programPath, "MZ");
 }
 
-std::string MemoryPlatform::ReadLinkTarget(const std::string& linkPath)
-{
-    if (shellLinkUnavailable || unopenable_.count(Key(linkPath)))
-        return "";
-    const std::optional<LinkRecord> link = Link(linkPath);
-    return link ? link->target : "";
-}
-
 // The errors are those the shell-link object's Load gives for each kind of failure.
-std::string MemoryPlatform::ReadLinkArguments(const std::string& linkPath)
+ShellLink MemoryPlatform::ReadLink(const std::string& linkPath)
 {
     if (shellLinkUnavailable)
         throw Error(systext::ClassNotRegistered);
@@ -68,7 +60,7 @@ std::string MemoryPlatform::ReadLinkArguments(const std::string& linkPath)
         throw Error(systext::AccessDenied);
     if (!entry->link)
         throw Error(systext::Unspecified);
-    return entry->link->arguments;
+    return {entry->link->target, entry->link->arguments, entry->link->traits};
 }
 
 // Like the shell-link object's Save, whose result nobody examines: a link that cannot be
@@ -88,12 +80,6 @@ void MemoryPlatform::SaveLink(const std::string& linkPath, const std::string& ta
         entry = &Put(linkPath, false);
     entry->link = LinkRecord{target, "", workingDirectory, hotKey};
     entry->bytes = LinkBytes(*entry->link);
-}
-
-LinkTraits MemoryPlatform::ReadLinkTraits(const std::string& linkPath)
-{
-    const std::optional<LinkRecord> link = Link(linkPath);
-    return link && !shellLinkUnavailable && !unopenable_.count(Key(linkPath)) ? link->traits : LinkTraits{};
 }
 
 std::string MemoryPlatform::InstalledTarget(const std::string& linkPath)

@@ -15,9 +15,7 @@ public:
     int CompareText(const std::string& a, const std::string& b) const override;
     void LowerCase(std::string& text) const override;
 
-    std::string ReadLinkTarget(const std::string& linkPath) override;
-    std::string ReadLinkArguments(const std::string& linkPath) override;
-    LinkTraits ReadLinkTraits(const std::string& linkPath) override;
+    ShellLink ReadLink(const std::string& linkPath) override;
     std::string InstalledTarget(const std::string& linkPath) override;
     void SaveLink(const std::string& linkPath, const std::string& target,
                   const std::string& workingDirectory, std::uint16_t hotKey) override;
