@@ -14,6 +14,7 @@
 namespace veskor {
 
 class DataStore;
+class GoneChecks;
 class InitialsIndex;
 class PendingLoad;
 class SearchIndex;
@@ -91,6 +92,9 @@ public:
     void Edit1KeyUp(int key);
     // Nothing waits to be handled: what the next key needs is prepared now.
     void Idle();
+    // A few history entries' links are checked for gone ones, the rows in view first;
+    // true while entries are left. Only once the window is on the screen, never on a key.
+    bool CheckLinksWhileIdle();
     void Edit1Composition(bool open);  // the input method opened or closed a composition in Edit1
     void findButtonClick();
     void ListBox1Click();
@@ -110,6 +114,7 @@ public:
     void autoButtonClick();
     int setting();  // returns how many shortcuts it left out for names the code page cannot spell
     void dirchangeButtonClick();
+    void PurgeGone();  // every entry judged gone leaves the history; no file is touched
 
     // Keys and mouse (app/KeyMap.cpp).
     void edit1KeyDown(const KeyEvent& key);
@@ -135,6 +140,7 @@ private:
     FormControls c_;
     std::unique_ptr<SearchIndex> searchIndex_;
     std::unique_ptr<InitialsIndex> initials_;
+    std::unique_ptr<GoneChecks> gone_;
     std::unique_ptr<DataStore> dataStore_;
     std::unique_ptr<PendingLoad> early_;
     bool compositionOpen_ = false;  // the input method has a composition open in Edit1

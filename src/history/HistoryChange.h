@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace veskor {
 
@@ -13,11 +14,13 @@ struct HistoryChange {
         AddMissing,  // `text` appended unless an equal entry exists
         Clear,
         Sort,
+        RemoveEach,  // every entry equal to one of `texts`
     };
     Kind kind;
     std::string text;
     std::string from;
     bool severalSelected = false;
+    std::vector<std::string> texts{};
 };
 
 }  // namespace veskor

@@ -135,8 +135,27 @@ bool HistoryList::Apply(const HistoryChange& change)
         }
         Changed();
         return false;
+    case Kind::RemoveEach:
+        RemoveEqual(change.texts);
+        return false;
     }
     return false;
+}
+
+int HistoryList::RemoveEqual(const std::vector<std::string>& texts)
+{
+    std::vector<std::string> sorted = texts;
+    const auto less = [this](const std::string& a, const std::string& b) { return rules_.CompareText(a, b) < 0; };
+    std::stable_sort(sorted.begin(), sorted.end(), less);
+    const auto named = [&](const std::string& entry) { return std::binary_search(sorted.begin(), sorted.end(), entry, less); };
+    if (std::none_of(entries_->begin(), entries_->end(), named))
+        return 0;
+    std::vector<std::string>& entries = Writable();
+    const auto kept = std::remove_if(entries.begin(), entries.end(), named);
+    const int removed = static_cast<int>(entries.end() - kept);
+    entries.erase(kept, entries.end());
+    Changed();
+    return removed;
 }
 
 bool HistoryList::Keep(HistoryChange change)
@@ -174,6 +193,15 @@ void HistoryList::Clear()
 void HistoryList::Sort()
 {
     Keep({HistoryChange::Kind::Sort, {}, {}, false});
+}
+
+int HistoryList::RemoveEach(std::vector<std::string> texts)
+{
+    const int before = Count();
+    HistoryChange change{HistoryChange::Kind::RemoveEach, {}, {}, false};
+    change.texts = std::move(texts);
+    Keep(std::move(change));
+    return before - Count();
 }
 
 void HistoryList::Replay(std::vector<HistoryChange> changes)

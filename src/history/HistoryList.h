@@ -43,6 +43,7 @@ public:
     void AddMissing(const std::string& text);                     // appended unless Find finds it
     void Clear();
     void Sort();
+    int RemoveEach(std::vector<std::string> texts);  // every entry equal to one of them; returns how many went
 
     // The changes made through the operations above since the last ForgetChanges, in order.
     const std::vector<HistoryChange>& Changes() const { return changes_; }
@@ -60,6 +61,7 @@ private:
     void Changed();
     // The one rule of each kind of change; true when it added an entry.
     bool Apply(const HistoryChange& change);
+    int RemoveEqual(const std::vector<std::string>& texts);
     bool Keep(HistoryChange change);  // Apply, then remember the change
 
 

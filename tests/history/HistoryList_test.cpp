@@ -160,6 +160,8 @@ TEST_F(HistoryListTest, ChangesReplayByTheirMeaningOnAnotherCopysHistory)
          {"x", "b", "a", "Mail", "y"}},
         {"a clear clears what is there", [](HistoryList& h) { h.Clear(); }, {}},
         {"a sort sorts what is there", [](HistoryList& h) { h.Sort(); }, {"a", "b", "Mail", "x"}},
+        {"a purge removes every equal entry there", [](HistoryList& h) { h.RemoveEach({"mail", "A", "tools"}); },
+         {"x", "b"}},
         {"changes replay in their order",
          [](HistoryList& h) {
              h.Record("b", false);

@@ -40,6 +40,32 @@ bool Win32Platform::DirectoryExists(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+PathPresence Win32Platform::Presence(const std::string& path)
+{
+    if (path.find_first_of("*?") != std::string::npos)
+        return PathPresence::Unknown;
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return PathPresence::Present;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathPresence::Missing
+                                                                          : PathPresence::Unknown;
+}
+
+DriveKind Win32Platform::DriveOf(const std::string& path)
+{
+    if (path.size() < 2 || path[1] != ':')
+        return DriveKind::Other;
+    const char root[] = {path[0], ':', '\\', '\0'};
+    switch (GetDriveTypeA(root)) {
+    case DRIVE_FIXED:
+    case DRIVE_RAMDISK: return DriveKind::Fixed;
+    case DRIVE_REMOTE: return DriveKind::Remote;
+    case DRIVE_REMOVABLE:
+    case DRIVE_CDROM: return DriveKind::Removable;
+    default: return DriveKind::Other;
+    }
+}
+
 bool Win32Platform::CreateFolder(const std::string& path)
 {
     return CreateDirectoryA(path.c_str(), nullptr) != 0;

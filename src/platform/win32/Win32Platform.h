@@ -35,6 +35,8 @@ public:
     bool RenameFile(const std::string& from, const std::string& to) override;
     void DeleteFile(const std::string& path) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
+    PathPresence Presence(const std::string& path) override;
+    DriveKind DriveOf(const std::string& path) override;
     LinkListing ListLinks(const std::string& folder) override;
     std::string ReadWholeFile(const std::string& path) override;
     std::optional<std::string> ReadToReplace(const std::string& path) override;

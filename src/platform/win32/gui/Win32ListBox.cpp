@@ -85,6 +85,31 @@ bool Win32ListBox::Selected(int index) const
     return std::binary_search(Selection().begin(), Selection().end(), index);
 }
 
+int Win32ListBox::TopIndex() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0)); }
+
+int Win32ListBox::RowsInView() const
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    return access::VisibleRows(client.bottom, static_cast<int>(SendMessageW(hwnd_, LB_GETITEMHEIGHT, 0, 0)));
+}
+
+// Only the rows on the screen are painted again; a screen reader hears of each that is
+// now unavailable.
+void Win32ListBox::RowsChanged(int first, int count)
+{
+    const int top = TopIndex();
+    const int rowHeight = static_cast<int>(SendMessageW(hwnd_, LB_GETITEMHEIGHT, 0, 0));
+    const int from = std::max(first, top);
+    const int to = std::min({first + count, top + RowsInView(), Count()});
+    for (int index = from; index < to; ++index) {
+        const RECT rect{0, (index - top) * rowHeight, ClientWidth(), (index - top + 1) * rowHeight};
+        InvalidateRect(hwnd_, &rect, FALSE);
+        if (Unavailable(index))
+            Announce(EVENT_OBJECT_STATECHANGE, access::ChildOf(index));
+    }
+}
+
 const std::vector<int>& Win32ListBox::Selection() const
 {
     if (!selectionKnown_) {
@@ -177,7 +202,7 @@ void Win32ListBox::InvalidateChangedRows() const
         if (knownTop && static_cast<size_t>(row) < painted_.size()) {
             const PaintedRow& was = painted_[static_cast<size_t>(row)];
             same = was.known && !was.selected && !was.focusDrawn && was.hasText == hasText &&
-                   (!hasText || was.text == Item(index));
+                   (!hasText || (was.text == Item(index) && was.unavailable == (Unavailable(index) != nullptr)));
         }
         if (!same) {
             const RECT rect{0, row * rowHeight, client.right, (row + 1) * rowHeight};
@@ -186,7 +211,7 @@ void Win32ListBox::InvalidateChangedRows() const
     }
 }
 
-void Win32ListBox::NotePainted(int index, bool hasText, bool selected, bool focusDrawn) const
+void Win32ListBox::NotePainted(int index, bool hasText, bool selected, bool focusDrawn, bool unavailable) const
 {
     const int top = static_cast<int>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
     if (top != paintedTop_) {
@@ -203,6 +228,7 @@ void Win32ListBox::NotePainted(int index, bool hasText, bool selected, bool focu
     painted.hasText = hasText;
     painted.selected = selected;
     painted.focusDrawn = focusDrawn;
+    painted.unavailable = unavailable;
     painted.text = hasText ? Item(index) : std::string();
 }
 
@@ -252,11 +278,15 @@ void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const
     FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     // Drawing may be asked for while an item is being removed: draw only what exists.
     const bool hasText = index >= 0 && index < Count();
+    // An entry that cannot be started is drawn as the system draws what is unavailable.
+    const bool unavailable = hasText && Unavailable(index);
     if (hasText) {
         const std::wstring text = win32::WidenJapanese(Item(index));
         HGDIOBJ oldFont = SelectObject(dc, font_);
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        SetTextColor(dc, GetSysColor(selected      ? COLOR_HIGHLIGHTTEXT
+                                     : unavailable ? COLOR_GRAYTEXT
+                                                   : COLOR_WINDOWTEXT));
         RECT textRect = rect;
         textRect.left += 2;
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
@@ -269,7 +299,7 @@ void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const
     if (focusDrawn)
         DrawFocusRect(dc, &rect);
     if (index >= 0)
-        NotePainted(index, hasText, selected, focusDrawn);
+        NotePainted(index, hasText, selected, focusDrawn, unavailable);
 }
 
 LRESULT CALLBACK Win32ListBox::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)

@@ -30,6 +30,9 @@ public:
     void SetCurrentIndex(int index) override;
     bool Selected(int index) const override;
     int SelectedCount() const override;
+    int TopIndex() const override;
+    int RowsInView() const override;
+    void RowsChanged(int first, int count) override;
 
     // The font and row height for the window's DPI.
     void SetFont(HFONT font, int rowHeight);
@@ -68,7 +71,7 @@ private:
     void ShowFocusCues() const;
     void InvalidateChangedRows() const;
     LONG ClientWidth() const;
-    void NotePainted(int index, bool hasText, bool selected, bool focusDrawn) const;
+    void NotePainted(int index, bool hasText, bool selected, bool focusDrawn, bool unavailable) const;
 
     HFONT font_;
     ListScrollBar scrollBar_;
@@ -89,6 +92,7 @@ private:
         bool hasText = false;
         bool selected = false;
         bool focusDrawn = false;
+        bool unavailable = false;  // greyed
         std::string text;
     };
     mutable std::vector<PaintedRow> painted_;

@@ -1,0 +1,121 @@
+#include "launch/Gone.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/memory/MemoryPlatform.h"
+
+namespace veskor {
+namespace {
+
+const std::string Folder = "C:\\links";
+
+// One shortcut "x" in the folder, or none, with the machine changed as the case says.
+struct Case {
+    const char* what;
+    std::function<void(MemoryPlatform&)> machine;
+    Gone expected;
+    std::string entry = "x";
+};
+
+LinkRecord To(const std::string& target, LinkTraits traits = {})
+{
+    LinkRecord link;
+    link.target = target;
+    link.traits = traits;
+    return link;
+}
+
+TEST(GoneTest, OnlyAMissingShortcutOrTargetOnAFixedDriveIsGone)
+{
+    const std::string link = Folder + "\\x.lnk";
+    const Case cases[] = {
+        {"target present", [&](MemoryPlatform& m) { m.AddFile("C:\\app\\a.exe", ""), m.AddLink(link, To("C:\\app\\a.exe")); },
+         Gone::No},
+        {"target folder present", [&](MemoryPlatform& m) { m.AddFolder("D:\\docs"), m.AddLink(link, To("D:\\docs")); },
+         Gone::No},
+        {"shortcut missing", [](MemoryPlatform&) {}, Gone::Shortcut},
+        {"target file missing", [&](MemoryPlatform& m) { m.AddLink(link, To("C:\\app\\gone.exe")); }, Gone::Target},
+        {"target's folder missing too", [&](MemoryPlatform& m) { m.AddLink(link, To("D:\\no\\such\\a.exe")); },
+         Gone::Target},
+        {"ID list only", [&](MemoryPlatform& m) { m.AddLink(link, To("")); }, Gone::No},
+        {"installer's link", [&](MemoryPlatform& m) { m.AddLink(link, To("C:\\gone.ico", {.advertised = true})); },
+         Gone::No},
+        {"run as administrator", [&](MemoryPlatform& m) { m.AddLink(link, To("C:\\gone.exe", {.runAsUser = true})); },
+         Gone::No},
+        {"target on a network path", [&](MemoryPlatform& m) { m.AddLink(link, To("\\\\server\\share\\a.exe")); },
+         Gone::No},
+        {"target on a network drive",
+         [&](MemoryPlatform& m) { m.drives['N'] = DriveKind::Remote, m.AddLink(link, To("N:\\a.exe")); }, Gone::No},
+        {"target on a removable drive",
+         [&](MemoryPlatform& m) { m.drives['E'] = DriveKind::Removable, m.AddLink(link, To("E:\\a.exe")); }, Gone::No},
+        {"target on a drive of no known kind",
+         [&](MemoryPlatform& m) { m.drives['Q'] = DriveKind::Other, m.AddLink(link, To("Q:\\a.exe")); }, Gone::No},
+        {"target found through the search path", [&](MemoryPlatform& m) { m.AddLink(link, To("notepad.exe")); },
+         Gone::No},
+        {"target's check fails",
+         [&](MemoryPlatform& m) { m.AddLink(link, To("C:\\a.exe")), m.FailToOpen("C:\\a.exe"); }, Gone::No},
+        {"shortcut held open", [&](MemoryPlatform& m) { m.AddLink(link, To("C:\\a.exe")), m.FailToOpen(link); },
+         Gone::No},
+        {"shortcut unreadable", [&](MemoryPlatform& m) { m.AddLink(link, To("C:\\a.exe")), m.DamageLink(link); },
+         Gone::No},
+        {"shell-link object unavailable",
+         [&](MemoryPlatform& m) { m.AddLink(link, To("C:\\a.exe")), m.shellLinkUnavailable = true; }, Gone::No},
+        {"shortcut folder on a network drive",
+         [](MemoryPlatform& m) { m.drives['C'] = DriveKind::Remote; }, Gone::No},
+        {"several names", [](MemoryPlatform&) {}, Gone::No, "x;y"},
+        {"the empty command", [](MemoryPlatform&) {}, Gone::No, ""},
+        {"a name too long for a path", [](MemoryPlatform&) {}, Gone::No, std::string(260, 'n')},
+    };
+    for (const Case& c : cases) {
+        MemoryPlatform machine;
+        machine.AddFolder(Folder);
+        c.machine(machine);
+        EXPECT_EQ(JudgeGone(machine, Folder, c.entry), c.expected) << c.what;
+    }
+    EXPECT_STREQ(GoneReason(Gone::Shortcut), "ショートカットがありません");
+    EXPECT_STREQ(GoneReason(Gone::Target), "リンク先がありません");
+    EXPECT_EQ(GoneReason(Gone::No), nullptr);
+}
+
+// The rows in view are answered first, each entry once per run and folder, a few a time.
+TEST(GoneTest, ChecksTakeTheRowsInViewFirstAndReadEachEntryOnce)
+{
+    MemoryPlatform machine;
+    machine.AddFolder(Folder);
+    HistoryList history(machine);
+    history.Assign({"a", "b", "c", "d"});  // no shortcut: each is gone once checked
+    GoneChecks checks;
+
+    GoneChecks::Slice slice = checks.CheckSome(machine, Folder, history, {"d"}, 2);
+    EXPECT_TRUE(slice.repaint);
+    EXPECT_TRUE(slice.more);
+    EXPECT_EQ(checks.Known(Folder, "d"), Gone::Shortcut);
+    EXPECT_EQ(checks.Known(Folder, "a"), Gone::Shortcut);
+    EXPECT_EQ(checks.Known(Folder, "b"), std::nullopt);
+
+    machine.AddLink(Folder + "\\a.lnk", To("C:\\a.exe"));  // answered already: not read again
+    slice = checks.CheckSome(machine, Folder, history, {"a", "d"}, 2);
+    EXPECT_FALSE(slice.repaint);  // nothing in view was answered now
+    EXPECT_FALSE(slice.more);
+    EXPECT_EQ(checks.Known(Folder, "a"), Gone::Shortcut);
+    EXPECT_EQ(checks.Known(Folder, "c"), Gone::Shortcut);
+
+    checks.Forget("a");  // started or made since: asked again
+    EXPECT_EQ(checks.Known(Folder, "a"), std::nullopt);
+    EXPECT_TRUE(checks.CheckSome(machine, Folder, history, {}, 1).more == false);
+    EXPECT_EQ(checks.Known(Folder, "a"), Gone::Target);
+
+    const std::string other = "C:\\other";  // another folder: nothing is known of it
+    machine.AddFolder(other);
+    EXPECT_EQ(checks.Known(other, "b"), std::nullopt);
+    slice = checks.CheckSome(machine, other, history, {}, 0);
+    EXPECT_TRUE(slice.repaint);
+    EXPECT_TRUE(slice.more);
+    EXPECT_EQ(checks.Known(Folder, "b"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace veskor
