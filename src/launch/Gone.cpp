@@ -16,11 +16,10 @@ bool OnDriveLetter(const std::string& path)
            path[2] == '\\';
 }
 
-// Missing from a fixed drive, and nothing less, is gone.
-bool MissingFromFixedDrive(Platform& platform, const std::string& path)
+// Only a fixed drive is asked: a network or a disc to spin up could keep the window waiting.
+bool OnFixedDrive(Platform& platform, const std::string& path)
 {
-    return OnDriveLetter(path) && platform.DriveOf(path) == DriveKind::Fixed &&
-           platform.Presence(path) == PathPresence::Missing;
+    return OnDriveLetter(path) && platform.DriveOf(path) == DriveKind::Fixed;
 }
 
 }  // namespace
@@ -43,10 +42,13 @@ Gone JudgeGone(Platform& platform, const std::string& folder, const std::string&
     // A path too long for the system names no file: the launch says so itself.
     if (CharCount(linkPath, linkPath.size()) > MaxPathLength)
         return Gone::No;
-    if (MissingFromFixedDrive(platform, linkPath))
-        return Gone::Shortcut;
-    if (platform.Presence(linkPath) != PathPresence::Present)
+    if (!OnFixedDrive(platform, linkPath))
         return Gone::No;
+    switch (platform.Presence(linkPath)) {
+    case PathPresence::Missing: return Gone::Shortcut;
+    case PathPresence::Unknown: return Gone::No;
+    case PathPresence::Present: break;
+    }
     ShellLink link;
     try {
         link = platform.ReadLink(linkPath);
@@ -56,7 +58,9 @@ Gone JudgeGone(Platform& platform, const std::string& folder, const std::string&
     // The shell reads these itself: there is no file target to look for.
     if (link.target.empty() || link.traits.advertised || link.traits.runAsUser)
         return Gone::No;
-    return MissingFromFixedDrive(platform, link.target) ? Gone::Target : Gone::No;
+    return OnFixedDrive(platform, link.target) && platform.Presence(link.target) == PathPresence::Missing
+               ? Gone::Target
+               : Gone::No;
 }
 
 std::optional<Gone> GoneChecks::Known(const std::string& folder, const std::string& entry) const

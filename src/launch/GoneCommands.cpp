@@ -10,7 +10,7 @@ namespace veskor {
 namespace {
 
 // Links read in one idle slice: a few, so that a key waits a moment at most.
-constexpr int LinksPerSlice = 8;
+constexpr int LinksPerSlice = 4;
 
 }  // namespace
 

@@ -1,4 +1,7 @@
 #pragma once
+#include <array>
+#include <optional>
+
 #include "platform/Platform.h"
 #include "platform/win32/Win32Api.h"
 
@@ -49,6 +52,7 @@ public:
 
 private:
     HWND mainWindow_ = nullptr;
+    std::array<std::optional<DriveKind>, 26> driveKinds_{};  // by drive letter, once asked
 };
 
 }  // namespace veskor
