@@ -18,9 +18,10 @@ void TForm1::delButtonClick()
         list.Remove(current);
     } else {
         const bool keep = HistoryList->Find(c_.Edit1.Text()) != -1;
-        for (int i = list.Count() - 1; i >= 0; --i) {
-            if (!list.Selected(i))
-                continue;
+        // From the last row up, so that each removal leaves the rows still to go in place.
+        const std::vector<int> rows = list.SelectedRows();
+        for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+            const int i = *row;
             const std::string entry = list.Item(i);
             if (!keep)
                 platform_.DeleteFile(ShortcutPath(entry));

@@ -73,7 +73,8 @@ public:
     // The caret: the item with the focus rectangle, -1 for none. Setting it selects nothing.
     virtual int CurrentIndex() const = 0;
     virtual void SetCurrentIndex(int index) = 0;
-    virtual bool Selected(int index) const = 0;
+    // The selected items, ascending, asked of the control in one call.
+    virtual std::vector<int> SelectedRows() const = 0;
     virtual int SelectedCount() const = 0;
 
 protected:

@@ -112,11 +112,9 @@ void TForm1::ListBox1Click()
         c_.Edit1.SetText("");
     if (list.SelectedCount() >= 2) {
         std::string joined;
-        for (int i = 0; i < list.Count(); ++i) {
-            if (list.Selected(i)) {
-                joined += list.Item(i);
-                joined += ';';
-            }
+        for (const int row : list.SelectedRows()) {
+            joined += list.Item(row);
+            joined += ';';
         }
         c_.Edit1.SetText(joined);
     }

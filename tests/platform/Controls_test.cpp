@@ -108,11 +108,11 @@ TEST(ControlsTest, InsertAndRemoveCarryTheSelectionAndTheCaretWithTheirItems)
     list.CtrlClickItem(3);  // b and d selected, caret on d
 
     list.Insert(0, "new");
-    EXPECT_EQ(list.SelectedIndices(), (std::vector<int>{2, 4}));
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{2, 4}));
     EXPECT_EQ(list.CurrentIndex(), 4);
 
     list.Remove(2);  // b goes
-    EXPECT_EQ(list.SelectedIndices(), std::vector<int>{3});
+    EXPECT_EQ(list.SelectedRows(), std::vector<int>{3});
     EXPECT_EQ(list.CurrentIndex(), 3);
     list.Remove(3);  // the caret's own item, the last one
     EXPECT_EQ(list.SelectedCount(), 0);
@@ -138,7 +138,7 @@ TEST(ControlsTest, AViewShowsSharedTextsUntilTheListItselfIsChanged)
     list.ShowRows(texts, {1, 2});
     list.ClickItem(1);
     list.Insert(0, "new");
-    EXPECT_EQ(list.SelectedIndices(), std::vector<int>{2});
+    EXPECT_EQ(list.SelectedRows(), std::vector<int>{2});
     list.Remove(1);
     EXPECT_EQ(list.Items(), (std::vector<std::string>{"new", "c"}));
     EXPECT_NE(&list.Item(1), &(*texts)[2]);
@@ -155,13 +155,13 @@ TEST(ControlsTest, ClicksSelectLikeAnExtendedSelectionList)
     list.Assign({"a", "b", "c", "d", "e"});
     list.ClickItem(1);
     list.ShiftClickItem(3);
-    EXPECT_EQ(list.SelectedIndices(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{1, 2, 3}));
     list.CtrlClickItem(2);
-    EXPECT_EQ(list.SelectedIndices(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{1, 3}));
     list.ShiftClickItem(4);  // from the last ctrl-click
-    EXPECT_EQ(list.SelectedIndices(), (std::vector<int>{2, 3, 4}));
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{2, 3, 4}));
     EXPECT_TRUE(list.ArrowKey(-1));
-    EXPECT_EQ(list.SelectedIndices(), std::vector<int>{3});
+    EXPECT_EQ(list.SelectedRows(), std::vector<int>{3});
     EXPECT_TRUE(list.Focused());
 }
 

@@ -81,12 +81,6 @@ void FakeList::SetCurrentIndex(int index)
     caret_ = index;
 }
 
-bool FakeList::Selected(int index) const
-{
-    CheckIndex(index);
-    return selected_[static_cast<size_t>(index)];
-}
-
 int FakeList::SelectedCount() const
 {
     return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
@@ -138,7 +132,7 @@ void FakeList::SetSelected(int index, bool selected)
     selected_[static_cast<size_t>(index)] = selected;
 }
 
-std::vector<int> FakeList::SelectedIndices() const
+std::vector<int> FakeList::SelectedRows() const
 {
     std::vector<int> indices;
     for (int i = 0; i < Count(); ++i) {

@@ -92,7 +92,6 @@ public:
 
     int CurrentIndex() const override { return caret_; }
     void SetCurrentIndex(int index) override;
-    bool Selected(int index) const override;
     int SelectedCount() const override;
     int TopIndex() const override { return top; }
     int RowsInView() const override { return rowsInView; }
@@ -112,7 +111,7 @@ public:
     bool ArrowKey(int delta);
     // Sets an item's selection directly, without moving the caret.
     void SetSelected(int index, bool selected);
-    std::vector<int> SelectedIndices() const;
+    std::vector<int> SelectedRows() const override;
 
 protected:
     void ItemsReset() override;

@@ -206,19 +206,19 @@ TEST_F(WindowTest, SelectionFollowsItsEntryWhenRowsComeAndGo)
 {
     HWND list = HandleOf("ListBox1");
     List().Assign({"a", "b", "c"});
-    EXPECT_FALSE(List().Selected(1));
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{});
     SendMessageW(list, LB_SETSEL, TRUE, 1);  // b, by the user
-    EXPECT_TRUE(List().Selected(1));
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{1});
     List().Insert(0, "new");
-    EXPECT_FALSE(List().Selected(1));
-    EXPECT_TRUE(List().Selected(2));
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{2});
     EXPECT_EQ(List().SelectedCount(), 1);
     List().Remove(0);
-    EXPECT_TRUE(List().Selected(1));
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{1});
+    SendMessageW(list, LB_SETSEL, TRUE, 0);
+    EXPECT_EQ(List().SelectedRows(), (std::vector<int>{0, 1}));
     List().Remove(1);
-    EXPECT_EQ(List().SelectedCount(), 0);
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{0});
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
-    EXPECT_THROW(List().Selected(2), Error);
 }
 
 TEST_F(WindowTest, TheCaretFollowsItsEntryWhenRowsComeAndGo)

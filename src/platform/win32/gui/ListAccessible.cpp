@@ -171,7 +171,7 @@ HRESULT ListAccessible::get_accState(VARIANT child, VARIANT* state)
         return valid;
     const access::ListView view = list_->View();
     SetChild(state, static_cast<long>(row < 0 ? access::ListState(view)
-                                              : access::RowState(view, row, list_->Selected(row),
+                                              : access::RowState(view, row, list_->RowSelected(row),
                                                                  list_->Unavailable(row) != nullptr)));
     return S_OK;
 }
@@ -246,7 +246,7 @@ HRESULT ListAccessible::accSelect(long flags, VARIANT child)
     if (FAILED(valid))
         return valid;
     const access::ListView view = list_->View();
-    const bool anchorSelected = view.anchor >= 0 && view.anchor < view.count && list_->Selected(view.anchor);
+    const bool anchorSelected = view.anchor >= 0 && view.anchor < view.count && list_->RowSelected(view.anchor);
     const access::SelectPlan plan = access::PlanSelect(view, row, static_cast<unsigned>(flags), anchorSelected);
     if (!plan.valid)
         return E_INVALIDARG;

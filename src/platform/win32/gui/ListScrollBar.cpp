@@ -27,9 +27,8 @@ void ListScrollBar::Heard(UINT msg, WPARAM wParam)
 
 void ListScrollBar::Follow()
 {
-    if (following_ || !IsWindow(list_))
+    if (!IsWindow(list_))
         return;
-    following_ = true;
     RECT client{};
     GetClientRect(list_, &client);
     const int count = static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
@@ -56,7 +55,6 @@ void ListScrollBar::Follow()
             RedrawWindow(list_, &after.rcScrollBar, nullptr, RDW_FRAME | RDW_INVALIDATE);
         }
     }
-    following_ = false;
 }
 
 }  // namespace veskor::gui

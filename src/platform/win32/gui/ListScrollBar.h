@@ -13,8 +13,10 @@ class ListScrollBar {
 public:
     explicit ListScrollBar(HWND list = nullptr) : list_(list) {}
 
-    // After every message the list handled. While the list's drawing is off the bar waits:
-    // a refill turns it off, empties and fills the list, and the bar follows once, at the end.
+    // After each message the list handled, except those that arrived while it handled
+    // another (the list tells only of the outermost, and asks its questions inside it).
+    // While the list's drawing is off the bar waits: a refill turns it off, empties and
+    // fills the list, and the bar follows once, at the end.
     void Heard(UINT msg, WPARAM wParam);
 
 private:
@@ -23,7 +25,6 @@ private:
     HWND list_;
     int count_ = 0, top_ = 0, page_ = 0;  // as last given to the bar
     bool drawingOff_ = false;
-    bool following_ = false;  // asking the list comes back through Heard
 };
 
 }  // namespace veskor::gui

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "platform/ListAccess.h"
+#include "platform/win32/gui/ListEvents.h"
+#include "platform/win32/gui/ListPainter.h"
 #include "platform/win32/gui/ListScrollBar.h"
 #include "platform/win32/gui/Win32Control.h"
 // After windows.h, which it needs.
@@ -15,10 +17,10 @@ class ListAccessible;
 
 // The history list: a no-data, owner-drawn list box with extended selection. The
 // control keeps only the count, the selection and the caret; the rows are drawn from
-// Item(), so refilling it with any number of entries copies no string, and a refill
-// repaints only the rows whose text or look it changes. Assistive
-// technology reads the rows through ListAccessible and follows the caret and the
-// selection through the events raised here, which this system list does not raise.
+// Item() by ListPainter, so refilling it with any number of entries copies no string, and
+// a refill repaints only the rows whose text or look it changes. Assistive technology
+// reads the rows through ListAccessible and follows the caret and the selection through
+// ListEvents, which this system list does not raise. The scroll bar is ListScrollBar's.
 class Win32ListBox : public Win32Control<ListField> {
 public:
     Win32ListBox(const ControlPlace& place, HFONT font);
@@ -28,7 +30,7 @@ public:
 
     int CurrentIndex() const override;
     void SetCurrentIndex(int index) override;
-    bool Selected(int index) const override;
+    std::vector<int> SelectedRows() const override;
     int SelectedCount() const override;
     int TopIndex() const override;
     int RowsInView() const override;
@@ -39,14 +41,14 @@ public:
 
     // The window forwards the list's notifications and drawing requests here.
     void Command(int code);
-    void Draw(const DRAWITEMSTRUCT& item) const;
+    void Draw(const DRAWITEMSTRUCT& item);
 
     std::function<void()> onSelectionChange;  // changed by the user
     std::function<void()> onDoubleClick;
 
     // For ListAccessible.
     access::ListView View() const;
-    std::vector<int> SelectedRows() const { return Selection(); }  // ascending
+    bool RowSelected(int row) const;
     // A selection made through assistive technology counts as the user's.
     void Select(const access::SelectPlan& plan);
     // The user's double click on `row`, once the caller has had its answer.
@@ -61,42 +63,23 @@ private:
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     int Caret() const;
     void SetCaret(int index);
-    void EraseBelowRows(HDC dc) const;
-    const std::vector<int>& Selection() const;
+    // What the row at `index` shows once the list is refilled: its text, unselected, without focus.
+    RowLook RefilledLook(int index) const;
     LRESULT AccessibleObject(WPARAM wParam);
     void DoDefaultAction(int row);
-    void Announce(DWORD event, int child) const;
     void AnnounceCaret() const;  // the caret's row has the focus, when the list has it
-    void AnnounceSelection();
     void ShowFocusCues() const;
-    void InvalidateChangedRows() const;
     LONG ClientWidth() const;
-    void NotePainted(int index, bool hasText, bool selected, bool focusDrawn, bool unavailable) const;
 
-    HFONT font_;
+    ListPainter painter_;
     ListScrollBar scrollBar_;
-    // The selected rows, asked of the control once and kept until the list next receives
-    // a message: joining a selection asks about every row in turn.
-    mutable std::vector<int> selection_;
-    mutable bool selectionKnown_ = false;
+    ListEvents events_;
     // The control always has a caret; "none" is kept here until the caret moves again.
     bool noCaret_ = false;
-    bool reorderPending_ = false;  // a refill's event is posted and not yet raised
+    // How deep the list is in its own messages: those it sends itself, or that the window
+    // sends it while answering its notifications, arrive inside the one at hand.
+    int nesting_ = 0;
     ListAccessible* accessible_ = nullptr;  // made on the first request
-    std::vector<int> announcedSelection_;  // the selection that events last told of
-
-    // What each row on the screen showed when it was last drawn, from the row paintedTop_
-    // down. A scroll or a change of the top row forgets it all: unknown rows are repainted.
-    struct PaintedRow {
-        bool known = false;
-        bool hasText = false;
-        bool selected = false;
-        bool focusDrawn = false;
-        bool unavailable = false;  // greyed
-        std::string text;
-    };
-    mutable std::vector<PaintedRow> painted_;
-    mutable int paintedTop_ = 0;
 };
 
 }  // namespace veskor::gui
