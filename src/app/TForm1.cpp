@@ -29,7 +29,8 @@ TForm1::TForm1(Platform& platform, FormControls controls, std::unique_ptr<Pendin
     });
 }
 
-TForm1::~TForm1() = default;
+// The list outlives the form (a screen reader may still ask it about a row): it stops asking.
+TForm1::~TForm1() { c_.ListBox1.SetUnavailability(nullptr); }
 
 void TForm1::Dispatch(const std::function<void()>& handler)
 {
