@@ -67,7 +67,7 @@ std::optional<Gone> GoneChecks::Known(const std::string& folder, const std::stri
 {
     if (folder != folder_)
         return std::nullopt;
-    const auto it = known_.find(entry);
+    const auto it = known_.find(KeyOf(entry));
     if (it == known_.end())
         return std::nullopt;
     return it->second;
@@ -91,20 +91,20 @@ GoneChecks::Slice GoneChecks::CheckSome(Platform& platform, const std::string& f
     for (const std::string& entry : inView) {
         if (budget <= 0)
             break;
-        if (known_.count(entry))
+        if (known_.count(KeyOf(entry)))
             continue;
         const Gone gone = JudgeGone(platform, folder, entry);
-        known_.emplace(entry, gone);
+        known_.emplace(KeyOf(entry), gone);
         slice.repaint = slice.repaint || gone != Gone::No;
         --budget;
     }
     const std::vector<std::string>& entries = history.Entries();
     while (next_ < entries.size()) {
         const std::string& entry = entries[next_];
-        if (!known_.count(entry)) {
+        if (!known_.count(KeyOf(entry))) {
             if (budget <= 0)
                 break;
-            known_.emplace(entry, JudgeGone(platform, folder, entry));
+            known_.emplace(KeyOf(entry), JudgeGone(platform, folder, entry));
             --budget;
         }
         ++next_;
@@ -115,7 +115,7 @@ GoneChecks::Slice GoneChecks::CheckSome(Platform& platform, const std::string& f
 
 void GoneChecks::Forget(const std::string& entry)
 {
-    known_.erase(entry);
+    known_.erase(KeyOf(entry));
     next_ = 0;
 }
 
