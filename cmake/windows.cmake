@@ -43,7 +43,7 @@ if(NOT EXISTS ${VESKOR_GTEST_DIR}/src/gtest-all.cc)
   message(STATUS "No GoogleTest sources in ${VESKOR_GTEST_DIR}: veskor_wintests and wincontrols are not built")
 else()
   add_library(gtest_win STATIC ${VESKOR_GTEST_DIR}/src/gtest-all.cc ${VESKOR_GTEST_DIR}/src/gtest_main.cc)
-  target_include_directories(gtest_win PUBLIC ${VESKOR_GTEST_DIR}/include PRIVATE ${VESKOR_GTEST_DIR})
+  target_include_directories(gtest_win SYSTEM PUBLIC ${VESKOR_GTEST_DIR}/include PRIVATE ${VESKOR_GTEST_DIR})
   # The framework is not ours to compile as CP932: its sources hold characters that code page lacks.
   target_compile_options(gtest_win PRIVATE -w $<$<CXX_COMPILER_ID:GNU>:-fexec-charset=UTF-8>)
   # The in-memory controls stand in for the window where a test drives the window object.

@@ -24,7 +24,11 @@ std::string ErrorText(const std::string& message)
     size_t last = 0;
     for (size_t i = 0; i < message.size(); i += CharLength(message, i))
         last = i;
-    // A double-byte character's lead byte is above "." too, so Japanese messages get their ".".
+    // A double-byte character's lead byte is above "." too, so Japanese messages get their
+    // "."; but one that already ends its sentence with the ideographic full stop (every
+    // Japanese system message does) would read "。.".
+    if (message.compare(last, std::string::npos, "。") == 0)
+        return message;
     return static_cast<unsigned char>(message[last]) > '.' ? message + "." : message;
 }
 

@@ -9,7 +9,8 @@ namespace veskor {
 // character after the first lower-cased ("VESKOR3.exe" gives "Veskor3").
 std::string ErrorCaption(const std::string& programPath, const TextRules& rules);
 
-// The error box's text: the message, with "." added when its last character sorts after ".".
+// The error box's text: the message, with "." added when its last character sorts after "."
+// and is not the ideographic full stop "。".
 std::string ErrorText(const std::string& message);
 
 }  // namespace veskor

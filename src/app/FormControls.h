@@ -12,9 +12,9 @@ namespace veskor {
 struct FormControls {
     // From the controls a platform made and owns, its buttons in ButtonId order.
     template <class ButtonKind>
-    FormControls(FormWindow& window, EditField& edit1, ListField& list, EditField& edit2,
+    FormControls(FormWindow& form, EditField& edit1, ListField& list, EditField& edit2,
                  const std::array<std::unique_ptr<ButtonKind>, ButtonCount>& owned)
-        : window(window), Edit1(edit1), ListBox1(list), Edit2(edit2)
+        : window(form), Edit1(edit1), ListBox1(list), Edit2(edit2)
     {
         for (std::size_t i = 0; i < owned.size(); ++i)
             buttons[i] = owned[i].get();
@@ -28,17 +28,16 @@ struct FormControls {
 
     Button& operator[](ButtonId id) const { return *buttons[static_cast<std::size_t>(id)]; }
 
-    // The control at `index` of the tab order, as in layout::Controls: Edit1, ListBox1,
-    // Edit2, then the buttons.
+    // The control at `index` of the tab order (layout::Controls).
     Control& InTabOrder(std::size_t index) const
     {
-        if (index == 0)
+        if (index == layout::Edit1Index)
             return Edit1;
-        if (index == 1)
+        if (index == layout::ListBox1Index)
             return ListBox1;
-        if (index == 2)
+        if (index == layout::Edit2Index)
             return Edit2;
-        return *buttons[index - 3];
+        return *buttons[index - layout::FirstButtonIndex];
     }
 };
 

@@ -22,7 +22,7 @@ std::string TForm1::DataFilePath() { return DataFilePathIn(platform_); }
 void TForm1::FormShow()
 {
     CompletionCount = 0;
-    HistoryList = std::make_unique<veskor::HistoryList>(platform_);
+    HistoryList = std::make_unique<veskor::History>(platform_);
 
     std::optional<DataStore::Loaded> loaded;
     try {

@@ -1,5 +1,7 @@
 #pragma once
 #include <array>
+#include <cstddef>
+#include <cstdint>
 
 // The designed window: every control's place, caption and tooltip, in tab order,
 // in pixels at 96 DPI. The Win32 side builds the window from this table.
@@ -50,7 +52,20 @@ constexpr int ListRowHeight = 12;
 constexpr const char* FontFace = "ＭＳ Ｐゴシック";
 constexpr int FontHeight = 12;
 
-// In tab order. The first three are Edit1, ListBox1 and Edit2; then the buttons in ButtonId order.
+// The tab order, which is the order of Controls below: Edit1, ListBox1 and Edit2, then the
+// buttons in ButtonId order. A control's window id is FirstControlId plus its place in it.
+constexpr std::size_t Edit1Index = 0, ListBox1Index = 1, Edit2Index = 2, FirstButtonIndex = 3;
+constexpr int FirstControlId = 100;
+
+constexpr std::size_t TabIndexOf(ButtonId id) { return FirstButtonIndex + static_cast<std::size_t>(id); }
+constexpr int ControlIdOf(std::size_t tabIndex) { return FirstControlId + static_cast<int>(tabIndex); }
+// The place in the tab order of the control whose window id is `controlId`; out of range
+// (beyond every place) for an id that names no control.
+constexpr std::size_t TabIndexOfId(int controlId)
+{
+    return controlId < FirstControlId ? SIZE_MAX : static_cast<std::size_t>(controlId - FirstControlId);
+}
+
 constexpr std::array<ControlDesign, 16> Controls = {{
     {"Edit1", ControlKind::Edit, -1, 1, 184, 20, true, false, true, "", "", 12},
     {"ListBox1", ControlKind::List, 0, 21, 184, 108, true, false, true, "", "", 12},
@@ -83,7 +98,7 @@ constexpr std::array<ControlDesign, 16> Controls = {{
 
 constexpr const ControlDesign& ButtonDesign(ButtonId id)
 {
-    return Controls[3 + static_cast<int>(id)];
+    return Controls[TabIndexOf(id)];
 }
 
 }  // namespace layout

@@ -43,7 +43,7 @@ public:
     // The run's state.
     std::string ShortcutFolder;
     std::string PendingRenamePath;
-    std::unique_ptr<veskor::HistoryList> HistoryList;  // absent before the first show and after the close
+    std::unique_ptr<veskor::History> HistoryList;  // absent before the first show and after the close
     Matching SearchMode = Matching::Prefix;
     std::int32_t CompletionCount = 0;
     bool LaunchGuard = false;

@@ -4,7 +4,7 @@
 
 namespace veskor {
 
-std::string UniqueLinkName(const std::string& body, const HistoryList& history,
+std::string UniqueLinkName(const std::string& body, const History& history,
                            const std::function<bool(const std::string& name)>& inFolder)
 {
     const int stored = history.Find(body);

@@ -13,7 +13,7 @@ inline constexpr const char* SameNameSuffix = "(同名あり)";
 // neither the history nor the folder knows it, else the stored entry's body (or the body)
 // followed by "(同名あり)" and as many "x" as it takes to be new to both.
 // `inFolder` tells whether a name is already taken in the shortcut folder.
-std::string UniqueLinkName(const std::string& body, const HistoryList& history,
+std::string UniqueLinkName(const std::string& body, const History& history,
                            const std::function<bool(const std::string& name)>& inFolder);
 
 }  // namespace veskor

@@ -54,7 +54,7 @@ std::optional<DataStore::Loaded> DataStore::Load(const std::string& path)
     return loaded;
 }
 
-void DataStore::Save(const std::string& path, std::string& folder, HistoryList& history)
+void DataStore::Save(const std::string& path, std::string& folder, History& history)
 {
     // Copies that close together take turns, so that each sees what the other wrote.
     const std::unique_ptr<FileLock> lock = platform_.LockFile(path);
@@ -66,7 +66,7 @@ void DataStore::Save(const std::string& path, std::string& folder, HistoryList& 
         // Another copy saved since this run read the file: its content with this run's
         // changes on top. A file damaged meanwhile raises here and is never written over.
         DataFileContent theirs = Read(*current, path);
-        HistoryList list(platform_);
+        History list(platform_);
         list.Assign(std::move(theirs.entries));
         list.Replay(history.Changes());
         merged = DataFileContent{folder != baselineFolder_ ? folder : theirs.folder, list.Entries()};

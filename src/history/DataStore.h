@@ -28,7 +28,7 @@ public:
     // Writes the folder and the history, merged with what another copy wrote meanwhile;
     // afterwards both hold what was written. A failure raises and changes nothing, so a
     // later save can try again.
-    void Save(const std::string& path, std::string& folder, HistoryList& history);
+    void Save(const std::string& path, std::string& folder, History& history);
 
 private:
     DataFileContent Read(const std::string& bytes, const std::string& path);

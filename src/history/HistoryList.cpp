@@ -11,42 +11,42 @@ namespace {
 std::atomic<std::uint64_t> lastRevision{0};
 }
 
-HistoryList::HistoryList(const TextRules& rules)
+History::History(const TextRules& rules)
     : rules_(rules), entries_(std::make_shared<std::vector<std::string>>()), revision_(++lastRevision)
 {
 }
 
-std::vector<std::string>& HistoryList::Writable()
+std::vector<std::string>& History::Writable()
 {
     if (entries_.use_count() > 1)
         entries_ = std::make_shared<std::vector<std::string>>(*entries_);
     return *entries_;
 }
 
-void HistoryList::Changed()
+void History::Changed()
 {
     revision_ = ++lastRevision;
 }
 
-void HistoryList::CheckIndex(int index, int limit) const
+void History::CheckIndex(int index, int limit) const
 {
     if (index < 0 || index > limit)
         throw IndexError(index);
 }
 
-const std::string& HistoryList::At(int index) const
+const std::string& History::At(int index) const
 {
     CheckIndex(index, Count() - 1);
     return (*entries_)[static_cast<size_t>(index)];
 }
 
-void HistoryList::Append(std::string text)
+void History::Append(std::string text)
 {
     Writable().push_back(std::move(text));
     Changed();
 }
 
-void HistoryList::Insert(int index, std::string text)
+void History::Insert(int index, std::string text)
 {
     CheckIndex(index, Count());
     std::vector<std::string>& entries = Writable();
@@ -54,7 +54,7 @@ void HistoryList::Insert(int index, std::string text)
     Changed();
 }
 
-void HistoryList::RemoveAt(int index)
+void History::RemoveAt(int index)
 {
     CheckIndex(index, Count() - 1);
     std::vector<std::string>& entries = Writable();
@@ -62,7 +62,7 @@ void HistoryList::RemoveAt(int index)
     Changed();
 }
 
-void HistoryList::Move(int from, int to)
+void History::Move(int from, int to)
 {
     if (from == to)
         return;
@@ -75,7 +75,7 @@ void HistoryList::Move(int from, int to)
     Changed();
 }
 
-int HistoryList::Find(const std::string& text) const
+int History::Find(const std::string& text) const
 {
     const std::vector<std::string>& entries = *entries_;
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -85,13 +85,13 @@ int HistoryList::Find(const std::string& text) const
     return -1;
 }
 
-void HistoryList::Assign(std::vector<std::string> entries)
+void History::Assign(std::vector<std::string> entries)
 {
     entries_ = std::make_shared<std::vector<std::string>>(std::move(entries));
     Changed();
 }
 
-bool HistoryList::Apply(const HistoryChange& change)
+bool History::Apply(const HistoryChange& change)
 {
     using Kind = HistoryChange::Kind;
     switch (change.kind) {
@@ -142,7 +142,7 @@ bool HistoryList::Apply(const HistoryChange& change)
     return false;
 }
 
-int HistoryList::RemoveEqual(const std::vector<std::string>& texts)
+int History::RemoveEqual(const std::vector<std::string>& texts)
 {
     std::vector<std::string> sorted = texts;
     const auto less = [this](const std::string& a, const std::string& b) { return rules_.CompareText(a, b) < 0; };
@@ -158,44 +158,44 @@ int HistoryList::RemoveEqual(const std::vector<std::string>& texts)
     return removed;
 }
 
-bool HistoryList::Keep(HistoryChange change)
+bool History::Keep(HistoryChange change)
 {
     const bool added = Apply(change);
     changes_.push_back(std::move(change));
     return added;
 }
 
-bool HistoryList::Record(const std::string& text, bool severalSelected)
+bool History::Record(const std::string& text, bool severalSelected)
 {
     return Keep({HistoryChange::Kind::Record, text, {}, severalSelected});
 }
 
-void HistoryList::RemoveFirst(const std::string& text)
+void History::RemoveFirst(const std::string& text)
 {
     Keep({HistoryChange::Kind::Remove, text, {}, false});
 }
 
-void HistoryList::Rename(const std::string& from, const std::string& to)
+void History::Rename(const std::string& from, const std::string& to)
 {
     Keep({HistoryChange::Kind::Rename, to, from, false});
 }
 
-void HistoryList::AddMissing(const std::string& text)
+void History::AddMissing(const std::string& text)
 {
     Keep({HistoryChange::Kind::AddMissing, text, {}, false});
 }
 
-void HistoryList::Clear()
+void History::Clear()
 {
     Keep({HistoryChange::Kind::Clear, {}, {}, false});
 }
 
-void HistoryList::Sort()
+void History::Sort()
 {
     Keep({HistoryChange::Kind::Sort, {}, {}, false});
 }
 
-int HistoryList::RemoveEach(std::vector<std::string> texts)
+int History::RemoveEach(std::vector<std::string> texts)
 {
     const int before = Count();
     HistoryChange change{HistoryChange::Kind::RemoveEach, {}, {}, false};
@@ -204,7 +204,7 @@ int HistoryList::RemoveEach(std::vector<std::string> texts)
     return before - Count();
 }
 
-void HistoryList::Replay(std::vector<HistoryChange> changes)
+void History::Replay(std::vector<HistoryChange> changes)
 {
     for (HistoryChange& change : changes)
         Keep(std::move(change));

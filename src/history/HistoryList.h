@@ -13,12 +13,12 @@ namespace veskor {
 // Find and Sort compare whole texts with letter case ignored by the locale's rules.
 // The commands change it only through the operations that keep a HistoryChange (Record
 // to Sort below): a save replays those on what another copy of the program wrote.
-class HistoryList {
+class History {
 public:
     // The entries as they are now; a change of the history later leaves them as they are.
     using Snapshot = std::shared_ptr<const std::vector<std::string>>;
 
-    explicit HistoryList(const TextRules& rules);
+    explicit History(const TextRules& rules);
 
     int Count() const { return static_cast<int>(entries_->size()); }
     const std::string& At(int index) const;  // range error outside 0..Count-1

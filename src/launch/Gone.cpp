@@ -73,7 +73,7 @@ std::optional<Gone> GoneChecks::Known(const std::string& folder, const std::stri
     return it->second;
 }
 
-GoneChecks::Slice GoneChecks::CheckSome(Platform& platform, const std::string& folder, const HistoryList& history,
+GoneChecks::Slice GoneChecks::CheckSome(Platform& platform, const std::string& folder, const History& history,
                                         const std::vector<std::string>& inView, int budget)
 {
     Slice slice;

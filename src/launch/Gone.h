@@ -39,7 +39,7 @@ public:
     };
     // Checks at most `budget` entries not yet answered: those of `inView` before the rest
     // of `history`. A change of `folder` forgets every answer.
-    Slice CheckSome(Platform& platform, const std::string& folder, const HistoryList& history,
+    Slice CheckSome(Platform& platform, const std::string& folder, const History& history,
                     const std::vector<std::string>& inView, int budget);
     // The entry changed on disk (it was just started or made): asked again next time.
     void Forget(const std::string& entry);
@@ -51,7 +51,7 @@ private:
     static std::size_t KeyOf(const std::string& entry) { return std::hash<std::string>{}(entry); }
     std::unordered_map<std::size_t, Gone> known_;
     std::string folder_;
-    const HistoryList* history_ = nullptr;
+    const History* history_ = nullptr;
     std::uint64_t revision_ = 0;
     std::size_t next_ = 0;  // the history's entries before it are answered
 };

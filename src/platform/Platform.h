@@ -30,7 +30,7 @@ struct MonitorArea {
     int dpi = 96;
 };
 
-// Letter-case rules of the user's locale; HistoryList and the search need only these.
+// Letter-case rules of the user's locale; the history and the search need only these.
 class TextRules {
 public:
     virtual ~TextRules() = default;
@@ -87,6 +87,14 @@ struct LinkListing {
     int unnamable = 0;  // names the ANSI code page cannot spell
 };
 
+// Threads. Every call is made on the window's thread except three: while the window is
+// made, the stored history is read on a thread of its own (history/PendingLoad.h), which
+// calls FileExists, ReadWholeFile and CurrentDirectory, and nothing else. An implementation
+// keeps those three free of state it shares with its other calls, so that they may run
+// beside whatever the window's thread does: on Windows each is one self-contained call of
+// the file system that begins no COM, loads no DLL and touches no window, and the program
+// never changes its current directory. The window's thread waits for the read before it
+// uses the history.
 class Platform : public TextRules {
 public:
     // Shell links. Raises the OLE error (system text, or "OLE エラー %.8x") when the link

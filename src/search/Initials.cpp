@@ -50,7 +50,7 @@ std::string InitialsOf(std::string_view entry)
     return initials;
 }
 
-void InitialsIndex::Refresh(const HistoryList& history)
+void InitialsIndex::Refresh(const History& history)
 {
     if (history_ == &history && revision_ == history.Revision())
         return;
@@ -65,7 +65,7 @@ void InitialsIndex::Refresh(const HistoryList& history)
     revision_ = history.Revision();
 }
 
-std::vector<std::uint32_t> InitialsIndex::Matches(const HistoryList& history, const std::string& typed)
+std::vector<std::uint32_t> InitialsIndex::Matches(const History& history, const std::string& typed)
 {
     std::string needle;
     needle.reserve(typed.size());

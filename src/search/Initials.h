@@ -23,14 +23,14 @@ class InitialsIndex {
 public:
     // Indices into `history`, in its order. Letter case is ignored; a typed text that
     // holds anything but ASCII letters and digits matches nothing.
-    std::vector<std::uint32_t> Matches(const HistoryList& history, const std::string& typed);
+    std::vector<std::uint32_t> Matches(const History& history, const std::string& typed);
 
 private:
-    void Refresh(const HistoryList& history);
+    void Refresh(const History& history);
 
     std::string initials_;  // every entry's initials, back to back; entry i's end at ends_[i]
     std::vector<std::size_t> ends_;
-    const HistoryList* history_ = nullptr;
+    const History* history_ = nullptr;
     std::uint64_t revision_ = 0;
 };
 

@@ -9,7 +9,7 @@
 
 namespace veskor {
 
-void SearchIndex::Refresh(const HistoryList& history, const TextRules& rules)
+void SearchIndex::Refresh(const History& history, const TextRules& rules)
 {
     if (history_ == &history && rules_ == &rules && revision_ == history.Revision())
         return;
@@ -89,7 +89,7 @@ std::vector<std::uint32_t> SearchIndex::PartialMatches(const std::string& needle
     return found;
 }
 
-std::vector<std::uint32_t> SearchIndex::Matches(const HistoryList& history, const TextRules& rules,
+std::vector<std::uint32_t> SearchIndex::Matches(const History& history, const TextRules& rules,
                                                 const std::string& typed, bool partial)
 {
     if (typed.empty())
@@ -102,19 +102,19 @@ std::vector<std::uint32_t> SearchIndex::Matches(const HistoryList& history, cons
     return partial ? PartialMatches(needle) : PrefixMatches(needle);
 }
 
-std::vector<std::string> SearchIndex::Filter(const HistoryList& history, const TextRules& rules,
+std::vector<std::string> SearchIndex::Filter(const History& history, const TextRules& rules,
                                              const std::string& typed, bool partial)
 {
     return EntriesAt(history, Matches(history, rules, typed, partial));
 }
 
-std::vector<std::string> SearchIndex::ReadingFilter(const HistoryList& history, const TextRules& rules,
+std::vector<std::string> SearchIndex::ReadingFilter(const History& history, const TextRules& rules,
                                                     const std::string& typed, bool partial)
 {
     return EntriesAt(history, ReadingMatches(history, rules, typed, partial));
 }
 
-std::vector<std::uint32_t> SearchIndex::ReadingMatches(const HistoryList& history, const TextRules& rules,
+std::vector<std::uint32_t> SearchIndex::ReadingMatches(const History& history, const TextRules& rules,
                                                        const std::string& typed, bool partial)
 {
     std::string lowered = typed;
@@ -146,7 +146,7 @@ std::vector<std::uint32_t> SearchIndex::ReadingMatches(const HistoryList& histor
     return indices;
 }
 
-std::vector<std::string> SearchIndex::EntriesAt(const HistoryList& history, const std::vector<std::uint32_t>& indices)
+std::vector<std::string> SearchIndex::EntriesAt(const History& history, const std::vector<std::uint32_t>& indices)
 {
     const std::vector<std::string>& entries = history.Entries();
     std::vector<std::string> matching;

@@ -21,29 +21,29 @@ public:
     // with (prefix) or contains (partial) the lower-cased `typed`, compared byte for byte;
     // an occurrence inside the entry starts on a character boundary of it, never on the
     // second byte of a double-byte character. An empty `typed` matches nothing.
-    std::vector<std::string> Filter(const HistoryList& history, const TextRules& rules, const std::string& typed,
+    std::vector<std::string> Filter(const History& history, const TextRules& rules, const std::string& typed,
                                     bool partial);
     // The same, as indices into the history.
-    std::vector<std::uint32_t> Matches(const HistoryList& history, const TextRules& rules, const std::string& typed,
+    std::vector<std::uint32_t> Matches(const History& history, const TextRules& rules, const std::string& typed,
                                        bool partial);
     // The entries whose folded text begins with (prefix) or holds (partial) the folded
     // `typed`, typed letters read as romaji (search/Reading.h): what the list shows when
     // nothing matches literally. The folded copy is made on first need after a change.
-    std::vector<std::string> ReadingFilter(const HistoryList& history, const TextRules& rules,
+    std::vector<std::string> ReadingFilter(const History& history, const TextRules& rules,
                                            const std::string& typed, bool partial);
     // The same, as indices into the history.
-    std::vector<std::uint32_t> ReadingMatches(const HistoryList& history, const TextRules& rules,
+    std::vector<std::uint32_t> ReadingMatches(const History& history, const TextRules& rules,
                                               const std::string& typed, bool partial);
 
     // Lower-cases the history now, when it changed since, so that the next key does not
     // wait for it: the first key over a long history would otherwise.
-    void Prepare(const HistoryList& history, const TextRules& rules) { Refresh(history, rules); }
+    void Prepare(const History& history, const TextRules& rules) { Refresh(history, rules); }
 
 private:
-    void Refresh(const HistoryList& history, const TextRules& rules);
+    void Refresh(const History& history, const TextRules& rules);
     std::vector<std::uint32_t> PrefixMatches(const std::string& needle) const;
     std::vector<std::uint32_t> PartialMatches(const std::string& needle) const;
-    static std::vector<std::string> EntriesAt(const HistoryList& history, const std::vector<std::uint32_t>& indices);
+    static std::vector<std::string> EntriesAt(const History& history, const std::vector<std::uint32_t>& indices);
 
     // Every lower-cased entry, back to back; entry i ends at ends_[i].
     std::string lowered_;
@@ -53,7 +53,7 @@ private:
     FoldedText folded_;
     std::vector<std::size_t> foldedEnds_;
     std::vector<ReadingMatcher::Summary> foldedSummaries_;
-    const HistoryList* history_ = nullptr;
+    const History* history_ = nullptr;
     const TextRules* rules_ = nullptr;
     std::uint64_t revision_ = 0;
 };

@@ -27,8 +27,10 @@ TEST(ErrorBoxTest, CaptionIsTheProgramNameUpToItsFirstDotWithTheRestLowerCased)
     EXPECT_EQ(ErrorCaption("C:\\ソフト\\ソAB.exe", rules), "ソab");
 }
 
-TEST(ErrorBoxTest, TextGetsAFullStopOnlyWhenItsLastCharacterSortsAfterIt)
+TEST(ErrorBoxTest, TextGetsAFullStopOnlyWhenItsLastCharacterSortsAfterItAndEndsNoSentence)
 {
+    EXPECT_EQ(ErrorText("ファイルが見つかりません。"), "ファイルが見つかりません。");
+    EXPECT_EQ(ErrorText("。と"), "。と.");
     EXPECT_EQ(ErrorText("というフォルダは作れません"), "というフォルダは作れません.");
     EXPECT_EQ(ErrorText("OLE エラー 80040154"), "OLE エラー 80040154.");
     EXPECT_EQ(ErrorText("done."), "done.");

@@ -81,33 +81,38 @@ TEST(PagesTest, APageSwapEndsTheNamingStateWithoutRestoringTheDefaultButton)
     EXPECT_EQ(f[ButtonId::okButton].Tooltip(), "実行します ctrl+Enter");
     for (int i = 0; i < ButtonCount; ++i) {
         const FakeButton& b = f[static_cast<ButtonId>(i)];
-        EXPECT_FALSE(b.Visible() && b.IsDefault()) << layout::Controls[3 + i].name;
+        EXPECT_FALSE(b.Visible() && b.IsDefault()) << layout::ButtonDesign(static_cast<ButtonId>(i)).name;
     }
     f.form.LeaveNamingState();
     EXPECT_EQ(f[ButtonId::okButton].Tooltip(), "実行します Enter");
     EXPECT_TRUE(f[ButtonId::okButton].IsDefault());
 }
 
-// Enter goes to the first shown default button: no state of the window shows two.
-TEST(PagesTest, NoStateShowsTwoDefaultButtons)
+// Enter goes to the first shown default button: each page, in or out of the naming
+// state, shows exactly one, its own.
+TEST(PagesTest, EachPageShowsExactlyItsOwnDefaultButton)
 {
     FormFixture f;
     f.Seed("D:\\Links", {"mail"});
-    const std::function<void()> steps[] = {
-        [] {},                                   // the front page
-        [&] { f.RightClick(); },                 // the back page
-        [&] { f.RightClick(); f.Run([&] { f.form.EnterNamingState(); }); },
-        [&] { f.Ctrl(vk::U); },                  // the back page in the naming state
-        [&] { f.Drop("D:\\folder"); },          // a dropped folder
+    const struct {
+        std::function<void()> step;
+        ButtonId shownDefault;
+    } steps[] = {
+        {[] {}, ButtonId::okButton},                // the front page
+        {[&] { f.RightClick(); }, ButtonId::dirchangeButton},  // the back page
+        {[&] { f.RightClick(); f.Run([&] { f.form.EnterNamingState(); }); }, ButtonId::changeButton},
+        {[&] { f.Ctrl(vk::U); }, ButtonId::dirchangeButton},  // the back page in the naming state
+        {[&] { f.Drop("D:\\folder"); }, ButtonId::dirchangeButton},  // a dropped folder
     };
     for (size_t step = 0; step < std::size(steps); ++step) {
-        steps[step]();
-        int shownDefaults = 0;
+        steps[step].step();
+        std::vector<ButtonId> shownDefaults;
         for (int i = 0; i < ButtonCount; ++i) {
             const FakeButton& b = f[static_cast<ButtonId>(i)];
-            shownDefaults += b.Visible() && b.IsDefault();
+            if (b.Visible() && b.IsDefault())
+                shownDefaults.push_back(static_cast<ButtonId>(i));
         }
-        EXPECT_LE(shownDefaults, 1) << "step " << step;
+        EXPECT_EQ(shownDefaults, std::vector<ButtonId>{steps[step].shownDefault}) << "step " << step;
     }
 }
 

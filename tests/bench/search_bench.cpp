@@ -116,7 +116,7 @@ void InitialsFilter(benchmark::State& state)
 {
     const Search& search = InitialsSearches[state.range(1)];
     MemoryPlatform platform;
-    HistoryList history(platform);
+    History history(platform);
     history.Assign(MakeNames(static_cast<size_t>(state.range(0))));
     InitialsIndex index;
     index.Matches(history, search.typed);
@@ -132,7 +132,7 @@ void Filter(benchmark::State& state)
 {
     const Search& search = Searches[state.range(1)];
     MemoryPlatform platform;
-    HistoryList history(platform);
+    History history(platform);
     history.Assign(MakeNames(static_cast<size_t>(state.range(0))));
     SearchIndex index;
     index.Matches(history, platform, search.typed, search.partial);
@@ -148,7 +148,7 @@ BENCHMARK(Filter)->Apply(Args)->Unit(benchmark::kMillisecond);
 void FirstKeyOf(benchmark::State& state, bool reading)
 {
     MemoryPlatform platform;
-    HistoryList history(platform);
+    History history(platform);
     history.Assign(MakeNames(static_cast<size_t>(state.range(0))));
     for (auto _ : state) {
         SearchIndex index;

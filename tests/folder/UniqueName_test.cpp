@@ -36,7 +36,7 @@ TEST(UniqueNameTest, SuffixRule)
     MemoryPlatform rules;
     for (const NameCase& c : cases) {
         SCOPED_TRACE(c.what);
-        HistoryList history(rules);
+        History history(rules);
         history.Assign(c.history);
         const auto inFolder = [&](const std::string& name) {
             for (const std::string& taken : c.folder) {

@@ -35,7 +35,7 @@ struct Copy {
     DataStore store;
     std::optional<DataStore::Loaded> loaded;
     std::string folder;
-    HistoryList history;
+    History history;
 };
 
 class DataStoreTest : public ::testing::Test {
@@ -269,7 +269,7 @@ TEST_F(DataStoreTest, AnEarlyLoadReadsLikeLoadAndItsStoreKnowsTheFileItRead)
     EXPECT_EQ(loaded->content.entries, (Names{"a", "b"}));
     const std::unique_ptr<DataStore> store = early.Store();
     std::string folder = loaded->content.folder;
-    HistoryList history(platform);
+    History history(platform);
     history.Assign(loaded->content.entries);
     history.Insert(0, "plain");
     store->Save(Path, folder, history);

@@ -13,9 +13,9 @@ namespace {
 
 class HistoryListTest : public ::testing::Test {
 protected:
-    HistoryList Make(std::vector<std::string> entries)
+    History Make(std::vector<std::string> entries)
     {
-        HistoryList list(rules);
+        History list(rules);
         list.Assign(std::move(entries));
         return list;
     }
@@ -24,7 +24,7 @@ protected:
 
 TEST_F(HistoryListTest, OutOfRangeIndexesRaiseTheListIndexError)
 {
-    HistoryList list = Make({"a", "b"});
+    History list = Make({"a", "b"});
     const auto message = [&](auto op) -> std::string {
         try {
             op();
@@ -54,11 +54,11 @@ TEST_F(HistoryListTest, MoveTakesTheEntryOutAndPutsItAtTheTargetWithItsOwnLetter
         {7, 7, {"Mail", "b", "c", "d"}},  // the same place is no move, even outside the list
     };
     for (const auto& c : cases) {
-        HistoryList list = Make({"Mail", "b", "c", "d"});
+        History list = Make({"Mail", "b", "c", "d"});
         list.Move(c.from, c.to);
         EXPECT_EQ(list.Entries(), c.after) << c.from << " -> " << c.to;
     }
-    HistoryList list = Make({"Mail", "b"});
+    History list = Make({"Mail", "b"});
     EXPECT_THROW(list.Move(0, 2), Error);
     EXPECT_THROW(list.Move(-1, 0), Error);
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"Mail", "b"}));
@@ -66,7 +66,7 @@ TEST_F(HistoryListTest, MoveTakesTheEntryOutAndPutsItAtTheTargetWithItsOwnLetter
 
 TEST_F(HistoryListTest, FindIgnoresLetterCaseAndReturnsTheUpperOfEqualEntries)
 {
-    HistoryList list = Make({"x", "Mail", "", "MAIL", "Ａｂ"});
+    History list = Make({"x", "Mail", "", "MAIL", "Ａｂ"});
     EXPECT_EQ(list.Find("mail"), 1);
     EXPECT_EQ(list.Find(""), 2);
     EXPECT_EQ(list.Find("ａＢ"), 4);  // full-width letters have a case too
@@ -76,7 +76,7 @@ TEST_F(HistoryListTest, FindIgnoresLetterCaseAndReturnsTheUpperOfEqualEntries)
 
 TEST_F(HistoryListTest, RecordingMovesTheStoredEntryOrInsertsAgainForSeveralSelected)
 {
-    HistoryList list = Make({"a", "b", "c", "Mail", "d"});
+    History list = Make({"a", "b", "c", "Mail", "d"});
     EXPECT_FALSE(list.Record("mail", false));
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"Mail", "a", "b", "c", "d"}));
     EXPECT_FALSE(list.Record("MAIL", false));  // already on top: nothing changes
@@ -89,7 +89,7 @@ TEST_F(HistoryListTest, RecordingMovesTheStoredEntryOrInsertsAgainForSeveralSele
 
 TEST_F(HistoryListTest, SortIgnoresLetterCaseAndKeepsEveryEntry)
 {
-    HistoryList list = Make({"b", "A", "c", "a", ""});
+    History list = Make({"b", "A", "c", "a", ""});
     list.Sort();
     ASSERT_EQ(list.Count(), 5);
     EXPECT_EQ(list.At(0), "");
@@ -101,7 +101,7 @@ TEST_F(HistoryListTest, SortIgnoresLetterCaseAndKeepsEveryEntry)
 
 TEST_F(HistoryListTest, EveryChangeMovesTheRevisionSoCachedViewsAreRebuilt)
 {
-    HistoryList list = Make({"a", "b"});
+    History list = Make({"a", "b"});
     std::uint64_t seen = list.Revision();
     const auto changed = [&] {
         const bool moved = list.Revision() != seen;
@@ -138,32 +138,32 @@ TEST_F(HistoryListTest, ChangesReplayByTheirMeaningOnAnotherCopysHistory)
     using Names = std::vector<std::string>;
     const struct {
         const char* what;
-        std::function<void(HistoryList&)> change;
+        std::function<void(History&)> change;
         Names after;
     } cases[] = {
-        {"a recording moves the first match up", [](HistoryList& h) { h.Record("mail", false); },
+        {"a recording moves the first match up", [](History& h) { h.Record("mail", false); },
          {"Mail", "x", "b", "a"}},
-        {"a recording of a text absent there inserts it", [](HistoryList& h) { h.Record("tools", false); },
+        {"a recording of a text absent there inserts it", [](History& h) { h.Record("tools", false); },
          {"tools", "x", "b", "a", "Mail"}},
-        {"a recording of a multi-selection inserts again", [](HistoryList& h) { h.Record("a", true); },
+        {"a recording of a multi-selection inserts again", [](History& h) { h.Record("a", true); },
          {"a", "x", "b", "a", "Mail"}},
-        {"a delete removes the first match", [](HistoryList& h) { h.RemoveFirst("MAIL"); }, {"x", "b", "a"}},
-        {"a delete of an entry already gone changes nothing", [](HistoryList& h) { h.RemoveFirst("tools"); },
+        {"a delete removes the first match", [](History& h) { h.RemoveFirst("MAIL"); }, {"x", "b", "a"}},
+        {"a delete of an entry already gone changes nothing", [](History& h) { h.RemoveFirst("tools"); },
          {"x", "b", "a", "Mail"}},
-        {"a rename removes the old name and puts the new on top", [](HistoryList& h) { h.Rename("a", "c"); },
+        {"a rename removes the old name and puts the new on top", [](History& h) { h.Rename("a", "c"); },
          {"c", "x", "b", "Mail"}},
         {"an auto-register appends only what is missing there",
-         [](HistoryList& h) {
+         [](History& h) {
              h.AddMissing("X");
              h.AddMissing("y");
          },
          {"x", "b", "a", "Mail", "y"}},
-        {"a clear clears what is there", [](HistoryList& h) { h.Clear(); }, {}},
-        {"a sort sorts what is there", [](HistoryList& h) { h.Sort(); }, {"a", "b", "Mail", "x"}},
-        {"a purge removes every equal entry there", [](HistoryList& h) { h.RemoveEach({"mail", "A", "tools"}); },
+        {"a clear clears what is there", [](History& h) { h.Clear(); }, {}},
+        {"a sort sorts what is there", [](History& h) { h.Sort(); }, {"a", "b", "Mail", "x"}},
+        {"a purge removes every equal entry there", [](History& h) { h.RemoveEach({"mail", "A", "tools"}); },
          {"x", "b"}},
         {"changes replay in their order",
-         [](HistoryList& h) {
+         [](History& h) {
              h.Record("b", false);
              h.Sort();
              h.Record("mail", false);
@@ -171,9 +171,9 @@ TEST_F(HistoryListTest, ChangesReplayByTheirMeaningOnAnotherCopysHistory)
          {"Mail", "a", "b", "x"}},
     };
     for (const auto& c : cases) {
-        HistoryList ours = Make({"a", "Mail", "b", "tools"});
+        History ours = Make({"a", "Mail", "b", "tools"});
         c.change(ours);
-        HistoryList theirs = Make({"x", "b", "a", "Mail"});
+        History theirs = Make({"x", "b", "a", "Mail"});
         theirs.Replay(ours.Changes());
         EXPECT_EQ(theirs.Entries(), c.after) << c.what;
         ours.ForgetChanges();
@@ -192,24 +192,24 @@ namespace {
 TEST_F(HistoryListTest, SharedEntriesStayAsTheyWereThroughEveryChange)
 {
     const std::vector<std::string> start{"b", "A", "c"};
-    const std::pair<const char*, std::function<void(HistoryList&)>> changes[] = {
-        {"Append", [](HistoryList& h) { h.Append("d"); }},
-        {"Insert", [](HistoryList& h) { h.Insert(0, "d"); }},
-        {"RemoveAt", [](HistoryList& h) { h.RemoveAt(1); }},
-        {"Move", [](HistoryList& h) { h.Move(2, 0); }},
-        {"Clear", [](HistoryList& h) { h.Clear(); }},
-        {"Sort", [](HistoryList& h) { h.Sort(); }},
-        {"Assign", [](HistoryList& h) { h.Assign({"x"}); }},
-        {"Record", [](HistoryList& h) { h.Record("c", false); }},
+    const std::pair<const char*, std::function<void(History&)>> changes[] = {
+        {"Append", [](History& h) { h.Append("d"); }},
+        {"Insert", [](History& h) { h.Insert(0, "d"); }},
+        {"RemoveAt", [](History& h) { h.RemoveAt(1); }},
+        {"Move", [](History& h) { h.Move(2, 0); }},
+        {"Clear", [](History& h) { h.Clear(); }},
+        {"Sort", [](History& h) { h.Sort(); }},
+        {"Assign", [](History& h) { h.Assign({"x"}); }},
+        {"Record", [](History& h) { h.Record("c", false); }},
     };
     for (const auto& [name, change] : changes) {
-        HistoryList list = Make(start);
-        const HistoryList::Snapshot shared = list.Share();
+        History list = Make(start);
+        const History::Snapshot shared = list.Share();
         change(list);
         EXPECT_EQ(*shared, start) << name;
         EXPECT_NE(list.Entries(), start) << name;
     }
-    HistoryList alone = Make(start);
+    History alone = Make(start);
     const void* storage = alone.Share().get();
     alone.Append("d");
     EXPECT_EQ(alone.Share().get(), storage);

@@ -86,7 +86,7 @@ TEST(GoneTest, AnAnswerStandsUntilTheEntryChangesOrTheFolderDoes)
 {
     MemoryPlatform machine;
     machine.AddFolder(Folder);
-    HistoryList history(machine);
+    History history(machine);
     history.Assign({"a", "b"});  // no shortcuts: both gone once checked
     GoneChecks checks;
     EXPECT_FALSE(checks.CheckSome(machine, Folder, history, {}, 2).more);

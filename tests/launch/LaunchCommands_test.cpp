@@ -119,9 +119,9 @@ TEST(LaunchKindsTest, EachKindStartsItsWayAndAFailureStopsAtItsName)
          Shell::Starts, {a, xWhole, b}, ""},
         {"run as administrator", LinkRecord{.target = "C:\\X\\x.exe", .traits = {false, true}}, Shell::Starts,
          {a, xWhole, b}, ""},
-        {"missing", std::nullopt, Shell::Starts, {a}, x + "\r\n" + notFound + "."},
-        {"target refused", ordinary, Shell::RefusesTarget, {a, xTarget}, x + "\r\n" + notFound + "."},
-        {"whole link refused", LinkRecord{}, Shell::RefusesLink, {a, xWhole}, x + "\r\n" + notFound + "."},
+        {"missing", std::nullopt, Shell::Starts, {a}, x + "\r\n" + notFound},
+        {"target refused", ordinary, Shell::RefusesTarget, {a, xTarget}, x + "\r\n" + notFound},
+        {"whole link refused", LinkRecord{}, Shell::RefusesLink, {a, xWhole}, x + "\r\n" + notFound},
         {"elevation cancelled", LinkRecord{.target = "C:\\X\\x.exe", .traits = {false, true}}, Shell::Cancels,
          {a, xWhole}, ""},
     };

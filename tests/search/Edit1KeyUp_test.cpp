@@ -54,7 +54,7 @@ TEST_F(SearchTest, TypingFiltersAndCompletesWithTheStoredLetterCase)
 // history's own entries, the matching ones or all of them.
 TEST_F(SearchTest, TheListShowsTheHistorysOwnTexts)
 {
-    const veskor::HistoryList& history = *f.form.HistoryList;
+    const veskor::History& history = *f.form.HistoryList;
     f.Type("a");
     ASSERT_EQ(f.ListBox1.Count(), 2);
     EXPECT_EQ(&f.ListBox1.Item(0), &history.At(0));

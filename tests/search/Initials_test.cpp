@@ -16,7 +16,7 @@ using Items = std::vector<std::string>;
 TEST(InitialsTest, TypedLettersMatchARunOfWordInitials)
 {
     MemoryPlatform rules;
-    HistoryList history(rules);
+    History history(rules);
     history.Assign({"Visual Studio Code", "Google Chrome", "Windows Media Player", "VSCode", "PowerToys",
                     "7-Zip File_manager.v2(x64)", "Adobe Reader 2024", "ABC", "表計算 Sheet", "ﾄsub", "g", "c"});
     struct Case {

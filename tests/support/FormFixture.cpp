@@ -13,7 +13,7 @@ void FormFixture::Seed(const std::string& folder, const std::vector<std::string>
 {
     platform.AddFolder(folder);
     form.ShortcutFolder = folder;
-    form.HistoryList = std::make_unique<veskor::HistoryList>(platform);
+    form.HistoryList = std::make_unique<veskor::History>(platform);
     form.HistoryList->Assign(entries);
     ListBox1.Assign(entries);
     Edit1.SetText("");

@@ -62,7 +62,7 @@ protected:
     void Seed(const Names& entries)
     {
         form.ShortcutFolder = links;
-        form.HistoryList = std::make_unique<veskor::HistoryList>(platform);
+        form.HistoryList = std::make_unique<veskor::History>(platform);
         form.HistoryList->Assign(entries);
         c.ListBox1.Assign(entries);
         c.Edit1.SetFocus();

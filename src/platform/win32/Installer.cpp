@@ -2,7 +2,6 @@
 // After windows.h, which it needs; only for the functions' types: msi.dll is not imported.
 #include <msi.h>
 
-#include "platform/Error.h"
 #include "platform/win32/SystemDlls.h"
 
 namespace veskor {
@@ -27,17 +26,14 @@ std::string Win32Platform::InstalledTarget(const std::string& linkPath)
     char component[39] = {};
     char path[MAX_PATH + 1] = {};
     DWORD length = MAX_PATH;
-    try {
-        const auto shortcutTarget = VESKOR_SYSTEM_FUNCTION(L"msi.dll", MsiGetShortcutTargetA);
-        const auto componentPath = VESKOR_SYSTEM_FUNCTION(L"msi.dll", MsiGetComponentPathA);
-        if (shortcutTarget(linkPath.c_str(), product, feature, component) != ERROR_SUCCESS)
-            return {};
-        const INSTALLSTATE state = componentPath(product, component, path, &length);
-        if (state != INSTALLSTATE_LOCAL && state != INSTALLSTATE_SOURCE)
-            return {};
-    } catch (const Error&) {
+    const auto shortcutTarget = VESKOR_OPTIONAL_SYSTEM_FUNCTION(L"msi.dll", MsiGetShortcutTargetA);
+    const auto componentPath = VESKOR_OPTIONAL_SYSTEM_FUNCTION(L"msi.dll", MsiGetComponentPathA);
+    if (!shortcutTarget || !componentPath ||
+        shortcutTarget(linkPath.c_str(), product, feature, component) != ERROR_SUCCESS)
         return {};
-    }
+    const INSTALLSTATE state = componentPath(product, component, path, &length);
+    if (state != INSTALLSTATE_LOCAL && state != INSTALLSTATE_SOURCE)
+        return {};
     return IsFilePath(path) ? path : std::string();
 }
 

@@ -3,9 +3,6 @@
 #include <objidl.h>
 #include <shlobj.h>
 
-#include <algorithm>
-#include <iterator>
-
 #include "platform/win32/Com.h"
 #include "platform/win32/ComRef.h"
 #include "platform/win32/SystemDlls.h"
@@ -77,18 +74,14 @@ ShellLink Win32Platform::ReadLink(const std::string& linkPath)
     if (FAILED(load))
         throw win32::OleError(load);
 
-    ShellLink result;
-    char text[PathBufferSize + 1] = {};
+    char target[PathBufferSize + 1] = {};
     WIN32_FIND_DATAA found{};
-    link->GetPath(text, PathBufferSize, &found, SLGP_UNCPRIORITY);
-    result.target = text;
-    std::fill(std::begin(text), std::end(text), '\0');
-    const HRESULT arguments = link->GetArguments(text, PathBufferSize);
-    if (FAILED(arguments))
-        throw win32::OleError(arguments);
-    result.arguments = text;
-    result.traits = TraitsOf(link.get());
-    return result;
+    link->GetPath(target, PathBufferSize, &found, SLGP_UNCPRIORITY);
+    char arguments[PathBufferSize + 1] = {};
+    const HRESULT argumentsRead = link->GetArguments(arguments, PathBufferSize);
+    if (FAILED(argumentsRead))
+        throw win32::OleError(argumentsRead);
+    return {target, arguments, TraitsOf(link.get())};
 }
 
 void Win32Platform::SaveLink(const std::string& linkPath, const std::string& target,

@@ -8,9 +8,7 @@ namespace veskor::win32 {
 
 void RestrictDllSearchToSystem32()
 {
-    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    const auto setDirectories = reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto setDirectories = VESKOR_OPTIONAL_SYSTEM_FUNCTION(L"kernel32.dll", SetDefaultDllDirectories);
     if (setDirectories)
         setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     // Where the call is missing, at least the current directory (the shortcut folder) leaves the search.
@@ -41,6 +39,15 @@ FARPROC SystemProc(const wchar_t* dll, const char* function)
     if (!found)
         throw OsError(GetLastError());
     return found;
+}
+
+FARPROC OptionalSystemProc(const wchar_t* dll, const char* function) noexcept
+{
+    try {
+        return SystemProc(dll, function);
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 }  // namespace veskor::win32

@@ -24,6 +24,10 @@ HMODULE SystemDll(const wchar_t* name);
 // either is missing.
 FARPROC SystemProc(const wchar_t* dll, const char* function);
 
+// The same for a function the program can do without: nullptr when it or its DLL is
+// missing, and never an error.
+FARPROC OptionalSystemProc(const wchar_t* dll, const char* function) noexcept;
+
 // `function` (declared by the Windows headers) typed as declared, found in `dll` on first
 // use and kept: VESKOR_SYSTEM_FUNCTION(L"ole32.dll", CoTaskMemFree)(memory). Only the
 // function's type is taken from the declaration, so it adds nothing to the import table.
@@ -33,11 +37,26 @@ Function* SystemFunction(const wchar_t* dll, const char* function)
     return reinterpret_cast<Function*>(reinterpret_cast<void*>(SystemProc(dll, function)));
 }
 
+template <class Function>
+Function* OptionalSystemFunction(const wchar_t* dll, const char* function) noexcept
+{
+    return reinterpret_cast<Function*>(reinterpret_cast<void*>(OptionalSystemProc(dll, function)));
+}
+
 }  // namespace veskor::win32
 
 #define VESKOR_SYSTEM_FUNCTION(dll, function)                                                           \
     ([] {                                                                                                \
         static decltype(::function)* const found =                                                       \
             ::veskor::win32::SystemFunction<decltype(::function)>(dll, #function);                     \
+        return found;                                                                                    \
+    }())
+
+// VESKOR_SYSTEM_FUNCTION for a function the program can do without: nullptr when missing,
+// looked for once.
+#define VESKOR_OPTIONAL_SYSTEM_FUNCTION(dll, function)                                                  \
+    ([] {                                                                                                \
+        static decltype(::function)* const found =                                                       \
+            ::veskor::win32::OptionalSystemFunction<decltype(::function)>(dll, #function);             \
         return found;                                                                                    \
     }())

@@ -9,7 +9,8 @@ namespace veskor {
 
 // The launcher's services on Windows: shell-link objects, the shell, the ANSI file and
 // text functions of the system code page, the pointer and the monitors. The shell and
-// COM are loaded and begun on this thread when a call first needs them (SystemDlls.h, Com.h).
+// COM are loaded and begun on the window's thread when a call first needs them
+// (SystemDlls.h, Com.h); which calls another thread may make is said in Platform.h.
 class Win32Platform : public Platform {
 public:
     // The window that owns whatever the shell shows, and whose monitor started programs open on.

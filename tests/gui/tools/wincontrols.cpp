@@ -459,7 +459,7 @@ TEST_F(WindowTest, TabWalksTheShownControlsAndEnterFindsTheShownDefault)
 // order, between the controls that have windows already, and works as the others do.
 TEST_F(WindowTest, AControlThatStartsHiddenIsMadeOnFirstUseInItsPlaceOfTheTabOrder)
 {
-    auto made = [this](const char* name) { return GetDlgItem(window.Handle(), 100 + static_cast<int>(IndexOf(name))); };
+    auto made = [this](const char* name) { return GetDlgItem(window.Handle(), layout::ControlIdOf(IndexOf(name))); };
     for (const ControlDesign& d : layout::Controls)
         EXPECT_EQ(made(d.name) != nullptr, d.shownAtCreation) << d.name;
     Button& sort = ButtonOf(ButtonId::sortButton);
@@ -490,7 +490,7 @@ TEST_F(WindowTest, AControlThatStartsHiddenIsMadeOnFirstUseInItsPlaceOfTheTabOrd
         stacking.push_back(GetDlgCtrlID(child));
     std::vector<int> tabOrder;
     for (size_t i = 0; i < layout::Controls.size(); ++i)
-        tabOrder.push_back(100 + static_cast<int>(i));
+        tabOrder.push_back(layout::ControlIdOf(i));
     EXPECT_EQ(stacking, tabOrder);
     EXPECT_FALSE(ButtonOf(ButtonId::autoButton).Visible());
 }

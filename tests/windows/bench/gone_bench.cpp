@@ -67,7 +67,7 @@ int main()
         links.push_back(folder + "\\" + name + ".lnk");
         platform.SaveLink(links.back(), target, targets, 0);
     }
-    HistoryList history(platform);
+    History history(platform);
     history.Assign(names);
 
     std::vector<double> floors, judges, slices;

@@ -11,7 +11,6 @@ HWND Win32Button::Create(const ControlPlace& place)
     HWND hwnd = CreateChild(place, L"BUTTON", kind, 0, win32::WidenJapanese(place.design.caption));
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(place.font), FALSE);
     AddSubclass(hwnd, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
-    tooltip_ = place.design.tooltip;
     tooltips_.Set(hwnd, win32::WidenJapanese(tooltip_));
     return hwnd;
 }
@@ -22,7 +21,10 @@ Win32Button::~Win32Button()
         RemoveSubclass(hwnd_, Subclass, 0);
 }
 
-std::string Win32Button::Caption() const { return win32::NarrowJapanese(WindowTextOf(Window())); }
+std::string Win32Button::Caption() const
+{
+    return hwnd_ ? win32::NarrowJapanese(WindowTextOf(hwnd_)) : std::string(Design().caption);
+}
 
 void Win32Button::SetCaption(const std::string& caption)
 {
@@ -31,7 +33,7 @@ void Win32Button::SetCaption(const std::string& caption)
 
 bool Win32Button::IsDefault() const
 {
-    return (GetWindowLongPtrW(Window(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    return hwnd_ ? (GetWindowLongPtrW(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON : Design().isDefault;
 }
 
 void Win32Button::SetDefault(bool isDefault)
@@ -39,11 +41,7 @@ void Win32Button::SetDefault(bool isDefault)
     SendMessageW(Window(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
-std::string Win32Button::Tooltip() const
-{
-    Window();
-    return tooltip_;
-}
+std::string Win32Button::Tooltip() const { return tooltip_; }
 
 // A button without a tooltip has no tool at all, so nothing pops up over it.
 void Win32Button::SetTooltip(const std::string& tooltip)

@@ -9,9 +9,12 @@ namespace veskor::gui {
 
 // A push button with its tooltip (one tool of the window's tooltips) and the
 // default flag kept in the button's own style.
-class Win32Button : public LateControl<Button> {
+class Win32Button : public Win32Control<Button> {
 public:
-    Win32Button(ControlMaker& maker, int id, Tooltips& tooltips) : LateControl(maker, id), tooltips_(tooltips) {}
+    Win32Button(ControlMaker& maker, int id, Tooltips& tooltips)
+        : Win32Control(maker, id), tooltips_(tooltips), tooltip_(Design().tooltip)
+    {
+    }
     ~Win32Button() override;
     Win32Button(const Win32Button&) = delete;
     Win32Button& operator=(const Win32Button&) = delete;

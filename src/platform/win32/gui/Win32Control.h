@@ -22,7 +22,7 @@ HWND CreateChild(const ControlPlace& place, const wchar_t* className, DWORD styl
 // A control's designed place in client pixels, scaled for `dpi` (96: exactly as designed).
 RECT DesignedRect(const ControlDesign& design, int dpi);
 
-// The window that makes a control's window whenever the control first needs one (LateControl).
+// The window that makes a control's window whenever the control first needs one.
 class ControlMaker {
 public:
     // Where the control with `id` goes now: the window's present DPI and font.
@@ -36,13 +36,19 @@ protected:
 
 // One child control's window handle and what every kind shares: visibility by the
 // control's own flag (so it reads right before the window is first shown) and a focus
-// that never stays behind on a hidden control. A control whose window is not made yet
-// (LateControl) is hidden, and hiding it makes nothing; anything else makes it first.
+// that never stays behind on a hidden control.
+//
+// Every control's window comes into being one way: the window (ControlMaker) makes it, in
+// its DPI and font of that time, when the control is first changed or focused, or earlier:
+// the controls that the first show shows at once, and the others, which start hidden, when
+// the window first has nothing else to do. Fewer windows to make bring the window up
+// sooner. Until then questions are answered from the control's design, as the window made
+// from it would answer them, and hiding the control makes nothing.
 template <class Base>
 class Win32Control : public Base {
 public:
-    HWND Handle() const { return Window(); }
-    bool Made() const { return hwnd_ != nullptr; }
+    // The control's window, made now if it has none yet.
+    HWND Handle() { return Window(); }
 
     bool Visible() const override { return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
     void SetVisible(bool visible) override
@@ -59,37 +65,22 @@ public:
     bool Focused() const override { return hwnd_ && GetFocus() == hwnd_; }
 
 protected:
-    // The control's window, made now if it waited for its first use.
-    HWND Window() const
+    Win32Control(ControlMaker& maker, int id) : maker_(maker), id_(id) {}
+    const ControlDesign& Design() const { return layout::Controls.at(layout::TabIndexOfId(id_)); }
+    HWND Window()
     {
-        if (!hwnd_)
-            const_cast<Win32Control*>(this)->Make();
+        if (!hwnd_) {
+            hwnd_ = Create(maker_.PlaceOf(id_));
+            maker_.Adopt(hwnd_);
+        }
         return hwnd_;
     }
-    // Kinds made with their window from the start set hwnd_ in their constructor.
-    virtual void Make() {}
-
-    HWND hwnd_ = nullptr;
-};
-
-// A control whose window is made when it is first needed, in the window's DPI and font of
-// that time: the window makes the controls that its first show shows at once, and the
-// others, which start hidden, when it first has nothing else to do, unless a use came first.
-// Fewer windows to make bring the window up sooner.
-template <class Base>
-class LateControl : public Win32Control<Base> {
-protected:
-    LateControl(ControlMaker& maker, int id) : maker_(maker), id_(id) {}
     // The kind's own window at `place`, with its font and its subclass.
     virtual HWND Create(const ControlPlace& place) = 0;
 
-private:
-    void Make() final
-    {
-        this->hwnd_ = Create(maker_.PlaceOf(id_));
-        maker_.Adopt(this->hwnd_);
-    }
+    HWND hwnd_ = nullptr;
 
+private:
     ControlMaker& maker_;
     int id_;
 };

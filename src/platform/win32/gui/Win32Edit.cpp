@@ -21,7 +21,8 @@ Win32Edit::~Win32Edit()
         RemoveSubclass(hwnd_, Subclass, 0);
 }
 
-std::string Win32Edit::Text() const { return win32::NarrowJapanese(WindowTextOf(Window())); }
+// A field without its window holds no text yet.
+std::string Win32Edit::Text() const { return hwnd_ ? win32::NarrowJapanese(WindowTextOf(hwnd_)) : std::string(); }
 
 void Win32Edit::SetText(const std::string& text)
 {
@@ -41,10 +42,13 @@ void Win32Edit::SetSelection(int start, int length)
 
 void Win32Edit::SelectionBytes(int& start, int& end) const
 {
+    start = end = 0;
+    if (!hwnd_)
+        return;
     DWORD wideStart = 0;
     DWORD wideEnd = 0;
-    SendMessageW(Window(), EM_GETSEL, reinterpret_cast<WPARAM>(&wideStart), reinterpret_cast<LPARAM>(&wideEnd));
-    const std::wstring text = WindowTextOf(Window());
+    SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&wideStart), reinterpret_cast<LPARAM>(&wideEnd));
+    const std::wstring text = WindowTextOf(hwnd_);
     start = win32::JapaneseLengthOfWide(text, std::min<size_t>(wideStart, text.size()));
     end = win32::JapaneseLengthOfWide(text, std::min<size_t>(wideEnd, text.size()));
 }

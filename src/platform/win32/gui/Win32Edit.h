@@ -9,9 +9,9 @@ namespace veskor::gui {
 
 // A single-line edit field. The control holds UTF-16; the program sees CP932 bytes,
 // and selections are converted between byte positions and the control's own units.
-class Win32Edit : public LateControl<EditField> {
+class Win32Edit : public Win32Control<EditField> {
 public:
-    Win32Edit(ControlMaker& maker, int id) : LateControl(maker, id) {}
+    Win32Edit(ControlMaker& maker, int id) : Win32Control(maker, id) {}
     ~Win32Edit() override;
     Win32Edit(const Win32Edit&) = delete;
     Win32Edit& operator=(const Win32Edit&) = delete;

@@ -13,18 +13,19 @@ namespace {
 constexpr UINT DefaultActionMessage = WM_APP + 0x11;
 }  // namespace
 
-Win32ListBox::Win32ListBox(const ControlPlace& place, HFONT font)
+HWND Win32ListBox::Create(const ControlPlace& place)
 {
     // No WS_VSCROLL: the scroll bar is ListScrollBar's.
-    hwnd_ = CreateChild(place, L"LISTBOX",
-                        LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                        WS_EX_CLIENTEDGE);
-    painter_ = ListPainter(hwnd_, font);
-    scrollBar_ = ListScrollBar(hwnd_);
-    events_ = ListEvents(hwnd_);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, Scale(layout::ListRowHeight, place.dpi));
-    AddSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    HWND hwnd = CreateChild(place, L"LISTBOX",
+                            LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                            WS_EX_CLIENTEDGE);
+    painter_ = ListPainter(hwnd, place.font);
+    scrollBar_ = ListScrollBar(hwnd);
+    events_ = ListEvents(hwnd);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(place.font), FALSE);
+    SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, Scale(layout::ListRowHeight, place.dpi));
+    AddSubclass(hwnd, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    return hwnd;
 }
 
 Win32ListBox::~Win32ListBox()

@@ -23,7 +23,7 @@ class ListAccessible;
 // ListEvents, which this system list does not raise. The scroll bar is ListScrollBar's.
 class Win32ListBox : public Win32Control<ListField> {
 public:
-    Win32ListBox(const ControlPlace& place, HFONT font);
+    Win32ListBox(ControlMaker& maker, int id) : Win32Control(maker, id) {}
     ~Win32ListBox() override;
     Win32ListBox(const Win32ListBox&) = delete;
     Win32ListBox& operator=(const Win32ListBox&) = delete;
@@ -60,6 +60,7 @@ protected:
     void ItemRemoved(int index) override;
 
 private:
+    HWND Create(const ControlPlace& place) override;
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     int Caret() const;
     void SetCaret(int index);

@@ -47,7 +47,7 @@ Win32Window::Win32Window(HINSTANCE instance) : dpi_(WindowDpi(nullptr))
 {
     RegisterWindowClass(instance, WindowProc);
     font_ = MakeFont(layout::FontHeight, dpi_);
-    edit2Font_ = MakeFont(layout::Controls[Edit2Index].fontHeight, dpi_);
+    edit2Font_ = MakeFont(layout::Controls[layout::Edit2Index].fontHeight, dpi_);
 
     RECT frame{0, 0, Scale(layout::ClientWidth, dpi_), Scale(layout::ClientHeight, dpi_)};
     AdjustWindowRectEx(&frame, WindowStyle, FALSE, 0);
@@ -77,22 +77,19 @@ Win32Window::~Win32Window()
 void Win32Window::CreateControls()
 {
     tooltips_ = std::make_unique<Tooltips>(hwnd_, font_);
-    auto id = [](size_t index) { return FirstControlId + static_cast<int>(index); };
     ControlMaker& maker = *this;
-    edit1_ = std::make_unique<Win32Edit>(maker, id(Edit1Index));
-    edit2_ = std::make_unique<Win32Edit>(maker, id(Edit2Index));
+    edit1_ = std::make_unique<Win32Edit>(maker, layout::ControlIdOf(layout::Edit1Index));
+    list_ = std::make_unique<Win32ListBox>(maker, layout::ControlIdOf(layout::ListBox1Index));
+    edit2_ = std::make_unique<Win32Edit>(maker, layout::ControlIdOf(layout::Edit2Index));
     for (size_t i = 0; i < buttons_.size(); ++i)
-        buttons_[i] = std::make_unique<Win32Button>(maker, id(FirstButtonIndex + i), *tooltips_);
+        buttons_[i] = std::make_unique<Win32Button>(maker, layout::ControlIdOf(layout::TabIndexOf(ButtonId(i))),
+                                                    *tooltips_);
 
     // Made in tab order, so the stacking order of the controls is the tab order without
-    // moving any. The list has its window from the start.
+    // moving any.
     for (size_t i = 0; i < layout::Controls.size(); ++i) {
-        if (i == ListBox1Index) {
-            list_ = std::make_unique<Win32ListBox>(PlaceOf(id(i)), font_);
-            Adopt(list_->Handle());
-        } else if (layout::Controls[i].shownAtCreation) {
+        if (layout::Controls[i].shownAtCreation)
             ControlWindow(i);
-        }
     }
 }
 
@@ -108,19 +105,19 @@ void Win32Window::MakeRemainingControls()
 
 HWND Win32Window::ControlWindow(size_t index)
 {
-    if (index == Edit1Index)
+    if (index == layout::Edit1Index)
         return edit1_->Handle();
-    if (index == ListBox1Index)
+    if (index == layout::ListBox1Index)
         return list_->Handle();
-    if (index == Edit2Index)
+    if (index == layout::Edit2Index)
         return edit2_->Handle();
-    return buttons_.at(index - FirstButtonIndex)->Handle();
+    return buttons_.at(index - layout::FirstButtonIndex)->Handle();
 }
 
 ControlPlace Win32Window::PlaceOf(int id)
 {
-    const size_t index = static_cast<size_t>(id - FirstControlId);
-    return {hwnd_, id, layout::Controls.at(index), dpi_, index == Edit2Index ? edit2Font_ : font_};
+    const size_t index = layout::TabIndexOfId(id);
+    return {hwnd_, id, layout::Controls.at(index), dpi_, index == layout::Edit2Index ? edit2Font_ : font_};
 }
 
 // The stacking order is the tab order, in which the screen reader walks the controls and
@@ -130,7 +127,7 @@ void Win32Window::Adopt(HWND control)
 {
     AddSubclass(control, WatchControl, 1, reinterpret_cast<DWORD_PTR>(this));
     HWND after = HWND_TOP;
-    for (int id = GetDlgCtrlID(control) - 1; id >= FirstControlId && after == HWND_TOP; --id)
+    for (int id = GetDlgCtrlID(control) - 1; id >= layout::FirstControlId && after == HWND_TOP; --id)
         after = GetDlgItem(hwnd_, id);
     const HWND next = after == HWND_TOP ? GetWindow(hwnd_, GW_CHILD) : GetWindow(after, GW_HWNDNEXT);
     if (next != control)
@@ -164,10 +161,10 @@ bool Win32Window::Owns(HWND hwnd) const { return hwnd && (hwnd == hwnd_ || IsChi
 
 Control* Win32Window::ControlOf(HWND hwnd)
 {
-    const int index = GetDlgCtrlID(hwnd) - FirstControlId;
-    if (!hwnd || GetParent(hwnd) != hwnd_ || index < 0 || index >= static_cast<int>(layout::Controls.size()))
+    const size_t index = layout::TabIndexOfId(GetDlgCtrlID(hwnd));
+    if (!hwnd || GetParent(hwnd) != hwnd_ || index >= layout::Controls.size())
         return nullptr;
-    return &Controls().InTabOrder(static_cast<size_t>(index));
+    return &Controls().InTabOrder(index);
 }
 
 std::string Win32Window::Title() const { return win32::NarrowJapanese(WindowTextOf(hwnd_)); }
@@ -195,8 +192,9 @@ void Win32Window::ApplyDpi(int dpi)
     const HFONT oldEdit2Font = edit2Font_;
     dpi_ = dpi;
     font_ = MakeFont(layout::FontHeight, dpi);
-    edit2Font_ = MakeFont(layout::Controls[Edit2Index].fontHeight, dpi);
-    for (int id = FirstControlId; id < FirstControlId + static_cast<int>(layout::Controls.size()); ++id) {
+    edit2Font_ = MakeFont(layout::Controls[layout::Edit2Index].fontHeight, dpi);
+    for (size_t i = 0; i < layout::Controls.size(); ++i) {
+        const int id = layout::ControlIdOf(i);
         HWND control = GetDlgItem(hwnd_, id);
         if (!control)
             continue;  // made later, at the DPI of then

@@ -17,7 +17,7 @@ namespace veskor::gui {
 // The program's one window: a fixed-size frame holding the sixteen designed controls.
 // It turns the system's messages into the window object's events, each run through
 // TForm1::Dispatch; the keyboard is routed by the message loop (MessageLoop.h). The
-// controls that start hidden get their windows later (LateControl).
+// controls that start hidden get their windows later (Win32Control).
 class Win32Window : public FormWindow, private ControlMaker {
 public:
     explicit Win32Window(HINSTANCE instance);
@@ -64,10 +64,6 @@ private:
     bool RestoreFocus();
     void ApplyDpi(int dpi);
     void OnDpiChanged(int dpi, const RECT& suggested);
-
-    // A control's id is FirstControlId plus its place in the tab order (layout::Controls).
-    static constexpr int FirstControlId = 100;
-    static constexpr size_t Edit1Index = 0, ListBox1Index = 1, Edit2Index = 2, FirstButtonIndex = 3;
 
     HWND hwnd_ = nullptr;
     std::unique_ptr<Tooltips> tooltips_;

@@ -131,11 +131,11 @@ LRESULT CALLBACK Win32Window::WatchControl(HWND hwnd, UINT msg, WPARAM wParam, L
 
 void Win32Window::OnCommand(int id, int code)
 {
-    const int index = id - FirstControlId;
-    if (index == static_cast<int>(ListBox1Index))
+    const size_t index = layout::TabIndexOfId(id);
+    if (index == layout::ListBox1Index)
         list_->Command(code);
-    else if (index >= static_cast<int>(FirstButtonIndex) && index < static_cast<int>(FirstButtonIndex) + ButtonCount)
-        buttons_[static_cast<size_t>(index) - FirstButtonIndex]->Command(code);
+    else if (index >= layout::FirstButtonIndex && index < layout::FirstButtonIndex + ButtonCount)
+        buttons_[index - layout::FirstButtonIndex]->Command(code);
 }
 
 namespace {
