@@ -45,7 +45,9 @@ Gone JudgeGone(Platform& platform, const std::string& folder, const std::string&
     if (!OnFixedDrive(platform, linkPath))
         return Gone::No;
     switch (platform.Presence(linkPath)) {
-    case PathPresence::Missing: return Gone::Shortcut;
+    // Without the folder itself every shortcut would seem gone: that is the folder's fault.
+    case PathPresence::Missing:
+        return platform.Presence(folder) == PathPresence::Present ? Gone::Shortcut : Gone::No;
     case PathPresence::Unknown: return Gone::No;
     case PathPresence::Present: break;
     }

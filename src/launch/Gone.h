@@ -23,7 +23,8 @@ const char* GoneReason(Gone gone);
 // Judges one history entry of the shortcut folder. Only a missing name counts: a link
 // handed whole to the shell (no file target, an installer's, run as administrator), a
 // target on a network path or a removable drive, and any check that fails for another
-// reason are never gone. An entry naming several shortcuts (";") is none.
+// reason are never gone. An entry naming several shortcuts (";") is none, and no shortcut
+// is gone while the shortcut folder itself is missing.
 Gone JudgeGone(Platform& platform, const std::string& folder, const std::string& entry);
 
 // The answers of one run, each entry's link read once, checked a few at a time while

@@ -18,6 +18,7 @@ struct Case {
     std::function<void(MemoryPlatform&)> machine;
     Gone expected;
     std::string entry = "x";
+    std::string folder = Folder;
 };
 
 LinkRecord To(const std::string& target, LinkTraits traits = {})
@@ -65,6 +66,7 @@ TEST(GoneTest, OnlyAMissingShortcutOrTargetOnAFixedDriveIsGone)
          [&](MemoryPlatform& m) { m.AddLink(link, To("C:\\a.exe")), m.shellLinkUnavailable = true; }, Gone::No},
         {"shortcut folder on a network drive",
          [](MemoryPlatform& m) { m.drives['C'] = DriveKind::Remote; }, Gone::No},
+        {"shortcut folder itself missing", [](MemoryPlatform&) {}, Gone::No, "x", "C:\\moved"},
         {"several names", [](MemoryPlatform&) {}, Gone::No, "x;y"},
         {"the empty command", [](MemoryPlatform&) {}, Gone::No, ""},
         {"a name too long for a path", [](MemoryPlatform&) {}, Gone::No, std::string(260, 'n')},
@@ -73,7 +75,7 @@ TEST(GoneTest, OnlyAMissingShortcutOrTargetOnAFixedDriveIsGone)
         MemoryPlatform machine;
         machine.AddFolder(Folder);
         c.machine(machine);
-        EXPECT_EQ(JudgeGone(machine, Folder, c.entry), c.expected) << c.what;
+        EXPECT_EQ(JudgeGone(machine, c.folder, c.entry), c.expected) << c.what;
     }
     EXPECT_STREQ(GoneReason(Gone::Shortcut), "ショートカットがありません");
     EXPECT_STREQ(GoneReason(Gone::Target), "リンク先がありません");
