@@ -47,7 +47,8 @@ void TForm1::PurgeGone()
         else
             gone_->Forget(entry);
     }
-    const int removed = HistoryList->RemoveEach(std::move(gone));
+    // Nothing to remove logs no change for another window's save to replay.
+    const int removed = gone.empty() ? 0 : HistoryList->RemoveEach(std::move(gone));
     SetStatus(Format("履歴から %d 件を削除しました (リンク先なし)", removed));
     c_.Edit1.SetText("");
     ShowWholeHistory();
