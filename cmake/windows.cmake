@@ -59,6 +59,11 @@ else()
   add_dependencies(veskor_wintests veskorplant)
 endif()
 
+# The idle checks for gone entries against real link files (scripts/bench-gone.sh).
+add_executable(gone_bench tests/windows/bench/gone_bench.cpp)
+target_link_libraries(gone_bench PRIVATE veskor_win32 ${VESKOR_WIN_LIBS})
+set_target_properties(gone_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # Small programs that the GUI tests and the start-up benchmark drive. They use the
 # system only, so they build even while the program's own code does not. The ones that
 # the launcher starts, or that stand beside it in the benchmark, are windowed programs,

@@ -72,6 +72,22 @@ for size in 1000 100000 1000000; do
     done <"$work/reading"
 done
 
+# Letters that neither match nor read: the release also looks at every entry's initials.
+# Floors as above: the literal release, and the literal filter's scan for the step alone.
+printf '\n%-8s %-8s %18s %15s %14s %18s %15s %16s  %s\n' entries mode initials_release_ms floor_ms release/floor \
+    initials_filter_ms scan_ms initials/scan text
+"$bench" --initials-searches >"$work/initials"
+for size in 1000 100000 1000000; do
+    floor=$(bench_ms "KeyRelease/$size/2")
+    scan=$(bench_ms "Filter/$size/2")
+    while IFS=$'\t' read -r number mode text; do
+        release=$(bench_ms "InitialsKeyRelease/$size/$number")
+        alone=$(bench_ms "InitialsFilter/$size/$number")
+        awk -v s="$size" -v m="$mode" -v t="$text" -v r="$release" -v f="$floor" -v a="$alone" -v c="$scan" 'BEGIN {
+            printf "%-8s %-8s %18.3f %15.3f %14.2f %18.3f %15.3f %16.2f  %s\n", s, m, r, f, r / f, a, c, a / c, t }'
+    done <"$work/initials"
+done
+
 printf '\ngrep on an empty file (its start-up): %.3f ms\n' "$(awk -v g="$startup" 'BEGIN { print g / 1000 }')"
 for name in FirstKey FirstReadingKey FirstPartialReadingKey EmptyField; do
     printf '%s:' "$name"

@@ -4,13 +4,14 @@ namespace veskor {
 
 // The three key tables. A handler never marks a key handled: the control's own
 // handling follows (the list still moves its caret on Up and Down). Ctrl and Alt mean
-// only that bit; the other modifiers are not looked at.
+// only that bit; the other modifiers are not looked at, but for Ctrl+Shift+Delete.
 
 namespace {
 
 bool Is(const KeyEvent& e, int key) { return e.key == key; }
 bool Ctrl(const KeyEvent& e, int key) { return e.key == key && e.ctrl; }
 bool Alt(const KeyEvent& e, int key) { return e.key == key && e.alt; }
+bool CtrlShift(const KeyEvent& e, int key) { return e.key == key && e.ctrl && e.shift; }
 
 }  // namespace
 
@@ -24,6 +25,8 @@ bool TForm1::FrontPageKeyDown(const KeyEvent& e)
         Click(NamingState() ? ButtonId::okButton : ButtonId::hozonsezuOKbutton);
     else if (Is(e, vk::Escape))
         Click(ButtonId::escButton);
+    else if (CtrlShift(e, vk::Delete))  // before Ctrl+Delete, which would take it too
+        PurgeGone();
     else if (Ctrl(e, vk::Delete))
         Click(ButtonId::delButton);
     else if (Ctrl(e, vk::Right))

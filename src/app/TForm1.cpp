@@ -5,7 +5,9 @@
 #include "app/ErrorBox.h"
 #include "history/DataStore.h"
 #include "history/PendingLoad.h"
+#include "launch/Gone.h"
 #include "platform/Error.h"
+#include "search/Initials.h"
 #include "search/SearchIndex.h"
 
 namespace veskor {
@@ -16,12 +18,19 @@ TForm1::TForm1(Platform& platform, FormControls controls, std::unique_ptr<Pendin
     : platform_(platform),
       c_(controls),
       searchIndex_(std::make_unique<SearchIndex>()),
+      initials_(std::make_unique<InitialsIndex>()),
+      gone_(std::make_unique<GoneChecks>()),
       dataStore_(std::make_unique<DataStore>(platform)),
       early_(std::move(early))
 {
+    c_.ListBox1.SetUnavailability([this](const std::string& item) -> const char* {
+        const std::optional<Gone> gone = gone_->Known(ShortcutFolder, item);
+        return gone ? GoneReason(*gone) : nullptr;
+    });
 }
 
-TForm1::~TForm1() = default;
+// The list outlives the form (a screen reader may still ask it about a row): it stops asking.
+TForm1::~TForm1() { c_.ListBox1.SetUnavailability(nullptr); }
 
 void TForm1::Dispatch(const std::function<void()>& handler)
 {
@@ -69,6 +78,8 @@ std::string TForm1::ShortcutPath(const std::string& name) const
 void TForm1::RecordInHistory(const std::string& text)
 {
     HistoryList->Record(text, c_.ListBox1.SelectedCount() >= 2);
+    // Just started or made: whatever was known of it is asked again.
+    gone_->Forget(text);
 }
 
 void TForm1::ShowWholeHistory()

@@ -14,6 +14,8 @@
 namespace veskor {
 
 class DataStore;
+class GoneChecks;
+class InitialsIndex;
 class PendingLoad;
 class SearchIndex;
 
@@ -92,6 +94,9 @@ public:
     void Edit1KeyUp(int key);
     // Nothing waits to be handled: what the next key needs is prepared now.
     void Idle();
+    // A few history entries' links are checked for gone ones, the rows in view first;
+    // true while entries are left. Only once the window is on the screen, never on a key.
+    bool CheckLinksWhileIdle();
     void Edit1Composition(bool open);  // the input method opened or closed a composition in Edit1
     void findButtonClick();
     void ListBox1Click();
@@ -111,6 +116,7 @@ public:
     void autoButtonClick();
     int setting();  // returns how many shortcuts it left out for names the code page cannot spell
     void dirchangeButtonClick();
+    void PurgeGone();  // every entry judged gone leaves the history; no file is touched
 
     // Keys and mouse (app/KeyMap.cpp).
     void edit1KeyDown(const KeyEvent& key);
@@ -135,10 +141,12 @@ private:
     Platform& platform_;
     FormControls c_;
     std::unique_ptr<SearchIndex> searchIndex_;
+    std::unique_ptr<InitialsIndex> initials_;
+    std::unique_ptr<GoneChecks> gone_;
     std::unique_ptr<DataStore> dataStore_;
     std::unique_ptr<PendingLoad> early_;
     bool compositionOpen_ = false;  // the input method has a composition open in Edit1
-    // The text whose reading matches the list shows; empty when it shows none.
+    // The text whose reading or initials matches the list shows; empty when it shows none.
     std::string readingShownFor_;
     bool closed_ = false;
     // Set when an existing data file could not be read: saving would replace the stored

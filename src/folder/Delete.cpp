@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "launch/Gone.h"
 
 namespace veskor {
 
@@ -13,6 +14,7 @@ void TForm1::delButtonClick()
         const std::string entry = list.Item(current);  // raises when there is no caret
         HistoryList->RemoveFirst(entry);
         platform_.DeleteFile(ShortcutPath(entry));
+        gone_->Forget(entry);  // a copy of the entry further down is asked again
         SetStatus("履歴を削除しました");
         c_.Edit1.SetText("");
         list.Remove(current);
@@ -23,8 +25,10 @@ void TForm1::delButtonClick()
         for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
             const int i = *row;
             const std::string entry = list.Item(i);
-            if (!keep)
+            if (!keep) {
                 platform_.DeleteFile(ShortcutPath(entry));
+                gone_->Forget(entry);
+            }
             HistoryList->RemoveFirst(entry);
             list.Remove(i);
             SetStatus("履歴を削除しました");

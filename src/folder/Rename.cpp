@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "launch/Gone.h"
 #include "folder/FileNames.h"
 
 namespace veskor {
@@ -31,6 +32,8 @@ void TForm1::changeButtonClick()
         const std::string old = ExtractFileBody(PendingRenamePath);
         SetStatus(old + " を " + name + " に変更しました");
         HistoryList->Rename(old, name);
+        gone_->Forget(old);  // both names name other files now
+        gone_->Forget(name);
         ShowWholeHistory();
     } else {
         SetStatus("エラー！変更できませんでした");

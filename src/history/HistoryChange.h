@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace veskor {
 
@@ -14,11 +15,13 @@ struct HistoryChange {
         Clear,
         Sort,
         Folder,      // the shortcut folder became `text`; the entries stay
+        RemoveEach,  // every entry equal to one of `texts`
     };
     Kind kind;
     std::string text;
     std::string from;
     bool severalSelected = false;
+    std::vector<std::string> texts{};
 };
 
 }  // namespace veskor

@@ -1,5 +1,7 @@
 #include "history/HistoryList.h"
 
+#include <algorithm>
+
 namespace veskor {
 
 History::History(const TextRules& rules) : rules_(rules) {}
@@ -50,8 +52,27 @@ bool History::Apply(const HistoryChange& change)
         return false;
     case Kind::Folder:  // the store takes it from ChangedFolder
         return false;
+    case Kind::RemoveEach:
+        RemoveEqual(change.texts);
+        return false;
     }
     return false;
+}
+
+int History::RemoveEqual(const std::vector<std::string>& texts)
+{
+    std::vector<std::string> sorted = texts;
+    const auto less = [this](const std::string& a, const std::string& b) { return rules_.CompareText(a, b) < 0; };
+    std::stable_sort(sorted.begin(), sorted.end(), less);
+    std::vector<std::string> kept;
+    for (const std::string& entry : entries_.All()) {
+        if (!std::binary_search(sorted.begin(), sorted.end(), entry, less))
+            kept.push_back(entry);
+    }
+    const int removed = Count() - static_cast<int>(kept.size());
+    if (removed > 0)
+        entries_.Assign(std::move(kept));
+    return removed;
 }
 
 bool History::Keep(HistoryChange change)
@@ -103,6 +124,15 @@ std::optional<std::string> History::ChangedFolder() const
             return change->text;
     }
     return std::nullopt;
+}
+
+int History::RemoveEach(std::vector<std::string> texts)
+{
+    const int before = Count();
+    HistoryChange change{HistoryChange::Kind::RemoveEach, {}, {}, false};
+    change.texts = std::move(texts);
+    Keep(std::move(change));
+    return before - Count();
 }
 
 void History::Replay(std::vector<HistoryChange> changes)

@@ -43,6 +43,7 @@ public:
     // The shortcut folder changed; the entries stay. ChangedFolder: the last one kept, if any.
     void ChangeFolder(const std::string& folder);
     std::optional<std::string> ChangedFolder() const;
+    int RemoveEach(std::vector<std::string> texts);  // every entry equal to one of them; returns how many went
 
     // The changes made through the operations above since the last ForgetChanges, in order.
     const std::vector<HistoryChange>& Changes() const { return changes_; }
@@ -56,6 +57,7 @@ public:
 private:
     // The one rule of each kind of change; true when it added an entry.
     bool Apply(const HistoryChange& change);
+    int RemoveEqual(const std::vector<std::string>& texts);
     bool Keep(HistoryChange change);  // Apply, then remember the change
 
     const TextRules& rules_;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,18 @@ public:
     void Insert(int index, const std::string& item);  // range error outside 0..Count
     void Remove(int index);                          // range error outside 0..Count-1
 
+    // Why an item cannot be started (drawn greyed, told to screen readers), or null: the
+    // list asks `unavailable` with the item's text whenever it draws or describes a row.
+    using Unavailability = std::function<const char*(const std::string& item)>;
+    void SetUnavailability(Unavailability unavailable) { unavailable_ = std::move(unavailable); }
+    const char* Unavailable(int index) const { return unavailable_ ? unavailable_(Item(index)) : nullptr; }
+
+    // The rows on the screen: the first one, and how many fit (a partly shown one included).
+    virtual int TopIndex() const = 0;
+    virtual int RowsInView() const = 0;
+    // The look of rows from `first` (`count` of them) may have changed: they are drawn again.
+    virtual void RowsChanged(int first, int count) = 0;
+
     // The caret: the item with the focus rectangle, -1 for none. Setting it selects nothing.
     virtual int CurrentIndex() const = 0;
     virtual void SetCurrentIndex(int index) = 0;
@@ -77,6 +90,7 @@ private:
     bool allRows_ = true;  // every text of texts_, rows_ unused
     // texts_ itself when the list owns its texts, which it may then change.
     std::shared_ptr<std::vector<std::string>> owned_;
+    Unavailability unavailable_;
 };
 
 class Button : public Control {

@@ -22,9 +22,11 @@ unsigned ListState(const ListView& list)
     return s;
 }
 
-unsigned RowState(const ListView& list, int row, bool selected)
+unsigned RowState(const ListView& list, int row, bool selected, bool unavailable)
 {
     unsigned s = state::Focusable | state::Selectable | state::MultiSelectable | state::ExtSelectable;
+    if (unavailable)
+        s |= state::Unavailable;
     if (selected)
         s |= state::Selected;
     if (list.focused && row == list.caret)

@@ -11,7 +11,7 @@ inline int ChildOf(int row) { return row + 1; }
 inline int RowOf(int child) { return child - 1; }
 
 namespace state {
-constexpr unsigned Selected = 0x2, Focused = 0x4, Invisible = 0x8000, Offscreen = 0x10000, Focusable = 0x100000,
+constexpr unsigned Unavailable = 0x1, Selected = 0x2, Focused = 0x4, Invisible = 0x8000, Offscreen = 0x10000, Focusable = 0x100000,
                    Selectable = 0x200000, MultiSelectable = 0x1000000, ExtSelectable = 0x2000000;
 }
 namespace nav {
@@ -37,7 +37,8 @@ struct ListView {
 int VisibleRows(int height, int rowHeight);
 
 unsigned ListState(const ListView& list);
-unsigned RowState(const ListView& list, int row, bool selected);
+// `unavailable`: the row's entry cannot be started (its shortcut or target is gone).
+unsigned RowState(const ListView& list, int row, bool selected, bool unavailable = false);
 
 // The child reached from `child` in direction `dir`; Self when there is none there;
 // -1 for a request the list cannot answer (an unknown direction, a child's children).

@@ -69,6 +69,14 @@ struct ShellLink {
     bool operator==(const ShellLink&) const = default;
 };
 
+// Whether a path names a file or folder, as far as the system could tell: a check that
+// failed for any reason but the name's absence (no access, a sharing fault) is Unknown.
+enum class PathPresence : std::uint8_t { Present, Missing, Unknown };
+
+// The kind of drive a path lies on: only a fixed drive answers without a network's delay
+// or a disc to spin up.
+enum class DriveKind : std::uint8_t { Fixed, Remote, Removable, Other };
+
 // How the shell took a request to start something.
 struct LaunchResult {
     enum class Outcome : std::uint8_t { Started, Refused, Cancelled };
@@ -125,6 +133,10 @@ public:
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;  // fails when `to` exists
     virtual void DeleteFile(const std::string& path) = 0;
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;    // never overwrites
+    // Never raises; never looks further than the one name.
+    virtual PathPresence Presence(const std::string& path) = 0;
+    // The drive of a path that begins with a drive letter ("C:\..."); Other for any other.
+    virtual DriveKind DriveOf(const std::string& path) = 0;
     // Long names of every entry matching folder + "\*.lnk" (folders included), in the system's order.
     virtual LinkListing ListLinks(const std::string& folder) = 0;
     // Whole content of a file opened for reading. Other readers, and the rename of another

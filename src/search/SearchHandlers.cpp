@@ -3,6 +3,7 @@
 
 #include "app/TForm1.h"
 #include "platform/Cp932.h"
+#include "search/Initials.h"
 #include "search/SearchIndex.h"
 
 namespace veskor {
@@ -41,9 +42,12 @@ void TForm1::Edit1KeyUp(int key)
     } else {
         const bool partial = SearchMode == Matching::Partial;
         std::vector<std::uint32_t> found = searchIndex_->Matches(*HistoryList, platform_, typed, partial);
-        // Nothing matches as typed: the entries that read the same, never completed.
+        // Nothing matches as typed: the entries that read the same, then those whose words
+        // begin with the typed letters; neither is completed.
         if (found.empty()) {
             found = searchIndex_->ReadingMatches(*HistoryList, platform_, typed, partial);
+            if (found.empty())
+                found = initials_->Matches(*HistoryList, typed);
             if (!found.empty())
                 readingShownFor_ = typed;
         }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "search/KanjiReadingTable.h"
+#include "search/Initials.h"
 #include "search/SearchIndex.h"
 #include "support/FormFixture.h"
 
@@ -110,6 +111,32 @@ void ReadingArgs(benchmark::internal::Benchmark* b)
 void ReadingKeyRelease(benchmark::State& state) { Release(state, ReadingSearches[state.range(1)]); }
 BENCHMARK(ReadingKeyRelease)->Apply(ReadingArgs)->Unit(benchmark::kMillisecond);
 
+// Letters that neither match nor read as anything, so that each release also looks at
+// the initials: "vsc" and "mp" are initials of names (Visual Studio Code, Media Player),
+// "qj" of none.
+const Search InitialsSearches[] = {{"vsc", false}, {"mp", true}, {"qj", true}};
+
+void InitialsKeyRelease(benchmark::State& state) { Release(state, InitialsSearches[state.range(1)]); }
+BENCHMARK(InitialsKeyRelease)
+    ->ArgsProduct({{1000, 100000, 1000000}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
+
+// The initials step alone, to set beside the literal filter's scan.
+void InitialsFilter(benchmark::State& state)
+{
+    const Search& search = InitialsSearches[state.range(1)];
+    MemoryPlatform platform;
+    History history(platform);
+    history.Load(MakeNames(static_cast<size_t>(state.range(0))));
+    InitialsIndex index;
+    index.Matches(history, search.typed);
+    size_t found = 0;
+    for (auto _ : state)
+        found = index.Matches(history, search.typed).size();
+    state.SetLabel("found " + std::to_string(found));
+}
+BENCHMARK(InitialsFilter)->ArgsProduct({{1000, 100000, 1000000}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+
 // The filter alone, to set beside grep.
 void Filter(benchmark::State& state)
 {
@@ -165,17 +192,24 @@ BENCHMARK(EmptyField)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMi
 }  // namespace veskor::test
 
 // For scripts/bench-search.sh: `--write-names FILE COUNT` writes the names, one a line;
-// `--searches` and `--reading-searches` print each search's number, mode and text (CP932),
-// tab-separated; `--table-bytes` the size of the kanji reading table's constant data.
+// `--searches`, `--reading-searches` and `--initials-searches` print each search's number, mode and
+// text (CP932), tab-separated; `--table-bytes` the size of the kanji reading table's constant data.
 int main(int argc, char** argv)
 {
-    const bool reading = argc == 2 && std::strcmp(argv[1], "--reading-searches") == 0;
-    if (reading || (argc == 2 && std::strcmp(argv[1], "--searches") == 0)) {
+    const auto listed = [argc, argv]() -> std::span<const veskor::test::Search> {
+        if (argc != 2)
+            return {};
+        if (std::strcmp(argv[1], "--searches") == 0)
+            return veskor::test::Searches;
+        if (std::strcmp(argv[1], "--reading-searches") == 0)
+            return veskor::test::ReadingSearches;
+        if (std::strcmp(argv[1], "--initials-searches") == 0)
+            return veskor::test::InitialsSearches;
+        return {};
+    }();
+    if (!listed.empty()) {
         int number = 0;
-        const std::span<const veskor::test::Search> searches =
-            reading ? std::span<const veskor::test::Search>(veskor::test::ReadingSearches)
-                    : std::span<const veskor::test::Search>(veskor::test::Searches);
-        for (const auto& search : searches)
+        for (const auto& search : listed)
             std::printf("%d\t%s\t%s\n", number++, search.partial ? "partial" : "prefix", search.typed);
         return 0;
     }

@@ -117,3 +117,22 @@ test_screen_reader_default_action_launches() {
     [ "$(launched)" = "from-b" ] || { fail $name "launched '$(launched)'"; return; }
     pass $name
 }
+
+# A row whose shortcut or target is gone is unavailable to a reader, which is told why;
+# the check runs by itself once the window is idle.
+test_screen_reader_hears_a_gone_row() {
+    local name=screen_reader_hears_a_gone_row why dir
+    dir=$(new_folder readergone)
+    : >"$dir/here.exe"
+    : >"$dir/removed.exe"
+    make_link "$dir" here "$dir/here.exe"
+    make_link "$dir" notarget "$dir/removed.exe"
+    rm "$dir/removed.exe"
+    write_dat "$dir/veskor.dat" "$dir" here nolink notarget
+    gui_start "$dir" || { fail $name "no window appeared"; return; }
+    why=$(expect_reader 10 row.1.unavailable=no row.1.description= row.2.unavailable=yes \
+        row.2.description=ショートカットがありません row.3.unavailable=yes row.3.description=リンク先がありません) ||
+        { fail $name "$why"; return; }
+    gui_stop_app
+    pass $name
+}

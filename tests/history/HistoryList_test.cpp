@@ -118,6 +118,8 @@ TEST_F(HistoryListTest, ChangesReplayByTheirMeaningOnAnotherCopysHistory)
         {"a folder change leaves the entries", [](History& h) { h.ChangeFolder("D:\\Other"); },
          {"x", "b", "a", "Mail"}},
         {"a sort sorts what is there", [](History& h) { h.Sort(); }, {"a", "b", "Mail", "x"}},
+        {"a purge removes every equal entry there", [](History& h) { h.RemoveEach({"mail", "A", "tools"}); },
+         {"x", "b"}},
         {"changes replay in their order",
          [](History& h) {
              h.Record("b", false);

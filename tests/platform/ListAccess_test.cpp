@@ -27,6 +27,7 @@ TEST(ListAccessTest, ARowIsFocusedOnlyAtTheCaretOfAFocusedListAndHiddenOutsideTh
         int row;
         bool selected, focused;
         unsigned expected;
+        bool unavailable = false;
     } cases[] = {
         {4, false, true, Always | state::Focused},
         {4, true, false, Always | state::Selected},
@@ -34,9 +35,10 @@ TEST(ListAccessTest, ARowIsFocusedOnlyAtTheCaretOfAFocusedListAndHiddenOutsideTh
         {6, false, true, Always},
         {2, false, true, Always | Hidden},
         {7, true, true, Always | state::Selected | Hidden},
+        {5, true, true, Always | state::Selected | state::Unavailable, true},  // still selectable, greyed
     };
     for (const Case& c : cases)
-        EXPECT_EQ(RowState(Scrolled(c.focused), c.row, c.selected), c.expected) << "row " << c.row;
+        EXPECT_EQ(RowState(Scrolled(c.focused), c.row, c.selected, c.unavailable), c.expected) << "row " << c.row;
 
     ListView back = Scrolled();
     back.shown = false;

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <utility>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -92,6 +93,13 @@ public:
     int CurrentIndex() const override { return caret_; }
     void SetCurrentIndex(int index) override;
     int SelectedCount() const override;
+    int TopIndex() const override { return top; }
+    int RowsInView() const override { return rowsInView; }
+    void RowsChanged(int first, int count) override { changedRows.push_back({first, count}); }
+
+    int top = 0;
+    int rowsInView = 10;
+    std::vector<std::pair<int, int>> changedRows;  // what RowsChanged was told, in order
 
     // What a user's mouse does to an extended-selection list. Each raises no event:
     // the caller dispatches the list's click handler as the window would.

@@ -12,22 +12,28 @@ TEST_P(FileSystemTest, FileAndFolderExistence)
 {
     WriteBytes(In("f.txt"), "x");
     ASSERT_TRUE(CreateDirectoryA(In("d.lnk").c_str(), nullptr));
+    using enum PathPresence;
     const struct {
         const char* name;
         bool file;
         bool directory;
+        PathPresence presence;
     } cases[] = {
-        {"f.txt", true, false},
-        {"F.TXT", true, false},
-        {"d.lnk", false, true},
-        {"missing.txt", false, false},
-        {"f*.txt", false, false},  // a pattern is not a file, even when something matches it
-        {"?.txt", false, false},
+        {"f.txt", true, false, Present},
+        {"F.TXT", true, false, Present},
+        {"d.lnk", false, true, Present},
+        {"missing.txt", false, false, Missing},
+        {"no\\such\\f.txt", false, false, Missing},
+        {"f*.txt", false, false, Unknown},  // a pattern is not a file, even when something matches it
+        {"?.txt", false, false, Unknown},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform.FileExists(In(c.name)), c.file) << c.name;
         EXPECT_EQ(platform.DirectoryExists(In(c.name)), c.directory) << c.name;
+        EXPECT_EQ(platform.Presence(In(c.name)), c.presence) << c.name;
     }
+    EXPECT_EQ(platform.DriveOf(In("f.txt")), DriveKind::Fixed);
+    EXPECT_EQ(platform.DriveOf("f.txt"), DriveKind::Other);
 }
 
 TEST_P(FileSystemTest, CreateFolderMakesOneLevelOnly)

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 #include "platform/Error.h"
@@ -60,6 +61,21 @@ bool MemoryPlatform::DirectoryExists(const std::string& path)
 {
     const Entry* entry = Find(path);
     return entry && entry->folder;
+}
+
+PathPresence MemoryPlatform::Presence(const std::string& path)
+{
+    if (unopenable_.count(Key(path)))
+        return PathPresence::Unknown;
+    return Find(path) ? PathPresence::Present : PathPresence::Missing;
+}
+
+DriveKind MemoryPlatform::DriveOf(const std::string& path)
+{
+    if (path.size() < 2 || path[1] != ':' || !std::isalpha(static_cast<unsigned char>(path[0])))
+        return DriveKind::Other;
+    const auto it = drives.find(static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))));
+    return it == drives.end() ? DriveKind::Fixed : it->second;
 }
 
 bool MemoryPlatform::CreateFolder(const std::string& path)

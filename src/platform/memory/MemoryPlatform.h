@@ -78,6 +78,8 @@ public:
     bool RenameFile(const std::string& from, const std::string& to) override;
     void DeleteFile(const std::string& path) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
+    PathPresence Presence(const std::string& path) override;
+    DriveKind DriveOf(const std::string& path) override;
     LinkListing ListLinks(const std::string& folder) override;
     std::string ReadWholeFile(const std::string& path) override;
     std::optional<std::string> ReadToReplace(const std::string& path) override;
@@ -106,7 +108,8 @@ public:
 
     // Faults on command.
     void DamageLink(const std::string& path);            // the file stays, its content is no link any more
-    void FailToOpen(const std::string& path);            // reading raises (held open by another program)
+    void FailToOpen(const std::string& path);            // reading raises (held open by another program);
+                                                         // its presence is unknown
     void FailToWrite(const std::string& path);           // a write stops half-way (disk full)
     void FailToCreateFolder(const std::string& path);
     void Mend(const std::string& path);                  // opens and writes again
@@ -121,6 +124,7 @@ public:
     std::optional<unsigned> cursorFailure;               // the pointer cannot be read: the system error code
 
     // The machine's settings.
+    std::map<char, DriveKind> drives;  // by upper-case letter; a letter not listed is a fixed drive
     std::string currentDirectory = "C:\\veskor";
     std::string programPath = "C:\\veskor\\VESKOR3.exe";
     std::string desktopFolder = "C:\\Users\\user\\Desktop";

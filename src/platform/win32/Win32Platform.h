@@ -1,4 +1,7 @@
 #pragma once
+#include <array>
+#include <optional>
+
 #include "platform/Platform.h"
 #include "platform/win32/Win32Api.h"
 
@@ -36,6 +39,8 @@ public:
     bool RenameFile(const std::string& from, const std::string& to) override;
     void DeleteFile(const std::string& path) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
+    PathPresence Presence(const std::string& path) override;
+    DriveKind DriveOf(const std::string& path) override;
     LinkListing ListLinks(const std::string& folder) override;
     std::string ReadWholeFile(const std::string& path) override;
     std::optional<std::string> ReadToReplace(const std::string& path) override;
@@ -48,6 +53,7 @@ public:
 
 private:
     HWND mainWindow_ = nullptr;
+    std::array<std::optional<DriveKind>, 26> driveKinds_{};  // by drive letter, once asked
 };
 
 }  // namespace veskor

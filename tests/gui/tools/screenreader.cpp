@@ -144,6 +144,12 @@ void PrintList(IAccessible* list)
         std::printf("row.%ld.role=%s\n", id, Role(list, id).c_str());
         std::printf("row.%ld.state=%s\n", id, State(list, id).c_str());
         std::printf("row.%ld.action=%s\n", id, Action(list, id).c_str());
+        VARIANT state;
+        VariantInit(&state);
+        const bool unavailable = SUCCEEDED(list->get_accState(Child(id), &state)) && state.vt == VT_I4 &&
+                                 (state.lVal & STATE_SYSTEM_UNAVAILABLE);
+        std::printf("row.%ld.unavailable=%s\n", id, unavailable ? "yes" : "no");
+        std::printf("row.%ld.description=%s\n", id, Text(list, id, &IAccessible::get_accDescription).c_str());
     }
 }
 

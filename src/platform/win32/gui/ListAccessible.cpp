@@ -127,7 +127,16 @@ HRESULT ListAccessible::get_accName(VARIANT child, BSTR* name)
 }
 
 HRESULT ListAccessible::get_accValue(VARIANT child, BSTR* value) { return NoText(child, value); }
-HRESULT ListAccessible::get_accDescription(VARIANT child, BSTR* text) { return NoText(child, text); }
+// A row that cannot be started says why, so that a screen reader says it too.
+HRESULT ListAccessible::get_accDescription(VARIANT child, BSTR* text)
+{
+    int row = 0;
+    const HRESULT valid = TextRow(child, text, row);
+    if (FAILED(valid) || row < 0)
+        return FAILED(valid) ? valid : S_FALSE;
+    const char* reason = list_->Unavailable(row);
+    return reason ? Answer(text, win32::WidenJapanese(reason)) : S_FALSE;
+}
 HRESULT ListAccessible::get_accHelp(VARIANT child, BSTR* help) { return NoText(child, help); }
 HRESULT ListAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) { return NoText(child, shortcut); }
 
@@ -162,7 +171,8 @@ HRESULT ListAccessible::get_accState(VARIANT child, VARIANT* state)
         return valid;
     const access::ListView view = list_->View();
     SetChild(state, static_cast<long>(row < 0 ? access::ListState(view)
-                                              : access::RowState(view, row, list_->RowSelected(row))));
+                                              : access::RowState(view, row, list_->RowSelected(row),
+                                                                 list_->Unavailable(row) != nullptr)));
     return S_OK;
 }
 

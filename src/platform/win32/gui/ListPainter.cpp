@@ -14,7 +14,10 @@ void ListPainter::Paint(HDC dc, const RECT& rect, int index, const RowLook& look
         const std::wstring text = win32::WidenJapanese(look.text);
         HGDIOBJ oldFont = SelectObject(dc, font_);
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(look.selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        // An entry that cannot be started is drawn as the system draws what is unavailable.
+        SetTextColor(dc, GetSysColor(look.selected      ? COLOR_HIGHLIGHTTEXT
+                                     : look.unavailable ? COLOR_GRAYTEXT
+                                                        : COLOR_WINDOWTEXT));
         RECT textRect = rect;
         textRect.left += 2;
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,

@@ -13,6 +13,7 @@ struct RowLook {
     bool hasText = false;  // a row below the last entry shows nothing
     bool selected = false;
     bool focusDrawn = false;
+    bool unavailable = false;  // its entry cannot be started: drawn greyed
     std::string text;
     bool operator==(const RowLook&) const = default;
 };

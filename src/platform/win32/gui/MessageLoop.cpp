@@ -31,6 +31,8 @@ KeyEvent KeyEventOf(const MSG& msg)
 // loop has slept (the window is on the screen and painted by then) the window makes the
 // controls it left for later. A timer set at the first sleep wakes the loop for that soon
 // after the show, so that it is done before the user's first key rather than on it.
+// From then on the idle loop also checks the history's links for gone entries, a slice
+// at a time (TForm1::CheckLinksWhileIdle), as long as any are left and nothing waits.
 void RunMessageLoop(Win32Window& window, TForm1& form)
 {
     constexpr UINT WakeAfterShowMs = 30;
@@ -39,15 +41,21 @@ void RunMessageLoop(Win32Window& window, TForm1& form)
     UINT_PTR wake = 0;
     for (;;) {
         const bool idle = !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        bool moreToCheck = false;
         if (idle) {
             form.Dispatch([&] {
                 if (slept)
                     window.MakeRemainingControls();
                 form.Idle();
+                if (slept)
+                    moreToCheck = form.CheckLinksWhileIdle();
             });
             if (!slept)
                 wake = SetTimer(nullptr, 0, WakeAfterShowMs, nullptr);
         }
+        // Links are left to check: look for messages again rather than sleep.
+        if (moreToCheck)
+            continue;
         if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
             break;
         slept = slept || idle;

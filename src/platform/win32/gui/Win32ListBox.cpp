@@ -106,12 +106,39 @@ void Win32ListBox::ItemsReset()
     AnnounceCaret();
 }
 
+int Win32ListBox::TopIndex() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0)); }
+
+int Win32ListBox::RowsInView() const
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    return access::VisibleRows(client.bottom, static_cast<int>(SendMessageW(hwnd_, LB_GETITEMHEIGHT, 0, 0)));
+}
+
+// Only the rows on the screen are painted again; a screen reader hears of each that is
+// now unavailable.
+void Win32ListBox::RowsChanged(int first, int count)
+{
+    const int top = TopIndex();
+    const int rowHeight = static_cast<int>(SendMessageW(hwnd_, LB_GETITEMHEIGHT, 0, 0));
+    const int from = std::max(first, top);
+    const int to = std::min({first + count, top + RowsInView(), Count()});
+    for (int index = from; index < to; ++index) {
+        const RECT rect{0, (index - top) * rowHeight, ClientWidth(), (index - top + 1) * rowHeight};
+        InvalidateRect(hwnd_, &rect, FALSE);
+        if (Unavailable(index))
+            events_.Raise(EVENT_OBJECT_STATECHANGE, access::ChildOf(index));
+    }
+}
+
 RowLook Win32ListBox::RefilledLook(int index) const
 {
     RowLook look;
     look.hasText = index >= 0 && index < Count();
-    if (look.hasText)
+    if (look.hasText) {
         look.text = Item(index);
+        look.unavailable = Unavailable(index) != nullptr;
+    }
     return look;
 }
 
@@ -173,8 +200,10 @@ void Win32ListBox::Draw(const DRAWITEMSTRUCT& item)
     look.selected = (item.itemState & ODS_SELECTED) != 0;
     // Drawing may be asked for while an item is being removed: draw only what exists.
     look.hasText = index >= 0 && index < Count();
-    if (look.hasText)
+    if (look.hasText) {
         look.text = Item(index);
+        look.unavailable = Unavailable(index) != nullptr;
+    }
     // The focus rectangle follows the keyboard cues, as the system's lists do.
     look.focusDrawn = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && !noCaret_ &&
                       !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);

@@ -32,6 +32,9 @@ public:
     void SetCurrentIndex(int index) override;
     std::vector<int> SelectedRows() const override;
     int SelectedCount() const override;
+    int TopIndex() const override;
+    int RowsInView() const override;
+    void RowsChanged(int first, int count) override;
 
     // The font and row height for the window's DPI.
     void SetFont(HFONT font, int rowHeight);
