@@ -1,11 +1,6 @@
 # How keys travel through the real message loop: a key-down handler runs before the
 # control's own handling, Tab moves the focus, the wheel moves it into the list.
 
-# Places in the tab order, as winclient reports the focus.
-FOCUS_EDIT1=0
-FOCUS_LIST=1
-FOCUS_EDIT2=2
-
 test_arrows_walk_between_the_field_and_the_list() {
     local name=arrows_walk_between_the_field_and_the_list why
     FOLDER=$(new_folder arrows)
@@ -13,7 +8,7 @@ test_arrows_walk_between_the_field_and_the_list() {
     gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
     # Down in the empty field: the first entry, and the focus goes to the list.
     press Down
-    why=$(wait_state focus $FOCUS_LIST && wait_state edit1 alpha) || { fail $name "Down from Edit1: $why"; return; }
+    why=$(wait_state focus ListBox1 && wait_state edit1 alpha) || { fail $name "Down from Edit1: $why"; return; }
     # The list's own Down follows its handler: the selection moves, and the pick fills Edit1.
     press Down
     why=$(wait_state edit1 beta) || { fail $name "Down in the list: $why"; return; }
@@ -21,7 +16,7 @@ test_arrows_walk_between_the_field_and_the_list() {
     why=$(wait_state edit1 alpha) || { fail $name "Up in the list: $why"; return; }
     # Up on the first entry: the handler, tested before the list moves, goes back to Edit1.
     press Up
-    why=$(wait_state focus $FOCUS_EDIT1 && wait_state edit1 "") || { fail $name "Up on the first entry: $why"; return; }
+    why=$(wait_state focus Edit1 && wait_state edit1 "") || { fail $name "Up on the first entry: $why"; return; }
     pass $name
 }
 
@@ -31,19 +26,19 @@ test_tab_ctrl_u_and_the_wheel_move_the_focus() {
     write_dat "$FOLDER/veskor.dat" "$FOLDER" alpha beta
     gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
     press Tab
-    why=$(wait_state focus $FOCUS_LIST) || { fail $name "Tab: $why"; return; }
+    why=$(wait_state focus ListBox1) || { fail $name "Tab: $why"; return; }
     press shift+Tab
-    why=$(wait_state focus $FOCUS_EDIT1) || { fail $name "Shift+Tab: $why"; return; }
+    why=$(wait_state focus Edit1) || { fail $name "Shift+Tab: $why"; return; }
     press ctrl+u
-    why=$(wait_state focus $FOCUS_EDIT2 && wait_state edit2.visible 1) || { fail $name "Ctrl+U: $why"; return; }
+    why=$(wait_state focus Edit2 && wait_state edit2.visible 1) || { fail $name "Ctrl+U: $why"; return; }
     press Tab
-    why=$(wait_state focus $((3 + 5))) || { fail $name "Tab on the back page: $why"; return; }  # sortButton
+    why=$(wait_state focus sortButton) || { fail $name "Tab on the back page: $why"; return; }
     press ctrl+u
-    why=$(wait_state focus $((3 + 5))) || { fail $name "Ctrl+U on a button: $why"; return; }
+    why=$(wait_state focus sortButton) || { fail $name "Ctrl+U on a button: $why"; return; }
     press shift+Tab ctrl+u
-    why=$(wait_state focus $FOCUS_EDIT1 && wait_state edit1.visible 1) || { fail $name "Ctrl+U back: $why"; return; }
+    why=$(wait_state focus Edit1 && wait_state edit1.visible 1) || { fail $name "Ctrl+U back: $why"; return; }
     # A wheel turn over the field reaches the window, which hands the focus to the list.
     click_client 60 10 5
-    why=$(wait_state focus $FOCUS_LIST) || { fail $name "wheel: $why"; return; }
+    why=$(wait_state focus ListBox1) || { fail $name "wheel: $why"; return; }
     pass $name
 }

@@ -26,7 +26,7 @@ test_history_keys_in_edit1_and_the_list() {
     why=$(expect_window 5 "$mode 先頭検索" "${FRONT_PAGE[@]}") || { fail $name "Ctrl+F in the list: $why"; return; }
     press ctrl+t ctrl+Right
     why=$(expect_window 5 "title=ソートしました" list.count=4) || { fail $name "Ctrl+T, Ctrl+Right in the list: $why"; return; }
-    why=$(wait_state focus 0) || { fail $name "after the sort: $why"; return; }
+    why=$(wait_state focus Edit1) || { fail $name "after the sort: $why"; return; }
     press ctrl+t
     why=$(expect_window 5 "title=自動登録しました" list.count=5) || { fail $name "Ctrl+T in Edit1: $why"; return; }
 
@@ -34,7 +34,7 @@ test_history_keys_in_edit1_and_the_list() {
     why=$(expect_window 5 edit1=a list.count=2) || { fail $name "a: $why"; return; }
     press Down
     why=$(expect_window 5 edit1=ab list.caret=1) || { fail $name "Down with text: $why"; return; }
-    why=$(wait_state focus 1) || { fail $name "Down with text: $why"; return; }
+    why=$(wait_state focus ListBox1) || { fail $name "Down with text: $why"; return; }
     press ctrl+Delete
     why=$(expect_window 5 "title=履歴を削除しました" edit1= list.count=4) || { fail $name "Ctrl+Delete in the list: $why"; return; }
     [ ! -e "$FOLDER/ab.lnk" ] && [ -f "$FOLDER/a.lnk" ] || { fail $name "the folder holds $(ls "$FOLDER" | tr '\n' ' ')"; return; }
@@ -61,7 +61,7 @@ test_back_page_keys_in_edit2() {
 
     press ctrl+u
     why=$(expect_window 5 "$mode 先頭検索" "${BACK_PAGE[@]}" findButton.visible=1) || { fail $name "Ctrl+U: $why"; return; }
-    why=$(wait_state focus 2) || { fail $name "Ctrl+U: $why"; return; }
+    why=$(wait_state focus Edit2) || { fail $name "Ctrl+U: $why"; return; }
     press ctrl+f
     why=$(expect_window 5 "$mode 部分検索" "${FRONT_PAGE[@]}") || { fail $name "Ctrl+F in Edit2: $why"; return; }
     press Tab ctrl+u ctrl+Delete ctrl+Right
@@ -71,7 +71,7 @@ test_back_page_keys_in_edit2() {
     why=$(expect_window 5 "title=自動登録しました" list.count=3 "${FRONT_PAGE[@]}") || { fail $name "Ctrl+T in Edit2: $why"; return; }
 
     press ctrl+u
-    why=$(wait_state focus 2) || { fail $name "Ctrl+U again: $why"; return; }
+    why=$(wait_state focus Edit2) || { fail $name "Ctrl+U again: $why"; return; }
     type_text "$(winpath "$dir/tools/app.exe")"
     press ctrl+s
     why=$(expect_window 5 "title=ショートカット app を作成しました" edit1.selected=app changeButton.visible=1 "${FRONT_PAGE[@]}") ||
@@ -87,7 +87,7 @@ test_back_page_keys_in_edit2() {
     why=$(expect_window 5 "${BACK_PAGE[@]}") || { fail $name "Ctrl+U to the back page: $why"; return; }
     press ctrl+u
     why=$(expect_window 5 "title=履歴を全消去しました" "${FRONT_PAGE[@]}") || { fail $name "Ctrl+U from Edit2: $why"; return; }
-    why=$(wait_state focus 0) || { fail $name "Ctrl+U from Edit2: $why"; return; }
+    why=$(wait_state focus Edit1) || { fail $name "Ctrl+U from Edit2: $why"; return; }
     click_close_box
     wait_exit 10 || { fail $name "the close box did not end the program"; return; }
     [ -z "$(read_dat "$dir/veskor.dat" | tail -n +2)" ] || { fail $name "history $(read_dat "$dir/veskor.dat" | tail -n +2 | tr '\n' ' ')"; return; }
@@ -159,7 +159,7 @@ test_mouse_on_the_back_page() {
     click_client 90 80 5
     click_client 60 10 5
     type_text x
-    why=$(wait_state edit2 x && wait_state focus 2) || { fail $name "after the wheel: $why"; return; }
+    why=$(wait_state edit2 x && wait_state focus Edit2) || { fail $name "after the wheel: $why"; return; }
     why=$(expect_window 1 "title=登録フォルダのパスを入力" "${BACK_PAGE[@]}") || { fail $name "after the wheel: $why"; return; }
 
     click_client 90 80 3

@@ -127,7 +127,7 @@ test_missing_shortcut_stops_at_the_error() {
     why=$(dismiss_error_box "$box") || { fail $name "$why"; return; }
     [ "$(launched)" = "from-a 日本語" ] || { fail $name "launched '$(launched)'"; return; }
     [ "$(state_value edit1)" = "a;missing;b" ] || { fail $name "Edit1 holds '$(state_value edit1)'"; return; }
-    [ "$(state_value focus)" = 0 ] || { fail $name "the focus went to $(state_value focus), not back to Edit1"; return; }
+    [ "$(state_value focus)" = Edit1 ] || { fail $name "the focus went to $(state_value focus), not back to Edit1"; return; }
 
     # Mended: the same text now launches all three and is recorded.
     make_link "$FOLDER" missing "$TOOLS/recorder.exe" "from-missing"
@@ -147,7 +147,7 @@ test_enter_on_a_focused_button_clicks_it() {
     gui_start "$FOLDER" || { fail $name "no window appeared"; return; }
     type_text a
     press Tab Tab Tab  # ListBox1, okButton, hozonsezuOKbutton
-    why=$(wait_state focus 4) || { fail $name "$why"; return; }
+    why=$(wait_state focus hozonsezuOKbutton) || { fail $name "$why"; return; }
     press Return
     wait_exit 10 || { fail $name "the window stayed open"; return; }
     wait_lines "$RECORDS" 1 || { fail $name "nothing was launched"; return; }

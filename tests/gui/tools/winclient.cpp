@@ -161,7 +161,9 @@ int main(int argc, char** argv)
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
     const bool control = thread.hwndFocus && GetParent(thread.hwndFocus) == window;
-    std::printf("focus=%d\n", control ? static_cast<int>(veskor::layout::TabIndexOfId(GetDlgCtrlID(thread.hwndFocus))) : -1);
+    // The focused control by its name in the layout, so that the scripts say which one they mean.
+    const std::size_t focused = control ? veskor::layout::TabIndexOfId(GetDlgCtrlID(thread.hwndFocus)) : SIZE_MAX;
+    std::printf("focus=%s\n", focused < veskor::layout::Controls.size() ? veskor::layout::Controls[focused].name : "none");
     std::vector<HWND> edits;
     EnumChildWindows(window, CollectEdit, reinterpret_cast<LPARAM>(&edits));
     for (size_t i = 0; i < edits.size() && i < 2; ++i) {
