@@ -77,6 +77,8 @@ test_two_windows_a_start_during_a_save_loses_nothing() {
     type_text b
     press Return
     wait_exit 10 || { fail $name "window B stayed open"; return; }
+    # The recorder B started may still be writing when B has ended.
+    wait_lines "$RECORDS" 2 || { fail $name "launched '$(launched)'"; return; }
     [ "$(launched | tr '\n' ' ')" = "from-a 日本語 from-b " ] || { fail $name "launched '$(launched)'"; return; }
     [ "$(history_of | tr '\n' ' ')" = "b a c " ] || { fail $name "the history is '$(history_of | tr '\n' ' ')'"; return; }
     pass $name
