@@ -16,8 +16,8 @@ bool Taken(Platform& platform, const std::string& path)
     return platform.FileExists(path) || platform.DirectoryExists(path);
 }
 
-// A shortcut that was not written (a missing shortcut folder, a missing source) must not
-// be announced and recorded as registered.
+// A copy that was not made (a missing shortcut folder, a missing source) must not be
+// announced and recorded as registered; a link that cannot be saved raises itself.
 void CheckWritten(Platform& platform, const std::string& path)
 {
     if (!platform.FileExists(path))
@@ -45,7 +45,6 @@ std::string TForm1::RegisterAsNewShortcut(const std::string& target)
     const auto taken = [this](const std::string& name) { return Taken(platform_, ShortcutPath(name)); };
     const std::string destination = ShortcutPath(UniqueLinkName(ExtractFileBody(target), *HistoryList, taken));
     platform_.SaveLink(destination, target, FolderOf(target), 0);
-    CheckWritten(platform_, destination);
     PendingRenamePath = destination;
     return destination;
 }

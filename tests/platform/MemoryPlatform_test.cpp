@@ -156,7 +156,8 @@ TEST_F(MemoryFilesTest, ReadAndWriteFailuresCarryTheSystemTexts)
 
 TEST_F(MemoryFilesTest, ShellLinksReadTheirRecordAndFailLikeTheShellLinkObject)
 {
-    fs.SaveLink("C:\\s\\x.lnk", "C:\\t\\x.exe", "C:\\t\\", 0);  // no folder: not saved, not reported
+    EXPECT_EQ(ErrorOf([&] { fs.SaveLink("C:\\s\\x.lnk", "C:\\t\\x.exe", "C:\\t\\", 0); }),
+              "ファイル \"C:\\s\\x.lnk\". 指定されたパスが見つかりません。 を作成できません");
     EXPECT_FALSE(fs.Exists("C:\\s\\x.lnk"));
 
     fs.AddLink("C:\\s\\a.lnk", {"C:\\t\\a.exe", "-v", "C:\\t\\", 0});

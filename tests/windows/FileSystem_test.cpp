@@ -104,7 +104,7 @@ TEST_P(FileSystemTest, ListLinksReturnsEveryEntryEndingInLnk)
 TEST_P(FileSystemTest, ListLinksLeavesOutNamesTheCodePageCannotSpell)
 {
     for (const wchar_t* name : {L"plain.lnk", L"\u8868\u2460.lnk", L"caf\u00e9.lnk", L"\U0001F600.lnk", L"\u00c5.lnk"}) {
-        const HANDLE file = CreateFileW((win32::WidenAnsi(folder) + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
+        const HANDLE file = CreateFileW((win32::WidenJapanese(folder) + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
                                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
         CloseHandle(file);

@@ -28,7 +28,7 @@ LinkFields ReadFields(const std::string& path)
         return fields;
     IPersistFile* file = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(win32::WidenAnsi(path).c_str(), STGM_READ))) {
+        if (SUCCEEDED(file->Load(win32::WidenJapanese(path).c_str(), STGM_READ))) {
             char text[MAX_PATH + 1] = {};
             link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
             fields.target = text;

@@ -63,11 +63,12 @@ bool MemoryPlatform::DirectoryExists(const std::string& path)
     return entry && entry->folder;
 }
 
-PathPresence MemoryPlatform::Presence(const std::string& path)
+// Names here are CP932: a path with a character it cannot write names nothing here.
+PathPresence MemoryPlatform::Presence(const ExactText& path)
 {
-    if (unopenable_.count(Key(path)))
+    if (unopenable_.count(Key(path.Text())))
         return PathPresence::Unknown;
-    return Find(path) ? PathPresence::Present : PathPresence::Missing;
+    return path.Unwritables().empty() && Find(path.Text()) ? PathPresence::Present : PathPresence::Missing;
 }
 
 DriveKind MemoryPlatform::DriveOf(const std::string& path)
