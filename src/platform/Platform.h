@@ -136,7 +136,8 @@ public:
     virtual bool CreateFolder(const std::string& path) = 0;     // one level only
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;  // fails when `to` exists
     virtual void DeleteFile(const std::string& path) = 0;
-    virtual bool CopyFile(const std::string& from, const std::string& to) = 0;    // never overwrites
+    // Never overwrites. Raises "ファイル "%s". %s を作成できません" naming `to`.
+    virtual void CopyFile(const std::string& from, const std::string& to) = 0;
     // Never raises; never looks further than the one name.
     virtual PathPresence Presence(const ExactText& path) = 0;
     // The drive of a path that begins with a drive letter ("C:\..."); Other for any other.

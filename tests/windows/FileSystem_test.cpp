@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "WinTest.h"
+#include "platform/win32/SystemText.h"
 #include "platform/win32/Utf16.h"
 
 namespace veskor::wintest {
@@ -65,10 +66,11 @@ TEST_P(FileSystemTest, CopyNeverOverwrites)
 {
     WriteBytes(In("a.lnk"), "A");
     WriteBytes(In("b.lnk"), "B");
-    EXPECT_FALSE(platform.CopyFile(In("a.lnk"), In("b.lnk")));
+    EXPECT_EQ(RaisedText([&] { platform.CopyFile(In("a.lnk"), In("b.lnk")); }),
+              "ファイル \"" + In("b.lnk") + "\". " + win32::SystemMessage(ERROR_FILE_EXISTS) + " を作成できません");
     EXPECT_EQ(ReadBytes(In("b.lnk")), "B");
 
-    EXPECT_TRUE(platform.CopyFile(In("a.lnk"), In("ソ.lnk")));
+    platform.CopyFile(In("a.lnk"), In("ソ.lnk"));
     EXPECT_EQ(ReadBytes(In("ソ.lnk")), "A");
     EXPECT_EQ(ReadBytes(In("a.lnk")), "A");
 }

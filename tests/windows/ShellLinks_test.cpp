@@ -79,6 +79,16 @@ TEST_P(ShellLinkTest, SavingOverALinkReplacesIt)
     EXPECT_EQ(platform.ReadLink(In("VESKOR3.lnk")).target, In("new.exe"));
 }
 
+// A link that cannot be written is reported with the system's text, never taken as made.
+TEST_P(ShellLinkTest, ALinkThatCannotBeSavedRaisesTheSystemsText)
+{
+    WriteBytes(In("tool.exe"), "MZ");
+    const std::string link = In("none\\tool.lnk");
+    EXPECT_EQ(RaisedText([&] { platform.SaveLink(link, In("tool.exe"), folder + "\\", 0); }),
+              "ファイル \"" + link + "\". " + win32::SystemMessage(ERROR_PATH_NOT_FOUND) + " を作成できません");
+    EXPECT_FALSE(Exists(link));
+}
+
 TEST_P(ShellLinkTest, ReadsTargetAndArgumentsOfALinkMadeElsewhere)
 {
     const std::string target = In("ed.exe");

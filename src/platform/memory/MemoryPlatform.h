@@ -40,6 +40,7 @@ constexpr const char* PathNotFound = "指定されたパスが見つかりませ
 constexpr const char* AccessDenied = "アクセスが拒否されました。";
 constexpr const char* SharingViolation = "プロセスはファイルにアクセスできません。別のプロセスが使用中です。";
 constexpr const char* DiskFull = "ディスクに十分な空き領域がありません。";
+constexpr const char* FileExists = "ファイルが存在します。";
 constexpr const char* Unspecified = "エラーを特定できません";
 constexpr const char* Timeout = "待ち操作がタイムアウトになりました。";
 // No system text exists for "class not registered" here, so the OLE fallback applies.
@@ -76,7 +77,7 @@ public:
     bool CreateFolder(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
     void DeleteFile(const std::string& path) override;
-    bool CopyFile(const std::string& from, const std::string& to) override;
+    void CopyFile(const std::string& from, const std::string& to) override;
     PathPresence Presence(const ExactText& path) override;
     DriveKind DriveOf(const std::string& path) override;
     LinkListing ListLinks(const std::string& folder) override;

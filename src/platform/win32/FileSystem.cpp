@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "platform/win32/SystemText.h"
 #include "platform/win32/Utf16.h"
 
 namespace veskor {
@@ -93,9 +94,12 @@ void Win32Platform::DeleteFile(const std::string& path)
     ::DeleteFileW(WidenJapanese(path).c_str());
 }
 
-bool Win32Platform::CopyFile(const std::string& from, const std::string& to)
+void Win32Platform::CopyFile(const std::string& from, const std::string& to)
 {
-    return ::CopyFileW(WidenJapanese(from).c_str(), WidenJapanese(to).c_str(), TRUE) != 0;
+    if (!::CopyFileW(WidenJapanese(from).c_str(), WidenJapanese(to).c_str(), TRUE)) {
+        const DWORD code = GetLastError();
+        throw CreateFileError(win32::FullPath(to), win32::SystemMessage(code));
+    }
 }
 
 // A name that CP932 cannot spell is counted, not listed: with "?" in it, it would name no file.

@@ -37,7 +37,7 @@ public:
     bool CreateFolder(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
     void DeleteFile(const std::string& path) override;
-    bool CopyFile(const std::string& from, const std::string& to) override;
+    void CopyFile(const std::string& from, const std::string& to) override;
     PathPresence Presence(const ExactText& path) override;
     DriveKind DriveOf(const std::string& path) override;
     LinkListing ListLinks(const std::string& folder) override;
