@@ -111,8 +111,9 @@ public:
     // The file an installer's link starts, as the installer knows it; empty when it cannot tell.
     virtual ExactText InstalledTarget(const std::string& linkPath) = 0;
     // Writes a link holding target and working directory (and the hot key when not 0),
-    // replacing a file of that name. Raises "ファイル "%s". %s を作成できません" with the
-    // system's text when any step fails, the shell-link object's making included.
+    // replacing a file of that name. Raises the OLE error when the shell-link object cannot
+    // be made, and "ファイル "%s". %s を作成できません" with the system's text when any later
+    // step fails.
     virtual void SaveLink(const std::string& linkPath, const std::string& target,
                           const std::string& workingDirectory, std::uint16_t hotKey) = 0;
 

@@ -3,6 +3,7 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include "../gui/tools/Utf8.h"
 #include "app/TForm1.h"
 #include "platform/win32/ComRef.h"
 #include "platform/win32/Utf16.h"
@@ -13,15 +14,6 @@
 // command line and the working folder it got.
 namespace veskor::wintest {
 namespace {
-
-std::string Utf8(const std::wstring& text)
-{
-    const int size = static_cast<int>(text.size());
-    std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-                    '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-    return out;
-}
 
 // `length` characters of arguments: a flag with a long value that holds é and Hangul.
 std::wstring LongArguments(size_t length)
