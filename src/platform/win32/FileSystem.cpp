@@ -19,11 +19,18 @@ std::string Win32Platform::CurrentDirectory()
     return win32::NarrowJapanese(directory);
 }
 
+// A path that fills the buffer may have been cut: the buffer grows until it does not.
 std::string Win32Platform::ProgramPath()
 {
-    wchar_t path[MAX_PATH + 1] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
-    return win32::NarrowJapanese(path);
+    std::wstring path(MAX_PATH + 1, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return win32::NarrowJapanese(path);
+        }
+        path.assign(path.size() * 2, L'\0');
+    }
 }
 
 bool Win32Platform::FileExists(const std::string& path)
