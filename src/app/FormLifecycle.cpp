@@ -26,6 +26,7 @@ void TForm1::FormShow()
     HistoryList = std::make_unique<veskor::History>(platform_);
 
     std::optional<DataStore::Loaded> loaded;
+    std::string shortcutFailure;
     try {
         // The read begun early is this run's if it read the file this run keeps.
         const std::unique_ptr<PendingLoad> early = std::move(early_);
@@ -47,7 +48,13 @@ void TForm1::FormShow()
         c_.Edit1.SetText("");
     } else {
         ShortcutFolder = platform_.CurrentDirectory();
-        createlink(platform_.ProgramPath(), LinkKind::OwnDesktopShortcut);
+        // A desktop shortcut that cannot be saved does not stop the first run: it is
+        // reported once the window is ready.
+        try {
+            createlink(platform_.ProgramPath(), LinkKind::OwnDesktopShortcut);
+        } catch (const Error& e) {
+            shortcutFailure = e.what();
+        }
         save();
     }
     SetStatus(ShortcutFolder + " 先頭検索");
@@ -60,6 +67,8 @@ void TForm1::FormShow()
     // The run goes on with the healed history; the user is told once the window is ready.
     if (loaded && !loaded->healed.empty())
         throw Error(loaded->healed);
+    if (!shortcutFailure.empty())
+        throw Error(shortcutFailure);
 }
 
 std::string TForm1::save()

@@ -79,8 +79,8 @@ public:
     void Click(ButtonId id);
 
     // Launching (launch/).
-    std::string linktarget(const std::string& linkPath);
-    std::string linkparams(const std::string& linkPath);
+    ExactText linktarget(const std::string& linkPath);
+    ExactText linkparams(const std::string& linkPath);
     void openfile(const std::string& linkPath);
     void OpenShortcutFolder();  // the command with an empty text
     void opendir(const std::string& linkPath);

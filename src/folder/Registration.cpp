@@ -16,14 +16,6 @@ bool Taken(Platform& platform, const std::string& path)
     return platform.FileExists(path) || platform.DirectoryExists(path);
 }
 
-// A shortcut that was not written (a missing shortcut folder, a missing source) must not
-// be announced and recorded as registered.
-void CheckWritten(Platform& platform, const std::string& path)
-{
-    if (!platform.FileExists(path))
-        throw Error("ショートカット \"" + path + "\" を作成できません");
-}
-
 }  // namespace
 
 std::string TForm1::createlink(const std::string& target, LinkKind kind)
@@ -45,7 +37,6 @@ std::string TForm1::RegisterAsNewShortcut(const std::string& target)
     const auto taken = [this](const std::string& name) { return Taken(platform_, ShortcutPath(name)); };
     const std::string destination = ShortcutPath(UniqueLinkName(ExtractFileBody(target), *HistoryList, taken));
     platform_.SaveLink(destination, target, FolderOf(target), 0);
-    CheckWritten(platform_, destination);
     PendingRenamePath = destination;
     return destination;
 }
@@ -55,7 +46,6 @@ std::string TForm1::copylink(const std::string& source)
     const auto taken = [this](const std::string& name) { return Taken(platform_, ShortcutPath(name)); };
     const std::string destination = ShortcutPath(UniqueLinkName(ExtractFileBody(source), *HistoryList, taken));
     platform_.CopyFile(source, destination);
-    CheckWritten(platform_, destination);
     PendingRenamePath = destination;
     return destination;
 }

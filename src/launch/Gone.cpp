@@ -60,7 +60,7 @@ Gone JudgeGone(Platform& platform, const std::string& folder, const std::string&
     // The shell reads these itself: there is no file target to look for.
     if (link.target.empty() || link.traits.advertised || link.traits.runAsUser)
         return Gone::No;
-    return OnFixedDrive(platform, link.target) && platform.Presence(link.target) == PathPresence::Missing
+    return OnFixedDrive(platform, link.target.Text()) && platform.Presence(link.target) == PathPresence::Missing
                ? Gone::Target
                : Gone::No;
 }

@@ -3,6 +3,8 @@
 #include "platform/Cp932.h"
 #include "platform/Error.h"
 
+#include <utility>
+
 namespace veskor {
 
 namespace {
@@ -11,7 +13,7 @@ namespace {
 // run. A link without a file-system target (a Store app, a Control Panel item: an ID list
 // only), an installer's link (its target is an icon file of the installer's) and a link
 // that asks for elevation would otherwise start nothing, or the wrong thing, or fail.
-bool ShellMustStartTheLink(const std::string& target, const LinkTraits& traits)
+bool ShellMustStartTheLink(const ExactText& target, const LinkTraits& traits)
 {
     return target.empty() || traits.advertised || traits.runAsUser;
 }
@@ -40,16 +42,23 @@ ShellLink ReadQuietly(Platform& platform, const std::string& linkPath)
     }
 }
 
+// The folder of a path that the system holds: the folder is a part of the path from its
+// start, so what CP932 cannot write in it stays.
+ExactText FolderOfTarget(const ExactText& target)
+{
+    return target.Prefix(DirectoryOf(target.Text()).size());
+}
+
 }  // namespace
 
-std::string TForm1::linktarget(const std::string& linkPath)
+ExactText TForm1::linktarget(const std::string& linkPath)
 {
     return ReadQuietly(platform_, linkPath).target;
 }
 
-std::string TForm1::linkparams(const std::string& linkPath)
+ExactText TForm1::linkparams(const std::string& linkPath)
 {
-    return ArgumentsAreRead(linkPath) ? platform_.ReadLink(linkPath).arguments : std::string();
+    return ArgumentsAreRead(linkPath) ? platform_.ReadLink(linkPath).arguments : ExactText();
 }
 
 // An ordinary shortcut's target itself is started, with the link's arguments, in the
@@ -73,9 +82,9 @@ void TForm1::openfile(const std::string& linkPath)
         }
     } else {
         link = ReadQuietly(platform_, linkPath);
-        link.arguments.clear();
+        link.arguments = {};
     }
-    const std::string directory = link.target.empty() ? ShortcutFolder : DirectoryOf(link.target);
+    const ExactText directory = link.target.empty() ? ExactText(ShortcutFolder) : FolderOfTarget(link.target);
     const LaunchResult result = ShellMustStartTheLink(link.target, link.traits)
                                     ? platform_.ShellStartLink(linkPath)
                                     : platform_.ShellStart(link.target, link.arguments, directory);
@@ -98,15 +107,15 @@ void TForm1::OpenShortcutFolder()
 void TForm1::opendir(const std::string& linkPath)
 {
     const ShellLink link = ReadQuietly(platform_, linkPath);
-    std::string target = link.target;
+    ExactText target = link.target;
     if (link.traits.advertised) {
-        const std::string installed = platform_.InstalledTarget(linkPath);
+        ExactText installed = platform_.InstalledTarget(linkPath);
         if (!installed.empty())
-            target = installed;
+            target = std::move(installed);
     }
     if (target.empty())
         target = ShortcutFolder;
-    platform_.ShellOpen(DirectoryOf(target), std::string(), ShortcutFolder);
+    platform_.ShellOpen(FolderOfTarget(target), std::string(), ShortcutFolder);
 }
 
 }  // namespace veskor

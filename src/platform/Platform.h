@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/ExactText.h"
+
 // The operating-system services the launcher needs, at the level its callers
-// think in. All strings are CP932 byte strings. The Win32 implementation lives in
+// think in. All strings are CP932 byte strings, whatever code page the system runs; what a
+// shortcut holds comes as ExactText, which keeps what CP932 cannot write. The Win32 implementation lives in
 // platform/win32, an in-memory one for the host tests in platform/memory.
 namespace veskor {
 
@@ -36,7 +39,7 @@ public:
     virtual ~TextRules() = default;
     // Whole texts, letter case ignored: < 0, 0 or > 0.
     virtual int CompareText(const std::string& a, const std::string& b) const = 0;
-    // Lower-cases the whole text in place by the ANSI code page's rules.
+    // Lower-cases the whole text in place by the system's rules for CP932 text.
     virtual void LowerCase(std::string& text) const = 0;
 };
 
@@ -49,8 +52,8 @@ public:
 // What a file is locked for: a lock not had in time fails as that step fails.
 enum class FileUse { Read, Save };
 
-// The system's path buffers hold 260 elements, the terminator included: a path handed to
-// them has at most 259 (bytes for the ANSI calls, UTF-16 units for the wide ones).
+// The system's path buffers hold 260 UTF-16 units, the terminator included: a path handed
+// to them has at most 259.
 constexpr int PathBufferSize = 260;
 constexpr int MaxPathLength = PathBufferSize - 1;
 
@@ -61,10 +64,11 @@ struct LinkTraits {
     bool operator==(const LinkTraits&) const = default;
 };
 
-// What a shortcut file holds for a launch, read from one load of the file.
+// What a shortcut file holds for a launch, read from one load of the file; the arguments
+// whole, however long.
 struct ShellLink {
-    std::string target;     // empty when the link has no file-system target
-    std::string arguments;
+    ExactText target;  // empty when the link has no file-system target
+    ExactText arguments;
     LinkTraits traits;
     bool operator==(const ShellLink&) const = default;
 };
@@ -87,7 +91,7 @@ struct LaunchResult {
 // The shortcuts of a folder: the names the program can hold, and how many others there were.
 struct LinkListing {
     std::vector<std::string> names;
-    int unnamable = 0;  // names the ANSI code page cannot spell
+    int unnamable = 0;  // names CP932 cannot spell
 };
 
 // Threads. Every call is made on the window's thread except four: while the window is
@@ -105,19 +109,20 @@ public:
     // cannot be read; the caller decides what an unreadable link means.
     virtual ShellLink ReadLink(const std::string& linkPath) = 0;
     // The file an installer's link starts, as the installer knows it; empty when it cannot tell.
-    virtual std::string InstalledTarget(const std::string& linkPath) = 0;
+    virtual ExactText InstalledTarget(const std::string& linkPath) = 0;
     // Writes a link holding target and working directory (and the hot key when not 0),
-    // replacing a file of that name. Raises when the shell-link object cannot be made.
+    // replacing a file of that name. Raises the OLE error when the shell-link object cannot
+    // be made, and "ファイル "%s". %s を作成できません" with the system's text when any later
+    // step fails.
     virtual void SaveLink(const std::string& linkPath, const std::string& target,
                           const std::string& workingDirectory, std::uint16_t hotKey) = 0;
 
     // Shell: "open" the file with these parameters in this directory, shown normally. The
     // shell's answer is not examined.
-    virtual void ShellOpen(const std::string& file, const std::string& parameters,
-                           const std::string& directory) = 0;
+    virtual void ShellOpen(const ExactText& file, const std::string& parameters, const ExactText& directory) = 0;
     // The same, on the main window's monitor, and says whether the shell started it.
-    virtual LaunchResult ShellStart(const std::string& file, const std::string& parameters,
-                                    const std::string& directory) = 0;
+    virtual LaunchResult ShellStart(const ExactText& file, const ExactText& parameters,
+                                    const ExactText& directory) = 0;
     // The link file itself with its own verb, on the main window's monitor: the shell then
     // honours what only it can read (an ID list, an installer's data, elevation).
     virtual LaunchResult ShellStartLink(const std::string& linkPath) = 0;
@@ -132,9 +137,10 @@ public:
     virtual bool CreateFolder(const std::string& path) = 0;     // one level only
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;  // fails when `to` exists
     virtual void DeleteFile(const std::string& path) = 0;
-    virtual bool CopyFile(const std::string& from, const std::string& to) = 0;    // never overwrites
+    // Never overwrites. Raises "ファイル "%s". %s を作成できません" naming `to`.
+    virtual void CopyFile(const std::string& from, const std::string& to) = 0;
     // Never raises; never looks further than the one name.
-    virtual PathPresence Presence(const std::string& path) = 0;
+    virtual PathPresence Presence(const ExactText& path) = 0;
     // The drive of a path that begins with a drive letter ("C:\..."); Other for any other.
     virtual DriveKind DriveOf(const std::string& path) = 0;
     // Long names of every entry matching folder + "\*.lnk" (folders included), in the system's order.

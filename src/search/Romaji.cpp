@@ -1,6 +1,7 @@
 #include "search/Romaji.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string_view>
 
 namespace veskor {
@@ -122,6 +123,9 @@ RomajiTable::RomajiTable()
 
 void RomajiTable::Add(FoldedText kana, std::string romaji)
 {
+    // Every spelling is kept again in the few bytes of a compact row.
+    if (romaji.empty() || romaji.size() > std::tuple_size_v<decltype(Compact::romaji)>)
+        throw std::length_error("a romaji spelling does not fit its compact row: " + romaji);
     const int slot = Slot(kana[0]);
     firstLetters[slot] |= LetterBit(romaji[0]);
     if (kana.size() == 1 && !vowel[slot] && IsVowel(romaji.back()) && romaji[0] != 'x' && romaji[0] != 'l')

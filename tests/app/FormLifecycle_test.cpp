@@ -26,6 +26,36 @@ TEST(FormLifecycleTest, FirstRunTakesTheCurrentFolderPlacesItsDesktopShortcutAnd
     EXPECT_TRUE(f.window.errors.empty());
 }
 
+// A desktop shortcut that cannot be saved is reported with the system's reason once the
+// window is ready; the first run still keeps its folder and saves.
+TEST(FormLifecycleTest, AFirstRunWhoseDesktopShortcutCannotBeSavedSaysSoAndGoesOn)
+{
+    const std::string link = "C:\\Users\\user\\Desktop\\VESKOR3.lnk";
+    const struct {
+        const char* what;
+        std::function<void(MemoryPlatform&)> fault;
+        const char* reason;
+    } cases[] = {
+        {"disk full", [&](MemoryPlatform& p) { p.FailToWrite(link); }, systext::DiskFull},
+        {"held by another program", [&](MemoryPlatform& p) { p.FailToOpen(link); }, systext::SharingViolation},
+        {"a folder of that name", [&](MemoryPlatform& p) { p.AddFolder(link); }, systext::AccessDenied},
+        {"no desktop", [](MemoryPlatform& p) { p.desktopFolder = "C:\\Users\\user\\Gone"; }, systext::PathNotFound},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FormFixture f;
+        c.fault(f.platform);
+        f.Show();
+        ASSERT_EQ(f.window.errors.size(), 1u);
+        EXPECT_EQ(f.window.errors[0].text, "ファイル \"" + f.platform.desktopFolder + "\\VESKOR3.lnk\". " +
+                                               c.reason + " を作成できません.");
+        EXPECT_FALSE(f.platform.Link(link));
+        EXPECT_EQ(f.platform.Bytes(DataFile), SerializeDataFile("C:\\veskor", {}));
+        EXPECT_EQ(f.window.title, "C:\\veskor 先頭検索");
+        EXPECT_EQ(f.window.bounds, (Bounds{578, 347, 250, 155}));
+    }
+}
+
 TEST(FormLifecycleTest, LoadFillsHistoryAndListAndAnEmptyFolderFieldFallsBackToTheCurrentFolder)
 {
     FormFixture f;

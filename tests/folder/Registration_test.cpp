@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/ErrorBox.h"
 #include "support/FormFixture.h"
 
@@ -14,7 +16,7 @@ const std::string Same = "(同名あり)";
 std::string TargetOf(const MemoryPlatform& platform, const std::string& path)
 {
     const std::optional<LinkRecord> link = platform.Link(path);
-    return link ? link->target : "<no link>";
+    return link ? link->target.Text() : "<no link>";
 }
 
 class RegistrationTest : public ::testing::Test {
@@ -188,17 +190,29 @@ TEST_F(RegistrationTest, AShortcutThatWasNotWrittenIsReportedAndNotRecorded)
         const char* what;
         std::string dropped;
         std::string folder;
+        std::function<void(MemoryPlatform&)> fault;
+        std::string error;
     } cases[] = {
-        {"the shortcut folder is gone", "C:\\tools\\app.exe", "D:\\Gone"},
-        {"the dropped shortcut vanished before the copy", "C:\\old\\web2.lnk", "D:\\Links"},
+        {"the shortcut folder is gone", "C:\\tools\\app.exe", "D:\\Gone", [](MemoryPlatform&) {},
+         "ファイル \"D:\\Gone\\app.lnk\". 指定されたパスが見つかりません。 を作成できません."},
+        {"the disk is full", "C:\\tools\\app.exe", "D:\\Links",
+         [](MemoryPlatform& p) { p.FailToWrite("D:\\Links\\app.lnk"); },
+         "ファイル \"D:\\Links\\app.lnk\". ディスクに十分な空き領域がありません。 を作成できません."},
+        {"another program holds the file", "C:\\tools\\app.exe", "D:\\Links",
+         [](MemoryPlatform& p) { p.FailToOpen("D:\\Links\\app.lnk"); },
+         "ファイル \"D:\\Links\\app.lnk\". プロセスはファイルにアクセスできません。別のプロセスが使用中です。 を作成できません."},
+        {"the dropped shortcut vanished before the copy", "C:\\old\\web2.lnk", "D:\\Links", [](MemoryPlatform&) {},
+         "ファイル \"D:\\Links\\web2.lnk\". 指定されたパスが見つかりません。 を作成できません."},
     };
     for (const auto& c : cases) {
         FormFixture g;
         g.Seed("D:\\Links", {"mail"});
         g.form.ShortcutFolder = c.folder;
+        c.fault(g.platform);
         g.Drop(c.dropped);
         ASSERT_EQ(g.window.errors.size(), 1u) << c.what;
-        EXPECT_NE(g.window.errors[0].text.find("を作成できません"), std::string::npos) << c.what;
+        EXPECT_EQ(g.window.errors[0].text, c.error) << c.what;
+        EXPECT_EQ(g.ListItems(), (Names{"mail"})) << c.what;
         EXPECT_EQ(g.History(), (Names{"mail"})) << c.what;
         EXPECT_EQ(g.form.PendingRenamePath, "") << c.what;
         EXPECT_FALSE(g[ButtonId::changeButton].Visible()) << c.what;

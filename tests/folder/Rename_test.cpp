@@ -11,7 +11,7 @@ using Names = std::vector<std::string>;
 std::string TargetOf(const MemoryPlatform& platform, const std::string& path)
 {
     const std::optional<LinkRecord> link = platform.Link(path);
-    return link ? link->target : "<no link>";
+    return link ? link->target.Text() : "<no link>";
 }
 
 class RenameTest : public ::testing::Test {

@@ -208,6 +208,46 @@ TEST_F(LaunchTest, FolderOpenOpensEachTargetsFolderAndTheParentForEmptyPieces)
     EXPECT_EQ(SavedHistory().front(), "a;missing;");
 }
 
+// `before`, then one character that CP932 cannot write, then `after`: a text as the
+// platform brings it from the system.
+ExactText WithUnwritable(const std::string& before, std::u16string character, const std::string& after)
+{
+    ExactText text(before);
+    text.AppendUnwritable(std::move(character));
+    text.Append(after);
+    return text;
+}
+
+// What CP932 cannot write in a target or its arguments reaches the shell in its place, and
+// the target's folder keeps what lies in it ("表" ends in the byte of "\").
+TEST(LaunchUnwritableTest, WhatCp932CannotWriteReachesTheShellInItsPlace)
+{
+    const ExactText arguments = WithUnwritable("--name=", u"\u00e9", " -v");
+    const ExactText inFolder = WithUnwritable("C:\\表", u"\ud55c", "\\x.exe");
+    const ExactText folder = WithUnwritable("C:\\表", u"\ud55c", "");
+    const ExactText inName = WithUnwritable("C:\\T\\", u"\U0001f600", ".exe");
+    const struct {
+        const char* what;
+        ExactText target;
+        ButtonId button;
+        Calls calls;
+    } cases[] = {
+        {"start, folder", inFolder, ButtonId::okButton, {{inFolder, arguments, folder}}},
+        {"start, name", inName, ButtonId::okButton, {{inName, arguments, "C:\\T"}}},
+        {"open the folder", inFolder, ButtonId::FolderOpenButton, {{folder, "", "D:\\Links"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FormFixture f;
+        f.Seed("D:\\Links", {"zeta"});
+        f.platform.AddLink(f.ShortcutPath("k"), {c.target, arguments});
+        f.Edit1.SetText("k");
+        f.ClickButton(c.button);
+        EXPECT_EQ(f.platform.shellCalls, c.calls);
+        EXPECT_TRUE(f.window.errors.empty());
+    }
+}
+
 // An installer's link opens the installed program's folder when the installer knows it,
 // else its own target's folder; a refusal on command changes nothing for a folder.
 TEST_F(LaunchTest, FolderOpenOnAnInstallersLinkOpensTheInstalledProgramsFolder)

@@ -80,18 +80,20 @@ TEST_F(MemoryFilesTest, RenameAndCopyRefuseAnExistingTarget)
     fs.AddFile("C:\\s\\b.lnk", "B");
 
     EXPECT_FALSE(fs.RenameFile("C:\\s\\a.lnk", "C:\\s\\B.LNK"));
-    EXPECT_FALSE(fs.CopyFile("C:\\s\\a.lnk", "C:\\s\\b.lnk"));
+    EXPECT_EQ(ErrorOf([&] { fs.CopyFile("C:\\s\\a.lnk", "C:\\s\\b.lnk"); }),
+              "ファイル \"C:\\s\\b.lnk\". ファイルが存在します。 を作成できません");
     EXPECT_EQ(fs.Bytes("C:\\s\\a.lnk"), "A");
     EXPECT_EQ(fs.Bytes("C:\\s\\b.lnk"), "B");
 
     EXPECT_FALSE(fs.RenameFile("C:\\s\\none.lnk", "C:\\s\\c.lnk"));
     EXPECT_FALSE(fs.RenameFile("C:\\s\\a.lnk", "C:\\missing\\a.lnk"));
-    EXPECT_FALSE(fs.CopyFile("C:\\s\\a.lnk", "C:\\missing\\a.lnk"));
+    EXPECT_EQ(ErrorOf([&] { fs.CopyFile("C:\\s\\a.lnk", "C:\\missing\\a.lnk"); }),
+              "ファイル \"C:\\missing\\a.lnk\". 指定されたパスが見つかりません。 を作成できません");
     EXPECT_FALSE(fs.Exists("C:\\s\\c.lnk"));
 
     EXPECT_TRUE(fs.RenameFile("C:\\s\\a.lnk", "C:\\s\\A.lnk"));  // letter case only
     EXPECT_EQ(fs.StoredName("C:\\s\\a.lnk"), "A.lnk");
-    EXPECT_TRUE(fs.CopyFile("C:\\s\\a.lnk", "C:\\s\\c.lnk"));
+    fs.CopyFile("C:\\s\\a.lnk", "C:\\s\\c.lnk");
     EXPECT_EQ(fs.Bytes("C:\\s\\c.lnk"), "A");
 }
 
@@ -156,7 +158,8 @@ TEST_F(MemoryFilesTest, ReadAndWriteFailuresCarryTheSystemTexts)
 
 TEST_F(MemoryFilesTest, ShellLinksReadTheirRecordAndFailLikeTheShellLinkObject)
 {
-    fs.SaveLink("C:\\s\\x.lnk", "C:\\t\\x.exe", "C:\\t\\", 0);  // no folder: not saved, not reported
+    EXPECT_EQ(ErrorOf([&] { fs.SaveLink("C:\\s\\x.lnk", "C:\\t\\x.exe", "C:\\t\\", 0); }),
+              "ファイル \"C:\\s\\x.lnk\". 指定されたパスが見つかりません。 を作成できません");
     EXPECT_FALSE(fs.Exists("C:\\s\\x.lnk"));
 
     fs.AddLink("C:\\s\\a.lnk", {"C:\\t\\a.exe", "-v", "C:\\t\\", 0});
@@ -164,7 +167,7 @@ TEST_F(MemoryFilesTest, ShellLinksReadTheirRecordAndFailLikeTheShellLinkObject)
     fs.SaveLink("C:\\veskor\\A.lnk", "C:\\t\\c.exe", "C:\\t\\", 0x74);  // replaces
     EXPECT_EQ(fs.Link("C:\\veskor\\a.lnk"), (LinkRecord{"C:\\t\\c.exe", "", "C:\\t\\", 0x74}));
     EXPECT_EQ(fs.ReadLink("C:\\S\\A.LNK"), (ShellLink{"C:\\t\\a.exe", "-v", {}}));
-    ASSERT_TRUE(fs.CopyFile("C:\\s\\a.lnk", "C:\\s\\copy.lnk"));
+    fs.CopyFile("C:\\s\\a.lnk", "C:\\s\\copy.lnk");
     EXPECT_EQ(fs.ReadLink("C:\\s\\copy.lnk").arguments, "-v");
 
     fs.DamageLink("C:\\s\\a.lnk");

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "WinTest.h"
+#include "platform/win32/SystemText.h"
 #include "platform/win32/Utf16.h"
 
 namespace veskor::wintest {
@@ -65,10 +66,11 @@ TEST_P(FileSystemTest, CopyNeverOverwrites)
 {
     WriteBytes(In("a.lnk"), "A");
     WriteBytes(In("b.lnk"), "B");
-    EXPECT_FALSE(platform.CopyFile(In("a.lnk"), In("b.lnk")));
+    EXPECT_EQ(RaisedText([&] { platform.CopyFile(In("a.lnk"), In("b.lnk")); }),
+              "ファイル \"" + In("b.lnk") + "\". " + win32::SystemMessage(ERROR_FILE_EXISTS) + " を作成できません");
     EXPECT_EQ(ReadBytes(In("b.lnk")), "B");
 
-    EXPECT_TRUE(platform.CopyFile(In("a.lnk"), In("ソ.lnk")));
+    platform.CopyFile(In("a.lnk"), In("ソ.lnk"));
     EXPECT_EQ(ReadBytes(In("ソ.lnk")), "A");
     EXPECT_EQ(ReadBytes(In("a.lnk")), "A");
 }
@@ -104,7 +106,7 @@ TEST_P(FileSystemTest, ListLinksReturnsEveryEntryEndingInLnk)
 TEST_P(FileSystemTest, ListLinksLeavesOutNamesTheCodePageCannotSpell)
 {
     for (const wchar_t* name : {L"plain.lnk", L"\u8868\u2460.lnk", L"caf\u00e9.lnk", L"\U0001F600.lnk", L"\u00c5.lnk"}) {
-        const HANDLE file = CreateFileW((win32::WidenAnsi(folder) + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
+        const HANDLE file = CreateFileW((win32::WidenJapanese(folder) + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
                                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
         CloseHandle(file);

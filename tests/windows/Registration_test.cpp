@@ -30,7 +30,7 @@ std::string WorkingDirectoryOf(const std::string& linkPath)
         return directory;
     IPersistFile* file = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(win32::WidenAnsi(linkPath).c_str(), STGM_READ))) {
+        if (SUCCEEDED(file->Load(win32::WidenJapanese(linkPath).c_str(), STGM_READ))) {
             char text[MAX_PATH + 1] = {};
             link->GetWorkingDirectory(text, MAX_PATH);
             directory = text;

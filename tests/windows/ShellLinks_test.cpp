@@ -28,7 +28,7 @@ LinkFields ReadFields(const std::string& path)
         return fields;
     IPersistFile* file = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(win32::WidenAnsi(path).c_str(), STGM_READ))) {
+        if (SUCCEEDED(file->Load(win32::WidenJapanese(path).c_str(), STGM_READ))) {
             char text[MAX_PATH + 1] = {};
             link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
             fields.target = text;
@@ -77,6 +77,16 @@ TEST_P(ShellLinkTest, SavingOverALinkReplacesIt)
     platform.SaveLink(In("VESKOR3.lnk"), In("old.exe"), folder + "\\", 0x0074);
     platform.SaveLink(In("VESKOR3.lnk"), In("new.exe"), folder + "\\", 0x0074);
     EXPECT_EQ(platform.ReadLink(In("VESKOR3.lnk")).target, In("new.exe"));
+}
+
+// A link that cannot be written is reported with the system's text, never taken as made.
+TEST_P(ShellLinkTest, ALinkThatCannotBeSavedRaisesTheSystemsText)
+{
+    WriteBytes(In("tool.exe"), "MZ");
+    const std::string link = In("none\\tool.lnk");
+    EXPECT_EQ(RaisedText([&] { platform.SaveLink(link, In("tool.exe"), folder + "\\", 0); }),
+              "ファイル \"" + link + "\". " + win32::SystemMessage(ERROR_PATH_NOT_FOUND) + " を作成できません");
+    EXPECT_FALSE(Exists(link));
 }
 
 TEST_P(ShellLinkTest, ReadsTargetAndArgumentsOfALinkMadeElsewhere)

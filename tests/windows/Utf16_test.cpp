@@ -6,12 +6,6 @@ namespace {
 
 class Utf16Test : public WinTest {};
 
-TEST_F(Utf16Test, WidenConvertsFromCodePage932)
-{
-    EXPECT_EQ(win32::WidenAnsi("表計算ソフト\\a"), L"\u8868\u8a08\u7b97\u30bd\u30d5\u30c8\\a");
-    EXPECT_EQ(win32::WidenAnsi(""), L"");
-}
-
 // The program's own text goes through 932 both ways; what CP932 lacks is reported, not kept.
 TEST_F(Utf16Test, JapaneseTextRoundTripsAndReportsWhatCp932Lacks)
 {
@@ -28,16 +22,35 @@ TEST_F(Utf16Test, JapaneseTextRoundTripsAndReportsWhatCp932Lacks)
     EXPECT_EQ(win32::JapaneseLengthOfWide(L"\uff8c\uff6b\u5909\u66f4", 3), 4);
 }
 
-// A path for a fixed buffer converts up to its first NUL and fails when it does not fit.
-TEST_F(Utf16Test, PathForAFixedBufferFailsWhenItDoesNotFit)
+// What the system holds comes back to it whole: CP932 carries what it can write, each
+// character it cannot (no look-alike taken) is one "?" with the character kept beside it,
+// and a part from the start keeps what lies in it.
+TEST_F(Utf16Test, SystemTextGoesBackExactlyAsItCame)
 {
-    std::wstring wide;
-    ASSERT_TRUE(win32::WidenAnsiPath(std::string("C:\\表\\a.lnk\0tail", 16), 0, 260, wide));
-    EXPECT_EQ(wide, L"C:\\\u8868\\a.lnk");
-    ASSERT_TRUE(win32::WidenAnsiPath(std::string(259, 'a'), MB_PRECOMPOSED, 260, wide));
-    EXPECT_EQ(wide.size(), 259u);
-    EXPECT_FALSE(win32::WidenAnsiPath(std::string(260, 'a'), 0, 260, wide));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    const struct {
+        const wchar_t* wide;
+        std::string text;
+        size_t kept;
+    } cases[] = {
+        {L"C:\\\u8868\u8a08\u7b97\u30bd\u30d5\u30c8\\a.exe", "C:\\表計算ソフト\\a.exe", 0},
+        {L"C:\\Caf\u00e9 M\u00fcller \ud55c\uae00\\a.exe", "C:\\Caf? M?ller ??\\a.exe", 4},
+        {L"\u6f22\u2122\U0001F600x", "漢??x", 2},
+        {L"", "", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ExactText exact = win32::NarrowExact(c.wide);
+        EXPECT_EQ(exact.Text(), c.text);
+        EXPECT_EQ(exact.Unwritables().size(), c.kept);
+        EXPECT_EQ(win32::WidenExact(exact), c.wide);
+        std::string narrow;
+        EXPECT_EQ(win32::NarrowJapaneseExactly(c.wide, narrow), c.kept == 0);
+        const size_t cut = c.text.rfind('\\');
+        if (cut != std::string::npos) {
+            const std::wstring wide = c.wide;
+            EXPECT_EQ(win32::WidenExact(exact.Prefix(cut)), wide.substr(0, wide.rfind(L'\\')));
+        }
+    }
 }
 
 }  // namespace

@@ -63,11 +63,12 @@ bool MemoryPlatform::DirectoryExists(const std::string& path)
     return entry && entry->folder;
 }
 
-PathPresence MemoryPlatform::Presence(const std::string& path)
+// Names here are CP932: a path with a character it cannot write names nothing here.
+PathPresence MemoryPlatform::Presence(const ExactText& path)
 {
-    if (unopenable_.count(Key(path)))
+    if (unopenable_.count(Key(path.Text())))
         return PathPresence::Unknown;
-    return Find(path) ? PathPresence::Present : PathPresence::Missing;
+    return path.Unwritables().empty() && Find(path.Text()) ? PathPresence::Present : PathPresence::Missing;
 }
 
 DriveKind MemoryPlatform::DriveOf(const std::string& path)
@@ -136,18 +137,26 @@ void MemoryPlatform::DeleteFile(const std::string& path)
         entries_.erase(it);
 }
 
-bool MemoryPlatform::CopyFile(const std::string& from, const std::string& to)
+// The failures are those CopyFile gives for each kind of fault, all naming the copy.
+void MemoryPlatform::CopyFile(const std::string& from, const std::string& to)
 {
     const Entry* source = Find(from);
-    if (!source || source->folder || unopenable_.count(Key(from)))
-        return false;
-    if (Find(to) || !ParentIsFolder(to) || unwritable_.count(Key(to)))
-        return false;
+    if (unopenable_.count(Key(from)))
+        RaiseCreate(to, systext::SharingViolation);
+    if (!source)
+        RaiseCreate(to, ParentIsFolder(from) ? systext::FileNotFound : systext::PathNotFound);
+    if (source->folder)
+        RaiseCreate(to, systext::AccessDenied);
+    if (Find(to))
+        RaiseCreate(to, systext::FileExists);
+    if (!ParentIsFolder(to))
+        RaiseCreate(to, systext::PathNotFound);
+    if (unwritable_.count(Key(to)))
+        RaiseCreate(to, systext::DiskFull);
     const Entry copy = *source;
     Entry& target = Put(to, false);
     target.bytes = copy.bytes;
     target.link = copy.link;
-    return true;
 }
 
 LinkListing MemoryPlatform::ListLinks(const std::string& folder)

@@ -15,20 +15,20 @@ namespace veskor {
 
 // What a shell link holds once saved.
 struct LinkRecord {
-    std::string target{};
-    std::string arguments{};
+    ExactText target{};
+    ExactText arguments{};
     std::string workingDirectory{};
     std::uint16_t hotKey = 0;
     LinkTraits traits{};
-    std::string installedTarget{};  // what the installer says an advertised link starts
+    ExactText installedTarget{};  // what the installer says an advertised link starts
     bool operator==(const LinkRecord&) const = default;
 };
 
 // One request to the shell. A link handed over whole has only `file`, the link's path.
 struct ShellCall {
-    std::string file;
-    std::string parameters;
-    std::string directory;
+    ExactText file;
+    ExactText parameters;
+    ExactText directory;
     bool wholeLink = false;
     bool operator==(const ShellCall&) const = default;
 };
@@ -40,6 +40,7 @@ constexpr const char* PathNotFound = "指定されたパスが見つかりませ
 constexpr const char* AccessDenied = "アクセスが拒否されました。";
 constexpr const char* SharingViolation = "プロセスはファイルにアクセスできません。別のプロセスが使用中です。";
 constexpr const char* DiskFull = "ディスクに十分な空き領域がありません。";
+constexpr const char* FileExists = "ファイルが存在します。";
 constexpr const char* Unspecified = "エラーを特定できません";
 constexpr const char* Timeout = "待ち操作がタイムアウトになりました。";
 // No system text exists for "class not registered" here, so the OLE fallback applies.
@@ -60,13 +61,12 @@ public:
     void LowerCase(std::string& text) const override;
 
     ShellLink ReadLink(const std::string& linkPath) override;
-    std::string InstalledTarget(const std::string& linkPath) override;
+    ExactText InstalledTarget(const std::string& linkPath) override;
     void SaveLink(const std::string& linkPath, const std::string& target, const std::string& workingDirectory,
                   std::uint16_t hotKey) override;
 
-    void ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory) override;
-    LaunchResult ShellStart(const std::string& file, const std::string& parameters,
-                            const std::string& directory) override;
+    void ShellOpen(const ExactText& file, const std::string& parameters, const ExactText& directory) override;
+    LaunchResult ShellStart(const ExactText& file, const ExactText& parameters, const ExactText& directory) override;
     LaunchResult ShellStartLink(const std::string& linkPath) override;
     std::string DesktopFolder() override { return desktopFolder; }
 
@@ -77,8 +77,8 @@ public:
     bool CreateFolder(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
     void DeleteFile(const std::string& path) override;
-    bool CopyFile(const std::string& from, const std::string& to) override;
-    PathPresence Presence(const std::string& path) override;
+    void CopyFile(const std::string& from, const std::string& to) override;
+    PathPresence Presence(const ExactText& path) override;
     DriveKind DriveOf(const std::string& path) override;
     LinkListing ListLinks(const std::string& folder) override;
     std::string ReadWholeFile(const std::string& path) override;

@@ -9,7 +9,7 @@ namespace {
 std::string LinkBytes(const LinkRecord& link)
 {
     std::string bytes("L\0\0\0", 4);
-    for (const std::string* field : {&link.target, &link.arguments, &link.workingDirectory}) {
+    for (const std::string* field : {&link.target.Text(), &link.arguments.Text(), &link.workingDirectory}) {
         bytes += *field;
         bytes += '\0';
     }
@@ -63,29 +63,32 @@ ShellLink MemoryPlatform::ReadLink(const std::string& linkPath)
     return {entry->link->target, entry->link->arguments, entry->link->traits};
 }
 
-// Like the shell-link object's Save, whose result nobody examines: a link that cannot be
-// written is simply not there afterwards.
+// The failures are those the shell-link object's Save gives for each kind of fault.
 void MemoryPlatform::SaveLink(const std::string& linkPath, const std::string& target,
                               const std::string& workingDirectory, std::uint16_t hotKey)
 {
     if (shellLinkUnavailable)
         throw Error(systext::ClassNotRegistered);
     const std::string key = Key(linkPath);
-    if (!ParentIsFolder(linkPath) || unopenable_.count(key) || unwritable_.count(key))
-        return;
+    if (!ParentIsFolder(linkPath))
+        RaiseCreate(linkPath, systext::PathNotFound);
+    if (unopenable_.count(key))
+        RaiseCreate(linkPath, systext::SharingViolation);
+    if (unwritable_.count(key))
+        RaiseCreate(linkPath, systext::DiskFull);
     Entry* entry = Find(linkPath);
     if (entry && entry->folder)
-        return;
+        RaiseCreate(linkPath, systext::AccessDenied);
     if (!entry)
         entry = &Put(linkPath, false);
     entry->link = LinkRecord{target, "", workingDirectory, hotKey};
     entry->bytes = LinkBytes(*entry->link);
 }
 
-std::string MemoryPlatform::InstalledTarget(const std::string& linkPath)
+ExactText MemoryPlatform::InstalledTarget(const std::string& linkPath)
 {
     const std::optional<LinkRecord> link = Link(linkPath);
-    return link && link->traits.advertised ? link->installedTarget : "";
+    return link && link->traits.advertised ? link->installedTarget : ExactText();
 }
 
 void MemoryPlatform::AddLink(const std::string& path, const LinkRecord& link)
@@ -111,16 +114,16 @@ void MemoryPlatform::DamageLink(const std::string& path)
     entry->bytes = "no shell link";
 }
 
-void MemoryPlatform::ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory)
+void MemoryPlatform::ShellOpen(const ExactText& file, const std::string& parameters, const ExactText& directory)
 {
     shellCalls.push_back({file, parameters, directory});
 }
 
-LaunchResult MemoryPlatform::ShellStart(const std::string& file, const std::string& parameters,
-                                       const std::string& directory)
+LaunchResult MemoryPlatform::ShellStart(const ExactText& file, const ExactText& parameters,
+                                       const ExactText& directory)
 {
     shellCalls.push_back({file, parameters, directory});
-    const auto failure = launchFailures_.find(Key(file));
+    const auto failure = launchFailures_.find(Key(file.Text()));
     return failure == launchFailures_.end() ? LaunchResult{} : failure->second;
 }
 

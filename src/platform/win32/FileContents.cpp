@@ -3,9 +3,12 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/SystemText.h"
+#include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace veskor {
+
+using win32::WidenJapanese;
 
 namespace {
 
@@ -33,7 +36,7 @@ DWORD LastErrorOr(DWORD fallback)
 // Writes and flushes the whole file; 0 when every byte is on disk, else the error code.
 DWORD WriteToDisk(const std::string& path, const std::string& bytes)
 {
-    win32::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    win32::FileHandle file(CreateFileW(WidenJapanese(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return LastErrorOr(ERROR_CANNOT_MAKE);
@@ -89,13 +92,14 @@ DWORD Retrying(Step step)
 }
 
 // Reads the whole file; 0 on success, else the error code. Another copy reading at once is
-// let in, and so is the rename of a replace: ReplaceFileA needs the right to delete the file
+// let in, and so is the rename of a replace: ReplaceFileW needs the right to delete the file
 // it replaces, which a handle opened without FILE_SHARE_DELETE refuses. A writer is kept out.
 DWORD ReadAll(const std::string& path, std::string& bytes)
 {
+    const std::wstring widePath = WidenJapanese(path);
     HANDLE opened = INVALID_HANDLE_VALUE;
     const DWORD refused = Retrying([&] {
-        opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        opened = CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
         return opened != INVALID_HANDLE_VALUE ? 0 : LastErrorOr(ERROR_OPEN_FAILED);
     });
@@ -116,26 +120,39 @@ DWORD ReadAll(const std::string& path, std::string& bytes)
 }
 
 // Puts `replacement` in the place of `path`, keeping the old file as `backup`; 0 on success.
-// ReplaceFileA does it in one step. Where it cannot (no old file, or a file system without
+// ReplaceFileW does it in one step. Where it cannot (no old file, or a file system without
 // it), a copy to the backup and then one rename do it with `path` present throughout.
 DWORD Replace(const std::string& path, const std::string& replacement, const std::string& backup)
 {
-    if (ReplaceFileA(path.c_str(), replacement.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                     nullptr))
+    const std::wstring widePath = WidenJapanese(path);
+    const std::wstring wideReplacement = WidenJapanese(replacement);
+    const std::wstring wideBackup = WidenJapanese(backup);
+    constexpr DWORD move = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (ReplaceFileW(widePath.c_str(), wideReplacement.c_str(), wideBackup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
+                     nullptr, nullptr))
         return 0;
     DWORD failure = LastErrorOr(ERROR_CANNOT_MAKE);
     if (failure == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-        // The old file already carries the backup's name: it goes back.
-        MoveFileExA(backup.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        // The old file already carries the backup's name: it goes back. A failed return is
+        // the failure to report; when it is tried again, the next step finds no old file and
+        // puts the new one in place, the old one kept as the backup.
+        if (!MoveFileExW(wideBackup.c_str(), widePath.c_str(), move))
+            return LastErrorOr(ERROR_CANNOT_MAKE);
         return failure;
     }
     if (failure != ERROR_FILE_NOT_FOUND && failure != ERROR_CALL_NOT_IMPLEMENTED && failure != ERROR_NOT_SUPPORTED &&
         failure != ERROR_INVALID_FUNCTION)
         return failure;
-    const bool old = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    if (old && !::CopyFileA(path.c_str(), backup.c_str(), FALSE))
+    // An old file that cannot be looked at must not be written over without its backup.
+    const DWORD attributes = GetFileAttributesW(widePath.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = LastErrorOr(ERROR_CANNOT_MAKE);
+        if (code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND)
+            return code;
+    } else if (!::CopyFileW(widePath.c_str(), wideBackup.c_str(), FALSE)) {
         return LastErrorOr(ERROR_CANNOT_MAKE);
-    if (!MoveFileExA(replacement.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    }
+    if (!MoveFileExW(wideReplacement.c_str(), widePath.c_str(), move))
         return LastErrorOr(ERROR_CANNOT_MAKE);
     return 0;
 }
@@ -151,8 +168,7 @@ constexpr DWORD LockWaitMs = 5000;
 std::string LockName(const std::string& path)
 {
     std::string full = win32::FullPath(path);
-    if (!full.empty())
-        CharLowerBuffA(full.data(), static_cast<DWORD>(full.size()));
+    win32::LowerJapanese(full);
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
     for (const char c : full) {
         hash ^= static_cast<unsigned char>(c);
@@ -205,14 +221,16 @@ void Win32Platform::WriteFileAtomically(const std::string& path, const std::stri
         failure = Retrying([&] { return Replace(path, temporary, backup); });
     if (failure == 0)
         return;
-    ::DeleteFileA(temporary.c_str());
+    // The save's own failure is the one to report: a temporary file that stays behind is
+    // written over by the next save.
+    ::DeleteFileW(WidenJapanese(temporary).c_str());
     throw CreateError(path, failure);
 }
 
 std::unique_ptr<FileLock> Win32Platform::LockFile(const std::string& path, FileUse use)
 {
     const auto failed = [&](DWORD code) { return use == FileUse::Read ? OpenError(path, code) : CreateError(path, code); };
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, LockName(path).c_str());
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, WidenJapanese(LockName(path)).c_str());
     if (!mutex)
         throw failed(LastErrorOr(ERROR_CANNOT_MAKE));
     auto lock = std::make_unique<MutexLock>(mutex);

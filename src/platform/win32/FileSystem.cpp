@@ -3,24 +3,34 @@
 
 #include <utility>
 
+#include "platform/win32/SystemText.h"
 #include "platform/win32/Utf16.h"
 
 namespace veskor {
 
+using win32::WidenJapanese;
+
 std::string Win32Platform::CurrentDirectory()
 {
-    const DWORD size = GetCurrentDirectoryA(0, nullptr);
-    std::string directory(size, '\0');
-    const DWORD length = size ? GetCurrentDirectoryA(size, directory.data()) : 0;
+    const DWORD size = GetCurrentDirectoryW(0, nullptr);
+    std::wstring directory(size, L'\0');
+    const DWORD length = size ? GetCurrentDirectoryW(size, directory.data()) : 0;
     directory.resize(length < size ? length : 0);
-    return directory;
+    return win32::NarrowJapanese(directory);
 }
 
+// A path that fills the buffer may have been cut: the buffer grows until it does not.
 std::string Win32Platform::ProgramPath()
 {
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH + 1);
-    return path;
+    std::wstring path(MAX_PATH + 1, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return win32::NarrowJapanese(path);
+        }
+        path.assign(path.size() * 2, L'\0');
+    }
 }
 
 bool Win32Platform::FileExists(const std::string& path)
@@ -29,22 +39,25 @@ bool Win32Platform::FileExists(const std::string& path)
     // and neither byte can be the second half of a CP932 character.
     if (path.find_first_of("*?") != std::string::npos)
         return false;
-    WIN32_FIND_DATAA found;
-    const win32::SearchHandle search(FindFirstFileA(path.c_str(), &found));
+    WIN32_FIND_DATAW found;
+    const win32::SearchHandle search(FindFirstFileW(WidenJapanese(path).c_str(), &found));
     return search && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool Win32Platform::DirectoryExists(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(WidenJapanese(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-PathPresence Win32Platform::Presence(const std::string& path)
+// A "?" that stands for a character CP932 cannot write is no pattern: the character goes
+// to the system itself.
+PathPresence Win32Platform::Presence(const ExactText& path)
 {
-    if (path.find_first_of("*?") != std::string::npos)
+    const std::wstring wide = win32::WidenExact(path);
+    if (wide.find_first_of(L"*?") != std::wstring::npos)
         return PathPresence::Unknown;
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES)
         return PathPresence::Present;
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathPresence::Missing
@@ -60,8 +73,8 @@ DriveKind Win32Platform::DriveOf(const std::string& path)
         return DriveKind::Other;
     std::optional<DriveKind>& known = driveKinds_[static_cast<size_t>(letter - 'A')];
     if (!known) {
-        const char root[] = {letter, ':', '\\', '\0'};
-        switch (GetDriveTypeA(root)) {
+        const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
+        switch (GetDriveTypeW(root)) {
         case DRIVE_FIXED:
         case DRIVE_RAMDISK: known = DriveKind::Fixed; break;
         case DRIVE_REMOTE: known = DriveKind::Remote; break;
@@ -75,36 +88,38 @@ DriveKind Win32Platform::DriveOf(const std::string& path)
 
 bool Win32Platform::CreateFolder(const std::string& path)
 {
-    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+    return CreateDirectoryW(WidenJapanese(path).c_str(), nullptr) != 0;
 }
 
 bool Win32Platform::RenameFile(const std::string& from, const std::string& to)
 {
-    return MoveFileA(from.c_str(), to.c_str()) != 0;
+    return MoveFileW(WidenJapanese(from).c_str(), WidenJapanese(to).c_str()) != 0;
 }
 
 void Win32Platform::DeleteFile(const std::string& path)
 {
-    ::DeleteFileA(path.c_str());
+    ::DeleteFileW(WidenJapanese(path).c_str());
 }
 
-bool Win32Platform::CopyFile(const std::string& from, const std::string& to)
+void Win32Platform::CopyFile(const std::string& from, const std::string& to)
 {
-    return ::CopyFileA(from.c_str(), to.c_str(), TRUE) != 0;
+    if (!::CopyFileW(WidenJapanese(from).c_str(), WidenJapanese(to).c_str(), TRUE)) {
+        const DWORD code = GetLastError();
+        throw CreateFileError(win32::FullPath(to), win32::SystemMessage(code));
+    }
 }
 
-// Listed in UTF-16: the ANSI listing would hand back a name the code page cannot spell with
-// "?" in it, a name that names no file.
+// A name that CP932 cannot spell is counted, not listed: with "?" in it, it would name no file.
 LinkListing Win32Platform::ListLinks(const std::string& folder)
 {
     LinkListing listing;
     WIN32_FIND_DATAW found;
-    const win32::SearchHandle search(FindFirstFileW(win32::WidenAnsi(folder + "\\*.lnk").c_str(), &found));
+    const win32::SearchHandle search(FindFirstFileW(WidenJapanese(folder + "\\*.lnk").c_str(), &found));
     if (!search)
         return listing;
     do {
         std::string name;
-        if (win32::NarrowAnsiExactly(found.cFileName, name))
+        if (win32::NarrowJapaneseExactly(found.cFileName, name))
             listing.names.push_back(std::move(name));
         else
             ++listing.unnamable;

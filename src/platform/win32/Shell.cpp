@@ -6,6 +6,7 @@
 #include "platform/win32/Com.h"
 #include "platform/win32/SystemDlls.h"
 #include "platform/win32/SystemText.h"
+#include "platform/win32/Utf16.h"
 
 namespace veskor {
 
@@ -13,7 +14,7 @@ namespace {
 
 // The system error behind a refusal: the shell's last error, or, when it left none, the
 // error its old result code stands for.
-DWORD RefusalCode(const SHELLEXECUTEINFOA& request)
+DWORD RefusalCode(const SHELLEXECUTEINFOW& request)
 {
     const DWORD error = GetLastError();
     if (error != ERROR_SUCCESS)
@@ -34,8 +35,8 @@ DWORD RefusalCode(const SHELLEXECUTEINFOA& request)
 
 // Starts what `request` names, shown normally, owned by `owner` and on its monitor. The shell
 // shows no error box of its own (the program shows one), and it finishes the request before
-// returning: the program ends right after a launch.
-LaunchResult Execute(SHELLEXECUTEINFOA request, HWND owner)
+// returning: the program ends right after a launch. `file` names the file in the error text.
+LaunchResult Execute(SHELLEXECUTEINFOW request, HWND owner, const std::string& file)
 {
     request.cbSize = sizeof request;
     request.fMask |= SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
@@ -46,7 +47,7 @@ LaunchResult Execute(SHELLEXECUTEINFOA request, HWND owner)
         request.hMonitor = monitor;
     }
     win32::BeginCom();
-    const auto execute = VESKOR_SYSTEM_FUNCTION(L"shell32.dll", ShellExecuteExA);
+    const auto execute = VESKOR_SYSTEM_FUNCTION(L"shell32.dll", ShellExecuteExW);
     SetLastError(ERROR_SUCCESS);
     if (execute(&request))
         return {};
@@ -58,51 +59,56 @@ LaunchResult Execute(SHELLEXECUTEINFOA request, HWND owner)
         text = win32::OsError(code).what();
     // Some texts name the file by an insert ("%1 は有効な Win32 アプリケーションではありません").
     if (const size_t insert = text.find("%1"); insert != std::string::npos)
-        text.replace(insert, 2, request.lpFile);
+        text.replace(insert, 2, file);
     return {LaunchResult::Outcome::Refused, text};
 }
 
 }  // namespace
 
 // The shell may hand the work to COM objects of its own: COM is begun first.
-void Win32Platform::ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory)
+void Win32Platform::ShellOpen(const ExactText& file, const std::string& parameters, const ExactText& directory)
 {
     win32::BeginCom();
-    VESKOR_SYSTEM_FUNCTION(L"shell32.dll", ShellExecuteA)(mainWindow_, "open", file.c_str(), parameters.c_str(),
-                                                         directory.c_str(), SW_SHOWNORMAL);
+    VESKOR_SYSTEM_FUNCTION(L"shell32.dll", ShellExecuteW)(mainWindow_, L"open", win32::WidenExact(file).c_str(),
+                                                         win32::WidenJapanese(parameters).c_str(),
+                                                         win32::WidenExact(directory).c_str(), SW_SHOWNORMAL);
 }
 
-LaunchResult Win32Platform::ShellStart(const std::string& file, const std::string& parameters,
-                                       const std::string& directory)
+// The error text shows the file as CP932 writes it, "?" where it cannot.
+LaunchResult Win32Platform::ShellStart(const ExactText& file, const ExactText& parameters, const ExactText& directory)
 {
-    SHELLEXECUTEINFOA request{};
-    request.lpVerb = "open";
-    request.lpFile = file.c_str();
-    request.lpParameters = parameters.c_str();
-    request.lpDirectory = directory.c_str();
-    return Execute(request, mainWindow_);
+    const std::wstring wideFile = win32::WidenExact(file);
+    const std::wstring wideParameters = win32::WidenExact(parameters);
+    const std::wstring wideDirectory = win32::WidenExact(directory);
+    SHELLEXECUTEINFOW request{};
+    request.lpVerb = L"open";
+    request.lpFile = wideFile.c_str();
+    request.lpParameters = wideParameters.c_str();
+    request.lpDirectory = wideDirectory.c_str();
+    return Execute(request, mainWindow_, file.Text());
 }
 
 // The link's own default verb, its own working folder and arguments: the shell reads them.
 LaunchResult Win32Platform::ShellStartLink(const std::string& linkPath)
 {
-    SHELLEXECUTEINFOA request{};
-    request.lpFile = linkPath.c_str();
-    return Execute(request, mainWindow_);
+    const std::wstring wideLink = win32::WidenJapanese(linkPath);
+    SHELLEXECUTEINFOW request{};
+    request.lpFile = wideLink.c_str();
+    return Execute(request, mainWindow_, linkPath);
 }
 
 std::string Win32Platform::DesktopFolder()
 {
     win32::BeginCom();
-    char path[MAX_PATH + 1] = {};
+    wchar_t path[MAX_PATH + 1] = {};
     LPITEMIDLIST folder = nullptr;
     if (SUCCEEDED(VESKOR_SYSTEM_FUNCTION(L"shell32.dll", SHGetSpecialFolderLocation)(nullptr, CSIDL_DESKTOPDIRECTORY,
                                                                                     &folder)) &&
         folder) {
-        VESKOR_SYSTEM_FUNCTION(L"shell32.dll", SHGetPathFromIDListA)(folder, path);
+        VESKOR_SYSTEM_FUNCTION(L"shell32.dll", SHGetPathFromIDListW)(folder, path);
         VESKOR_SYSTEM_FUNCTION(L"ole32.dll", CoTaskMemFree)(folder);
     }
-    return path;
+    return win32::NarrowJapanese(path);
 }
 
 }  // namespace veskor

@@ -1,18 +1,22 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/win32/Utf16.h"
+
 namespace veskor {
 
 int Win32Platform::CompareText(const std::string& a, const std::string& b) const
 {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) -
+    const std::wstring wideA = win32::WidenJapanese(a);
+    const std::wstring wideB = win32::WidenJapanese(b);
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wideA.data(), static_cast<int>(wideA.size()),
+                          wideB.data(), static_cast<int>(wideB.size())) -
            CSTR_EQUAL;
 }
 
 void Win32Platform::LowerCase(std::string& text) const
 {
-    // Pure ASCII lowers the same in every ANSI code page and is most of a history:
-    // doing it here spares a round trip through UTF-16 per entry.
+    // Pure ASCII is most of a history: doing it here spares a round trip through UTF-16
+    // per entry.
     bool ascii = true;
     for (char& ch : text) {
         if (static_cast<unsigned char>(ch) >= 0x80) {
@@ -23,7 +27,7 @@ void Win32Platform::LowerCase(std::string& text) const
             ch = static_cast<char>(ch - 'A' + 'a');
     }
     if (!ascii)
-        CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+        win32::LowerJapanese(text);
 }
 
 }  // namespace veskor

@@ -7,8 +7,9 @@
 
 namespace veskor {
 
-// The launcher's services on Windows: shell-link objects, the shell, the ANSI file and
-// text functions of the system code page, the pointer and the monitors. The shell and
+// The launcher's services on Windows: shell-link objects, the shell, the file system and
+// the text rules, all through the system's UTF-16 functions with the program's text
+// converted as CP932 (Utf16.h), the pointer and the monitors. The shell and
 // COM are loaded and begun on the window's thread when a call first needs them
 // (SystemDlls.h, Com.h); which calls another thread may make is said in Platform.h.
 class Win32Platform : public Platform {
@@ -20,14 +21,12 @@ public:
     void LowerCase(std::string& text) const override;
 
     ShellLink ReadLink(const std::string& linkPath) override;
-    std::string InstalledTarget(const std::string& linkPath) override;
+    ExactText InstalledTarget(const std::string& linkPath) override;
     void SaveLink(const std::string& linkPath, const std::string& target,
                   const std::string& workingDirectory, std::uint16_t hotKey) override;
 
-    void ShellOpen(const std::string& file, const std::string& parameters,
-                   const std::string& directory) override;
-    LaunchResult ShellStart(const std::string& file, const std::string& parameters,
-                            const std::string& directory) override;
+    void ShellOpen(const ExactText& file, const std::string& parameters, const ExactText& directory) override;
+    LaunchResult ShellStart(const ExactText& file, const ExactText& parameters, const ExactText& directory) override;
     LaunchResult ShellStartLink(const std::string& linkPath) override;
     std::string DesktopFolder() override;
 
@@ -38,8 +37,8 @@ public:
     bool CreateFolder(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
     void DeleteFile(const std::string& path) override;
-    bool CopyFile(const std::string& from, const std::string& to) override;
-    PathPresence Presence(const std::string& path) override;
+    void CopyFile(const std::string& from, const std::string& to) override;
+    PathPresence Presence(const ExactText& path) override;
     DriveKind DriveOf(const std::string& path) override;
     LinkListing ListLinks(const std::string& folder) override;
     std::string ReadWholeFile(const std::string& path) override;

@@ -128,7 +128,7 @@ void WriteLink(const std::string& path, const std::string& target, const std::st
     link->SetWorkingDirectory(directory.c_str());
     win32::ComRef<IPersistFile> file;
     ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.Out())));
-    ASSERT_TRUE(SUCCEEDED(file->Save(win32::WidenAnsi(path).c_str(), TRUE))) << path;
+    ASSERT_TRUE(SUCCEEDED(file->Save(win32::WidenJapanese(path).c_str(), TRUE))) << path;
 }
 
 }  // namespace veskor::wintest
