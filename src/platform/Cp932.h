@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace veskor {
 
@@ -29,5 +30,11 @@ struct ByteRange {
     size_t to = 0;
 };
 ByteRange SelectionBytes(const std::string& text, int start, int length);
+
+// Hepburn prints a long vowel with a macron or a circumflex (Tōkyō, Kyôto, jūdō), which
+// code page 932 cannot hold: the UTF-16 text with each such vowel spelled as romaji types
+// it, ō and ô as "ou", ū and û as "uu", ā, ē, ī and â, ê, î doubled (a capital keeps only
+// its first letter capital). Every other unit stays.
+std::u16string LongVowelsSpelled(std::u16string_view text);
 
 }  // namespace veskor

@@ -24,9 +24,14 @@ bool IsGap(char16_t unit) { return unit == ' ' || unit == MiddleDot; }
 constexpr char16_t FirstKanjiCode = 0x889F;
 bool IsKanji(char16_t unit) { return unit >= FirstKanjiCode || unit == IterationMark; }
 
+// The kana that lengthen the vowel before them, besides ー.
+constexpr char16_t LongU = 0x8345;  // ウ
+constexpr char16_t LongO = 0x8349;  // オ
+
 }  // namespace
 
-ReadingMatcher::ReadingMatcher(FoldedText typed) : typed_(std::move(typed))
+ReadingMatcher::ReadingMatcher(FoldedText typed, LongVowels longVowels)
+    : typed_(std::move(typed)), longVowels_(longVowels)
 {
     std::erase(typed_, u' ');
     if (typed_.empty())
@@ -327,6 +332,12 @@ bool ReadingMatcher::FromKana(size_t typedAt, const Place& place)
     // ー as the vowel it lengthens.
     if (e == LongVowelMark && place.run.empty() && t == VowelBefore(place.entryAt) && From(typedAt + 1, next))
         return true;
+    // A long vowel typed short, or a long o as "ou".
+    if (longVowels_ == LongVowels::MayBeShort) {
+        const char16_t lengthens = Lengthens(place);
+        if (lengthens && (From(typedAt, next) || (lengthens == 'o' && t == 'u' && e != LongU && From(typedAt + 1, next))))
+            return true;
+    }
     return false;
 }
 
@@ -363,6 +374,28 @@ std::uint32_t ReadingMatcher::FirstLetters(const Place& place) const
     for (const KanjiReadings::Word& word : readings.WordsFrom(unit))
         letters |= table.firstLetters[Slot(word.reading[0])];
     return letters;
+}
+
+// The vowel that the unit at the place lengthens: ー after any vowel, ウ after o or u, オ
+// after o, the vowel before it in the same reading or among the entry's own units; 0 for
+// any other unit.
+char16_t ReadingMatcher::Lengthens(const Place& place) const
+{
+    const char16_t unit = Unit(place);
+    if (unit != LongVowelMark && unit != LongU && unit != LongO)
+        return 0;
+    char16_t vowel = 0;
+    if (place.run.empty()) {
+        vowel = VowelBefore(place.entryAt);
+    } else if (place.at > 0) {
+        Place before = place;
+        --before.at;
+        const int slot = Slot(Unit(before));
+        vowel = slot >= 0 ? Romaji().vowel[slot] : 0;
+    }
+    if (unit == LongVowelMark || vowel == 'o')
+        return vowel;
+    return unit == LongU && vowel == 'u' ? vowel : 0;
 }
 
 // The vowel of the kana before the long-vowel mark at entryAt; 0 when none comes before.

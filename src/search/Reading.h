@@ -18,7 +18,13 @@ namespace veskor {
 // "ky", "ts"), it matches any kana whose romaji begins so.
 class ReadingMatcher {
 public:
-    explicit ReadingMatcher(FoldedText typed);
+    // Whether a long vowel may also be typed as Latin text prints it, left out: おう and
+    // おお as "o", うう as "u", ー after any vowel as nothing (tokyo 東京, judo 柔道, shoto
+    // ショート), and a long o as "ou" (shouto ショート, ousaka 大阪). The lengthening kana
+    // must follow the vowel in the same reading, never in the next kanji's.
+    enum class LongVowels { AsSpelled, MayBeShort };
+
+    explicit ReadingMatcher(FoldedText typed, LongVowels longVowels = LongVowels::AsSpelled);
 
     // What a partial search needs to know of an entry to pass it over without looking
     // at its units: the places a match may begin, as keys. A unit above the single
@@ -78,8 +84,10 @@ private:
     Place Next(const Place& place) const;
     std::uint32_t FirstLetters(const Place& place) const;
     char16_t VowelBefore(size_t entryAt) const;
+    char16_t Lengthens(const Place& place) const;
 
     FoldedText typed_;
+    LongVowels longVowels_;
     std::u16string_view entry_;
     std::bitset<0x10000> startsMatch_;  // entry units the first typed unit can match
     // Positions (typed, entry) already known not to match in this entry, marked with

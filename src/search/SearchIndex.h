@@ -28,7 +28,8 @@ public:
                                        bool partial);
     // The entries whose folded text begins with (prefix) or holds (partial) the folded
     // `typed`, typed letters read as romaji (search/Reading.h): what the list shows when
-    // nothing matches literally. The folded copy is made on first need after a change.
+    // nothing matches literally. When none reads so, those that read so with long vowels
+    // typed short (tokyo 東京). The folded copy is made on first need after a change.
     std::vector<std::string> ReadingFilter(const History& history, const TextRules& rules,
                                            const std::string& typed, bool partial);
     // The same, as indices into the history.

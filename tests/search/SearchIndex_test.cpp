@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Cp932.h"
+#include "platform/memory/MemoryPlatform.h"
 
 namespace veskor {
 namespace {
@@ -180,7 +181,8 @@ TEST(SearchIndex, AgreesWithThePlainRuleOnRandomHistories)
 }
 
 // The reading search files each entry by the places a match may begin and reads only
-// the entries the typed text can begin in: it must find what reading every entry finds.
+// the entries the typed text can begin in: it must find what reading every entry finds,
+// and with long vowels typed short only when nothing reads as spelled.
 TEST(SearchIndex, ReadingSearchFindsWhatReadingEachEntryFinds)
 {
     AsciiRules rules;
@@ -188,7 +190,8 @@ TEST(SearchIndex, ReadingSearchFindsWhatReadingEachEntryFinds)
     SearchIndex index;
     std::mt19937 random(2024);
     const std::vector<std::string> pieces = {"a", "K", "n", "s", " ", "・", "ア", "カ", "ン", "ッ", "ー", "ｻ",
-                                             "印", "刷", "新", "聞", "三", "国", "々", "今日"};
+                                             "印", "刷", "新", "聞", "三", "国", "々", "今日",
+                                             "ト", "ウ", "オ", "東"};
     const std::string letters = "akinsuto-'";
     auto pick = [&](size_t count) { return std::uniform_int_distribution<size_t>(0, count - 1)(random); };
     for (int round = 0; round < 200; ++round) {
@@ -206,18 +209,42 @@ TEST(SearchIndex, ReadingSearchFindsWhatReadingEachEntryFinds)
         for (size_t length = 1 + pick(5); length > 0; --length)
             typed += letters[pick(letters.size())];
         for (bool partial : {false, true}) {
-            std::vector<std::string> expected;
+            std::vector<std::string> asSpelled, shortened;
             ReadingMatcher matcher(Folded(typed));
+            ReadingMatcher shortMatcher(Folded(typed), ReadingMatcher::LongVowels::MayBeShort);
             for (const std::string& entry : history.Entries()) {
                 std::string lowered = entry;
                 rules.LowerCase(lowered);
                 if (matcher.Matches(Folded(lowered), partial))
-                    expected.push_back(entry);
+                    asSpelled.push_back(entry);
+                if (shortMatcher.Matches(Folded(lowered), partial))
+                    shortened.push_back(entry);
             }
+            const std::vector<std::string>& expected = asSpelled.empty() ? shortened : asSpelled;
             ASSERT_EQ(index.ReadingFilter(history, rules, typed, partial), expected)
                 << "round " << round << " typed " << typed << " partial " << partial;
         }
     }
+}
+
+// A long vowel typed short finds names only when no name reads as typed: the names an
+// input method's spelling finds never gain company.
+TEST(SearchIndex, LongVowelsTypedShortOnlyWhenNothingReadsAsTyped)
+{
+    MemoryPlatform rules;  // lower-cases CP932 as the system does
+    History history(rules);
+    history.Load({"東京", "トキョ", "京都タワー", "ショート"});
+    SearchIndex index;
+    const struct {
+        const char* typed;
+        bool partial;
+        std::vector<std::uint32_t> found;
+    } cases[] = {
+        {"tokyo", false, {1}}, {"toukyo", false, {0}}, {"kyoto", false, {2}}, {"tawa", true, {2}},
+        {"shoto", false, {3}}, {"kyo", true, {0, 1, 2}}, {"kyot", true, {2}}, {"zzz", true, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(index.ReadingMatches(history, rules, c.typed, c.partial), c.found) << c.typed;
 }
 
 }  // namespace
