@@ -82,7 +82,7 @@ std::vector<std::uint32_t> SearchIndex::PartialMatches(const std::string& needle
         }
         // An entry may end in half a character: the walk never crosses its end.
         while (boundary < at)
-            boundary += IsLeadByte(static_cast<unsigned char>(all[boundary])) && boundary + 1 < *entry ? 2 : 1;
+            boundary += CharLength(all.substr(0, *entry), boundary);
         if (boundary != at) {
             from = at + 1;
             continue;
