@@ -108,18 +108,6 @@ std::vector<std::uint32_t> SearchIndex::Matches(const History& history, const Te
     return partial ? PartialMatches(needle) : PrefixMatches(needle);
 }
 
-std::vector<std::string> SearchIndex::Filter(const History& history, const TextRules& rules,
-                                             const std::string& typed, bool partial)
-{
-    return EntriesAt(history, Matches(history, rules, typed, partial));
-}
-
-std::vector<std::string> SearchIndex::ReadingFilter(const History& history, const TextRules& rules,
-                                                    const std::string& typed, bool partial)
-{
-    return EntriesAt(history, ReadingMatches(history, rules, typed, partial));
-}
-
 std::vector<std::uint32_t> SearchIndex::ReadingMatches(const History& history, const TextRules& rules,
                                                        const std::string& typed, bool partial)
 {
@@ -205,16 +193,6 @@ void SearchIndex::IndexStartKeys()
     keyStarts_.push_back(total);
     startEntries_.resize(total);
     eachKey([&](std::uint32_t key, std::uint32_t i) { startEntries_[count[key]++] = i; });
-}
-
-std::vector<std::string> SearchIndex::EntriesAt(const History& history, const std::vector<std::uint32_t>& indices)
-{
-    const std::vector<std::string>& entries = history.Entries();
-    std::vector<std::string> matching;
-    matching.reserve(indices.size());
-    for (std::uint32_t index : indices)
-        matching.push_back(entries[index]);
-    return matching;
 }
 
 }  // namespace veskor

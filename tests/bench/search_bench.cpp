@@ -168,7 +168,7 @@ void FirstKeyOf(benchmark::State& state, const Search* reading)
         SearchIndex index;
         benchmark::DoNotOptimize(index.Matches(history, platform, reading ? reading->typed : "vi", false));
         if (reading)
-            benchmark::DoNotOptimize(index.ReadingFilter(history, platform, reading->typed, reading->partial));
+            benchmark::DoNotOptimize(index.ReadingMatches(history, platform, reading->typed, reading->partial));
     }
 }
 void FirstKey(benchmark::State& state) { FirstKeyOf(state, nullptr); }

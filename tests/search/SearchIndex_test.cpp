@@ -54,6 +54,15 @@ std::vector<std::string> Reference(const std::vector<std::string>& entries, cons
     return out;
 }
 
+// The entries a search found, as the list shows them.
+std::vector<std::string> Found(const History& history, const std::vector<std::uint32_t>& indices)
+{
+    std::vector<std::string> entries;
+    for (const std::uint32_t index : indices)
+        entries.push_back(history.Entries().at(index));
+    return entries;
+}
+
 struct Case {
     const char* typed;
     bool partial;
@@ -86,7 +95,7 @@ TEST(SearchIndex, MatchesWholeEntriesByteForByte)
     };
     SearchIndex index;
     for (const Case& c : cases) {
-        EXPECT_EQ(index.Filter(history, rules, c.typed, c.partial), c.expected)
+        EXPECT_EQ(Found(history, index.Matches(history, rules, c.typed, c.partial)), c.expected)
             << "typed \"" << c.typed << "\" partial " << c.partial;
     }
 }
@@ -97,9 +106,9 @@ TEST(SearchIndex, SeesEveryChangeOfTheHistory)
     std::optional<History> slot(std::in_place, rules);
     slot->Load({"alpha", "beta"});
     SearchIndex index;
-    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"alpha"});
+    EXPECT_EQ(Found(*slot, index.Matches(*slot, rules, "a", false)), std::vector<std::string>{"alpha"});
     slot->Record("beta", false);  // same size
-    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"alpha"});
+    EXPECT_EQ(Found(*slot, index.Matches(*slot, rules, "a", false)), std::vector<std::string>{"alpha"});
 
     // A new history in the old one's place (the program makes one at every first show),
     // of the same size and after as many changes: neither its address nor its count of
@@ -107,15 +116,15 @@ TEST(SearchIndex, SeesEveryChangeOfTheHistory)
     slot.emplace(rules);
     slot->Load({"beta", "gamma"});
     slot->Record("gamma", false);
-    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{});
+    EXPECT_EQ(Found(*slot, index.Matches(*slot, rules, "a", false)), std::vector<std::string>{});
 
     // Other rules, other lower-case forms.
     struct KeepCase : AsciiRules {
         void LowerCase(std::string&) const override {}
     } keepCase;
     slot->Load({"Alpha"});
-    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"Alpha"});
-    EXPECT_EQ(index.Filter(*slot, keepCase, "a", false), std::vector<std::string>{});
+    EXPECT_EQ(Found(*slot, index.Matches(*slot, rules, "a", false)), std::vector<std::string>{"Alpha"});
+    EXPECT_EQ(Found(*slot, index.Matches(*slot, keepCase, "a", false)), std::vector<std::string>{});
 }
 
 // The window prepares the index when it is idle, so that the first key over a long history
@@ -174,7 +183,8 @@ TEST(SearchIndex, AgreesWithThePlainRuleOnRandomHistories)
         }
         const std::string typed = randomText(3);
         for (bool partial : {false, true}) {
-            ASSERT_EQ(index.Filter(history, rules, typed, partial), Reference(history.Entries(), rules, typed, partial))
+            ASSERT_EQ(Found(history, index.Matches(history, rules, typed, partial)),
+                      Reference(history.Entries(), rules, typed, partial))
                 << "round " << round << " partial " << partial;
         }
     }
@@ -221,7 +231,7 @@ TEST(SearchIndex, ReadingSearchFindsWhatReadingEachEntryFinds)
                     shortened.push_back(entry);
             }
             const std::vector<std::string>& expected = asSpelled.empty() ? shortened : asSpelled;
-            ASSERT_EQ(index.ReadingFilter(history, rules, typed, partial), expected)
+            ASSERT_EQ(Found(history, index.ReadingMatches(history, rules, typed, partial)), expected)
                 << "round " << round << " typed " << typed << " partial " << partial;
         }
     }
