@@ -213,26 +213,27 @@ bool ReadingMatcher::FromUnit(size_t typedAt, size_t entryAt)
 bool ReadingMatcher::FromKanji(size_t typedAt, size_t entryAt, char16_t kanji)
 {
     const char16_t before = entryAt > 0 ? entry_[entryAt - 1] : 0;
-    const bool voices = before > 0xFF && !IsGap(before);
-    const bool halfVoices = IsKanji(before) || before == SyllabicN || before == SmallTsu;
-    const bool doubles = entryAt + 1 < entry_.size() && IsKanji(entry_[entryAt + 1]);
+    const SoundChanges changes{
+        .voices = before > 0xFF && !IsGap(before),
+        .halfVoices = IsKanji(before) || before == SyllabicN || before == SmallTsu,
+        .doubles = entryAt + 1 < entry_.size() && IsKanji(entry_[entryAt + 1]),
+    };
     const auto at = static_cast<std::uint32_t>(entryAt);
     if (typed_.size() >= 64)  // beyond what an outcome holds: read on through the entry
-        return ReadKanji(typedAt, at, kanji, voices, halfVoices, doubles);
+        return ReadKanji(typedAt, at, kanji, changes);
 
     // How the kanji's readings take the typed text from typedAt depends on the kanji, the
     // sound changes its neighbours allow and the typed text alone: worked out once per
     // typed text, then only continued in each entry.
-    const std::uint32_t key = static_cast<std::uint32_t>(typedAt) << 19 | (voices ? 1u << 16 : 0) |
-                              (halfVoices ? 1u << 17 : 0) | (doubles ? 1u << 18 : 0) | kanji;
+    const OutcomeKey key{static_cast<std::uint32_t>(typedAt), kanji, changes};
     if (outcomes_.empty())
         outcomes_.resize(OutcomeSlots);
-    Outcome& outcome = outcomes_[(key * 0x9E3779B1u) >> (32 - OutcomeBits)];
-    if (outcome.key != key + 1) {
-        outcome = Outcome{key + 1};
+    Outcome& outcome = outcomes_[key.Hash() >> (32 - OutcomeBits)];
+    if (!outcome.known || !(outcome.key == key)) {
+        outcome = Outcome{true, key};
         Outcome* const outer = collecting_;
         collecting_ = &outcome;
-        outcome.reads = ReadKanji(typedAt, at, kanji, voices, halfVoices, doubles);
+        outcome.reads = ReadKanji(typedAt, at, kanji, changes);
         collecting_ = outer;
     }
     if (outcome.reads)
@@ -246,9 +247,15 @@ bool ReadingMatcher::FromKanji(size_t typedAt, size_t entryAt, char16_t kanji)
     return false;
 }
 
+std::uint32_t ReadingMatcher::OutcomeKey::Hash() const
+{
+    const std::uint32_t packed = typedAt << 19 | (changes.voices ? 1u << 16 : 0) | (changes.halfVoices ? 1u << 17 : 0) |
+                                 (changes.doubles ? 1u << 18 : 0) | kanji;
+    return packed * 0x9E3779B1u;
+}
+
 // Each reading of the kanji at `at`, as the sound changes allowed make it sound.
-bool ReadingMatcher::ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji, bool voices, bool halfVoices,
-                               bool doubles)
+bool ReadingMatcher::ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji, SoundChanges changes)
 {
     const size_t index = KanjiReadings::Get().IndexOf(kanji);
     if (!index)
@@ -263,13 +270,13 @@ bool ReadingMatcher::ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji,
         const SoundedReadings::Sounded& reading = sounds.sounded[r];
         for (size_t change = 0; change < reading.first.size(); ++change) {
             const char16_t first = reading.first[change];
-            if (!first || (change == 1 && !voices) || (change == 2 && !halfVoices))
+            if (!first || (change == 1 && !changes.voices) || (change == 2 && !changes.halfVoices))
                 continue;
             if (letter ? !(reading.letters[change] & letter) : t != first)
                 continue;
             const char16_t changed = change ? first : 0;
             if (From(typedAt, Place{at, at + 1, reading.kana, 0, changed, 0}) ||
-                (doubles && reading.doubles && From(typedAt, Place{at, at + 1, reading.kana, 0, changed, SmallTsu})))
+                (changes.doubles && reading.doubles && From(typedAt, Place{at, at + 1, reading.kana, 0, changed, SmallTsu})))
                 return true;
         }
     }

@@ -180,5 +180,44 @@ TEST(ReadingTest, LongTypedTextsReadKanjiToo)
     EXPECT_FALSE(Reads((typed + "x").c_str(), (entry + "一緒").c_str(), true));
 }
 
+// One matcher reads entry after entry, as one search does, and keeps what a kanji's
+// readings made of the typed text from one place: an entry that allows the kanji other
+// sound changes must not be read with what another one allowed. Each row tries the kanji
+// where a change is not allowed, then where it is, then where it is not again.
+TEST(ReadingTest, WhatAKanjiReadsIsKeptApartBySoundChange)
+{
+    const struct {
+        const char* typed;
+        const char* without;  // the change not allowed: the entry does not read
+        const char* with;     // allowed: it reads
+    } rows[] = {
+        {"kappatsu", "活", "活発"},  // つ doubled before a kanji (活 かっ)
+        {"kotoba", "こと 葉", "こと葉"},  // voiced after a kana (葉 ば), not after a gap
+        {"apo", "ア歩", "亜歩"},  // the は row as ぱ after a kanji (歩 ぽ), not after a kana
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        ReadingMatcher matcher(Folded(row.typed));
+        EXPECT_FALSE(matcher.Matches(Folded(row.without), false));
+        EXPECT_TRUE(matcher.Matches(Folded(row.with), false));
+        EXPECT_FALSE(matcher.Matches(Folded(row.without), false));
+    }
+}
+
+// A typed text of 64 units or more reads kanji past the 63rd unit.
+TEST(ReadingTest, TypedTextsPast63UnitsReadKanji)
+{
+    std::string entry;
+    for (int i = 0; i < 70; ++i)
+        entry += "ア";
+    const std::string typed(70, 'a');
+    for (const bool partial : {false, true}) {
+        EXPECT_TRUE(Reads((typed + "insatsu").c_str(), (entry + "印刷").c_str(), partial));
+        EXPECT_TRUE(Reads((typed + "kappatsu").c_str(), (entry + "活発").c_str(), partial));
+        EXPECT_FALSE(Reads((typed + "insatsux").c_str(), (entry + "印刷").c_str(), partial));
+        EXPECT_FALSE(Reads((typed + "insatsu").c_str(), (entry + "印").c_str(), partial));
+    }
+}
+
 }  // namespace
 }  // namespace veskor
