@@ -57,9 +57,9 @@ ReadingMatcher::ReadingMatcher(FoldedText typed, LongVowels longVowels)
             }
         }
         const char16_t second = typed_.size() > 1 ? typed_[1] : first;
-        if (first == 'n' || (first == 'm' && (second == 'b' || second == 'm' || second == 'p')))
+        if (LoneN(first, second))
             CanStartAt(SyllabicN);
-        if (!IsVowel(first) && first != 'n' && (second == first || (first == 't' && second == 'c')))
+        if (DoubledBy(first) & LetterBit(second))
             CanStartAt(SmallTsu);
     }
     if (kana.any())
@@ -315,27 +315,18 @@ bool ReadingMatcher::FromKana(size_t typedAt, const Place& place)
     const bool more = left > 1;
     const char16_t following = more ? typed_[typedAt + 1] : 0;
     if (e == SyllabicN) {
-        // A lone "n" before anything that would not make it a syllable of its own, and
-        // at the end of a kanji's reading, where names are written so (shinyou, kanon);
-        // Hepburn's "m" before b, m and p.
+        // A lone "n" also at the end of a kanji's reading, where names are written so
+        // (shinyou, kanon). When the typed text ends at "m", the next kana decides.
         const bool endsReading = place.run.empty() ? openEnd_ && place.entryAt + 1 == entry_.size()
                                                    : place.at + 1 == place.run.size();
-        if (t == 'n' && more && ((!IsVowel(following) && following != 'y') || endsReading) &&
-            From(typedAt + 1, next))
-            return true;
-        const std::uint32_t lips = LetterBit('b') | LetterBit('m') | LetterBit('p');
-        if (t == 'm' && (more ? (LetterBit(following) & lips) && From(typedAt + 1, next) : NextBegins(next, lips)))
+        if (more ? (LoneN(t, following) || (t == 'n' && endsReading)) && From(typedAt + 1, next)
+                 : t == 'm' && NextBegins(next, Lips))
             return true;
     }
-    // っ as the doubled first consonant of the next kana; Hepburn writes っち "tch".
-    if (e == SmallTsu && !IsVowel(t) && t != 'n' && LetterBit(t) < (1u << 26)) {
-        if (!more) {
-            if (NextBegins(next, LetterBit(t) | (t == 't' ? LetterBit('c') : 0)))
-                return true;
-        } else if ((following == t || (t == 't' && following == 'c')) && From(typedAt + 1, next)) {
-            return true;
-        }
-    }
+    // っ as the doubled first consonant of the next kana.
+    if (const std::uint32_t doubled = e == SmallTsu ? DoubledBy(t) : 0;
+        doubled && (more ? (LetterBit(following) & doubled) && From(typedAt + 1, next) : NextBegins(next, doubled)))
+        return true;
     // ー as the vowel it lengthens.
     if (e == LongVowelMark && place.run.empty() && t == VowelBefore(place.entryAt) && From(typedAt + 1, next))
         return true;
