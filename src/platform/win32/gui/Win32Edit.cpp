@@ -113,8 +113,10 @@ LRESULT CALLBACK Win32Edit::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     else if ((msg == WM_IME_ENDCOMPOSITION || msg == WM_KILLFOCUS) && edit->onComposition)
         edit->onComposition(false);
     const LRESULT result = DefSubclass(hwnd, msg, wParam, lParam);
-    if (msg == WM_CHAR || msg == WM_IME_CHAR || msg == WM_IME_COMPOSITION || msg == WM_PASTE || msg == WM_UNDO ||
-        msg == EM_UNDO)
+    // Every way a user changes the text: keys (Ctrl+V, Shift+Insert), the input method, the
+    // context menu, paste and undo messages.
+    if (msg == WM_CHAR || msg == WM_KEYDOWN || msg == WM_IME_CHAR || msg == WM_IME_COMPOSITION ||
+        msg == WM_CONTEXTMENU || msg == WM_PASTE || msg == WM_UNDO || msg == EM_UNDO)
         SpellOutMarkedVowels(hwnd);
     // Taking the focus selects the whole text, unless a click is placing the caret.
     if (msg == WM_SETFOCUS && !edit->keepSelection_ && GetKeyState(VK_LBUTTON) >= 0)
