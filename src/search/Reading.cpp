@@ -276,7 +276,8 @@ bool ReadingMatcher::ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji,
                 continue;
             const char16_t changed = change ? first : 0;
             if (From(typedAt, Place{at, at + 1, reading.kana, 0, changed, 0}) ||
-                (changes.doubles && reading.doubles && From(typedAt, Place{at, at + 1, reading.kana, 0, changed, SmallTsu})))
+                (changes.doubles && reading.doubles &&
+                 From(typedAt, Place{at, at + 1, reading.kana, 0, changed, SmallTsu})))
                 return true;
         }
     }
@@ -333,7 +334,8 @@ bool ReadingMatcher::FromKana(size_t typedAt, const Place& place)
     // A long vowel typed short, or a long o as "ou".
     if (longVowels_ == LongVowels::MayBeShort) {
         const char16_t lengthens = Lengthens(place);
-        if (lengthens && (From(typedAt, next) || (lengthens == 'o' && t == 'u' && e != LongU && From(typedAt + 1, next))))
+        if (lengthens &&
+            (From(typedAt, next) || (lengthens == 'o' && t == 'u' && e != LongU && From(typedAt + 1, next))))
             return true;
     }
     return false;

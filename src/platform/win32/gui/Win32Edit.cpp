@@ -33,8 +33,8 @@ void SpellOutMarkedVowels(HWND hwnd)
     DWORD end = 0;
     SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     const auto spelledAt = [&text](DWORD units) {
-        const size_t before = std::min<size_t>(units, text.size());
-        return LongVowelsSpelled(std::u16string(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(before))).size();
+        const auto before = static_cast<std::ptrdiff_t>(std::min<size_t>(units, text.size()));
+        return LongVowelsSpelled(std::u16string(text.begin(), text.begin() + before)).size();
     };
     SetWindowTextW(hwnd, std::wstring(spelled.begin(), spelled.end()).c_str());
     SendMessageW(hwnd, EM_SETSEL, spelledAt(start), static_cast<LPARAM>(spelledAt(end)));
