@@ -2,9 +2,10 @@
 # Times one key release of the incremental search over 1k, 100k and 1M shortcut names,
 # beside `grep -c -i -F` over the same names as one file: grep is the floor the filter
 # is held against. Usage: scripts/bench-search.sh [BUILD_DIR] (default build/host);
-# SEARCH_BENCH=path runs an already built search_bench instead. Ends with the size of
-# build/windows/VESKOR3.exe when it is built, and its growth against EXE_BEFORE=path
-# (the same program built before a change) when given.
+# SEARCH_BENCH=path runs an already built search_bench instead (and NOISE_BENCH=path the
+# reading_noise_bench beside it). Ends with the size of build/windows/VESKOR3.exe when it
+# is built, and its growth against EXE_BEFORE=path (the same program built before a
+# change) when given, then with the reading search's noise over a list of real names.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,9 +13,10 @@ bench=${SEARCH_BENCH:-}
 if [ -z "$bench" ]; then
     build=${1:-build/host}
     cmake --preset host -B "$build" >/dev/null
-    cmake --build "$build" -j2 --target search_bench >/dev/null
+    cmake --build "$build" -j2 --target search_bench reading_noise_bench >/dev/null
     bench="$build/search_bench"
 fi
+noise=${NOISE_BENCH:-$(dirname "$bench")/reading_noise_bench}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -105,4 +107,9 @@ if [ -f "$exe" ]; then
         printf ', %s before: growth %s bytes (%.1f KB)' "$before" "$((size - before))" "$(awk -v g=$((size - before)) 'BEGIN { print g / 1024 }')"
     fi
     printf '\n'
+fi
+
+if [ -x "$noise" ]; then
+    printf '\nreading search noise (%s):\n' "$noise"
+    "$noise" | iconv -f CP932 -t UTF-8
 fi

@@ -14,13 +14,8 @@ namespace {
 std::vector<char16_t> Codes(std::string_view text)
 {
     std::vector<char16_t> codes;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(c) && i + 1 < text.size())
-            codes.push_back(static_cast<char16_t>(c << 8 | static_cast<unsigned char>(text[++i])));
-        else
-            codes.push_back(c);
-    }
+    for (size_t i = 0; i < text.size(); i += CharLength(text, i))
+        codes.push_back(CharCode(text, i));
     return codes;
 }
 
@@ -117,12 +112,12 @@ void AppendFolded(std::string_view text, FoldedText& out)
 {
     const Tables& tables = FoldingTables();
     const size_t from = out.size();
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(c) && i + 1 < text.size()) {
-            out.push_back(tables.DoubleByte(static_cast<char16_t>(c << 8 | static_cast<unsigned char>(text[++i]))));
+    for (size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+        const char16_t c = CharCode(text, i);
+        if (c > 0xFF) {
+            out.push_back(tables.DoubleByte(c));
         } else if (c >= 0xA1 && c <= 0xDF) {
-            const char16_t marked = out.size() > from ? tables.Marked(out.back(), c) : 0;
+            const char16_t marked = out.size() > from ? tables.Marked(out.back(), static_cast<unsigned char>(c)) : 0;
             if (marked)
                 out.back() = marked;
             else

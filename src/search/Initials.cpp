@@ -27,7 +27,7 @@ std::string InitialsOf(std::string_view entry)
     while (at < entry.size()) {
         const auto c = static_cast<unsigned char>(entry[at]);
         // The second byte of a double-byte character may look like "_" or a letter.
-        const size_t length = IsLeadByte(c) && at + 1 < entry.size() ? 2 : 1;
+        const size_t length = CharLength(entry, at);
         at += length;
         if (length == 1 && IsSeparator(c)) {
             wordEnded = true;

@@ -24,9 +24,14 @@ bool IsGap(char16_t unit) { return unit == ' ' || unit == MiddleDot; }
 constexpr char16_t FirstKanjiCode = 0x889F;
 bool IsKanji(char16_t unit) { return unit >= FirstKanjiCode || unit == IterationMark; }
 
+// The kana that lengthen the vowel before them, besides ー.
+constexpr char16_t LongU = 0x8345;  // ウ
+constexpr char16_t LongO = 0x8349;  // オ
+
 }  // namespace
 
-ReadingMatcher::ReadingMatcher(FoldedText typed) : typed_(std::move(typed))
+ReadingMatcher::ReadingMatcher(FoldedText typed, LongVowels longVowels)
+    : typed_(std::move(typed)), longVowels_(longVowels)
 {
     std::erase(typed_, u' ');
     if (typed_.empty())
@@ -52,9 +57,9 @@ ReadingMatcher::ReadingMatcher(FoldedText typed) : typed_(std::move(typed))
             }
         }
         const char16_t second = typed_.size() > 1 ? typed_[1] : first;
-        if (first == 'n' || (first == 'm' && (second == 'b' || second == 'm' || second == 'p')))
+        if (LoneN(first, second))
             CanStartAt(SyllabicN);
-        if (!IsVowel(first) && first != 'n' && (second == first || (first == 't' && second == 'c')))
+        if (DoubledBy(first) & LetterBit(second))
             CanStartAt(SmallTsu);
     }
     if (kana.any())
@@ -208,26 +213,27 @@ bool ReadingMatcher::FromUnit(size_t typedAt, size_t entryAt)
 bool ReadingMatcher::FromKanji(size_t typedAt, size_t entryAt, char16_t kanji)
 {
     const char16_t before = entryAt > 0 ? entry_[entryAt - 1] : 0;
-    const bool voices = before > 0xFF && !IsGap(before);
-    const bool halfVoices = IsKanji(before) || before == SyllabicN || before == SmallTsu;
-    const bool doubles = entryAt + 1 < entry_.size() && IsKanji(entry_[entryAt + 1]);
+    const SoundChanges changes{
+        .voices = before > 0xFF && !IsGap(before),
+        .halfVoices = IsKanji(before) || before == SyllabicN || before == SmallTsu,
+        .doubles = entryAt + 1 < entry_.size() && IsKanji(entry_[entryAt + 1]),
+    };
     const auto at = static_cast<std::uint32_t>(entryAt);
     if (typed_.size() >= 64)  // beyond what an outcome holds: read on through the entry
-        return ReadKanji(typedAt, at, kanji, voices, halfVoices, doubles);
+        return ReadKanji(typedAt, at, kanji, changes);
 
     // How the kanji's readings take the typed text from typedAt depends on the kanji, the
     // sound changes its neighbours allow and the typed text alone: worked out once per
     // typed text, then only continued in each entry.
-    const std::uint32_t key = static_cast<std::uint32_t>(typedAt) << 19 | (voices ? 1u << 16 : 0) |
-                              (halfVoices ? 1u << 17 : 0) | (doubles ? 1u << 18 : 0) | kanji;
+    const OutcomeKey key{static_cast<std::uint32_t>(typedAt), kanji, changes};
     if (outcomes_.empty())
         outcomes_.resize(OutcomeSlots);
-    Outcome& outcome = outcomes_[(key * 0x9E3779B1u) >> (32 - OutcomeBits)];
-    if (outcome.key != key + 1) {
-        outcome = Outcome{key + 1};
+    Outcome& outcome = outcomes_[key.Hash() >> (32 - OutcomeBits)];
+    if (!outcome.known || !(outcome.key == key)) {
+        outcome = Outcome{true, key};
         Outcome* const outer = collecting_;
         collecting_ = &outcome;
-        outcome.reads = ReadKanji(typedAt, at, kanji, voices, halfVoices, doubles);
+        outcome.reads = ReadKanji(typedAt, at, kanji, changes);
         collecting_ = outer;
     }
     if (outcome.reads)
@@ -241,9 +247,15 @@ bool ReadingMatcher::FromKanji(size_t typedAt, size_t entryAt, char16_t kanji)
     return false;
 }
 
+std::uint32_t ReadingMatcher::OutcomeKey::Hash() const
+{
+    const std::uint32_t packed = typedAt << 19 | (changes.voices ? 1u << 16 : 0) | (changes.halfVoices ? 1u << 17 : 0) |
+                                 (changes.doubles ? 1u << 18 : 0) | kanji;
+    return packed * 0x9E3779B1u;
+}
+
 // Each reading of the kanji at `at`, as the sound changes allowed make it sound.
-bool ReadingMatcher::ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji, bool voices, bool halfVoices,
-                               bool doubles)
+bool ReadingMatcher::ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji, SoundChanges changes)
 {
     const size_t index = KanjiReadings::Get().IndexOf(kanji);
     if (!index)
@@ -258,13 +270,14 @@ bool ReadingMatcher::ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji,
         const SoundedReadings::Sounded& reading = sounds.sounded[r];
         for (size_t change = 0; change < reading.first.size(); ++change) {
             const char16_t first = reading.first[change];
-            if (!first || (change == 1 && !voices) || (change == 2 && !halfVoices))
+            if (!first || (change == 1 && !changes.voices) || (change == 2 && !changes.halfVoices))
                 continue;
             if (letter ? !(reading.letters[change] & letter) : t != first)
                 continue;
             const char16_t changed = change ? first : 0;
             if (From(typedAt, Place{at, at + 1, reading.kana, 0, changed, 0}) ||
-                (doubles && reading.doubles && From(typedAt, Place{at, at + 1, reading.kana, 0, changed, SmallTsu})))
+                (changes.doubles && reading.doubles &&
+                 From(typedAt, Place{at, at + 1, reading.kana, 0, changed, SmallTsu})))
                 return true;
         }
     }
@@ -303,30 +316,28 @@ bool ReadingMatcher::FromKana(size_t typedAt, const Place& place)
     const bool more = left > 1;
     const char16_t following = more ? typed_[typedAt + 1] : 0;
     if (e == SyllabicN) {
-        // A lone "n" before anything that would not make it a syllable of its own, and
-        // at the end of a kanji's reading, where names are written so (shinyou, kanon);
-        // Hepburn's "m" before b, m and p.
+        // A lone "n" also at the end of a kanji's reading, where names are written so
+        // (shinyou, kanon). When the typed text ends at "m", the next kana decides.
         const bool endsReading = place.run.empty() ? openEnd_ && place.entryAt + 1 == entry_.size()
                                                    : place.at + 1 == place.run.size();
-        if (t == 'n' && more && ((!IsVowel(following) && following != 'y') || endsReading) &&
-            From(typedAt + 1, next))
-            return true;
-        const std::uint32_t lips = LetterBit('b') | LetterBit('m') | LetterBit('p');
-        if (t == 'm' && (more ? (LetterBit(following) & lips) && From(typedAt + 1, next) : NextBegins(next, lips)))
+        if (more ? (LoneN(t, following) || (t == 'n' && endsReading)) && From(typedAt + 1, next)
+                 : t == 'm' && NextBegins(next, Lips))
             return true;
     }
-    // っ as the doubled first consonant of the next kana; Hepburn writes っち "tch".
-    if (e == SmallTsu && !IsVowel(t) && t != 'n' && LetterBit(t) < (1u << 26)) {
-        if (!more) {
-            if (NextBegins(next, LetterBit(t) | (t == 't' ? LetterBit('c') : 0)))
-                return true;
-        } else if ((following == t || (t == 't' && following == 'c')) && From(typedAt + 1, next)) {
-            return true;
-        }
-    }
+    // っ as the doubled first consonant of the next kana.
+    if (const std::uint32_t doubled = e == SmallTsu ? DoubledBy(t) : 0;
+        doubled && (more ? (LetterBit(following) & doubled) && From(typedAt + 1, next) : NextBegins(next, doubled)))
+        return true;
     // ー as the vowel it lengthens.
     if (e == LongVowelMark && place.run.empty() && t == VowelBefore(place.entryAt) && From(typedAt + 1, next))
         return true;
+    // A long vowel typed short, or a long o as "ou".
+    if (longVowels_ == LongVowels::MayBeShort) {
+        const char16_t lengthens = Lengthens(place);
+        if (lengthens &&
+            (From(typedAt, next) || (lengthens == 'o' && t == 'u' && e != LongU && From(typedAt + 1, next))))
+            return true;
+    }
     return false;
 }
 
@@ -363,6 +374,28 @@ std::uint32_t ReadingMatcher::FirstLetters(const Place& place) const
     for (const KanjiReadings::Word& word : readings.WordsFrom(unit))
         letters |= table.firstLetters[Slot(word.reading[0])];
     return letters;
+}
+
+// The vowel that the unit at the place lengthens: ー after any vowel, ウ after o or u, オ
+// after o, the vowel before it in the same reading or among the entry's own units; 0 for
+// any other unit.
+char16_t ReadingMatcher::Lengthens(const Place& place) const
+{
+    const char16_t unit = Unit(place);
+    if (unit != LongVowelMark && unit != LongU && unit != LongO)
+        return 0;
+    char16_t vowel = 0;
+    if (place.run.empty()) {
+        vowel = VowelBefore(place.entryAt);
+    } else if (place.at > 0) {
+        Place before = place;
+        --before.at;
+        const int slot = Slot(Unit(before));
+        vowel = slot >= 0 ? Romaji().vowel[slot] : 0;
+    }
+    if (unit == LongVowelMark || vowel == 'o')
+        return vowel;
+    return unit == LongU && vowel == 'u' ? vowel : 0;
 }
 
 // The vowel of the kana before the long-vowel mark at entryAt; 0 when none comes before.

@@ -18,7 +18,13 @@ namespace veskor {
 // "ky", "ts"), it matches any kana whose romaji begins so.
 class ReadingMatcher {
 public:
-    explicit ReadingMatcher(FoldedText typed);
+    // Whether a long vowel may also be typed as Latin text prints it, left out: おう and
+    // おお as "o", うう as "u", ー after any vowel as nothing (tokyo 東京, judo 柔道, shoto
+    // ショート), and a long o as "ou" (shouto ショート, ousaka 大阪). The lengthening kana
+    // must follow the vowel in the same reading, never in the next kanji's.
+    enum class LongVowels { AsSpelled, MayBeShort };
+
+    explicit ReadingMatcher(FoldedText typed, LongVowels longVowels = LongVowels::AsSpelled);
 
     // What a partial search needs to know of an entry to pass it over without looking
     // at its units: the places a match may begin, as keys. A unit above the single
@@ -70,28 +76,47 @@ private:
     void CanStartWithKanji(const std::bitset<128>& kana);
     bool From(size_t typedAt, const Place& place);
     bool FromUnit(size_t typedAt, size_t entryAt);
+    // The sound changes a kanji's neighbours allow its readings (search/Reading.cpp).
+    struct SoundChanges {
+        bool voices = false;
+        bool halfVoices = false;
+        bool doubles = false;
+        bool operator==(const SoundChanges&) const = default;
+    };
     bool FromKanji(size_t typedAt, size_t entryAt, char16_t kanji);
-    bool ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji, bool voices, bool halfVoices, bool doubles);
+    bool ReadKanji(size_t typedAt, std::uint32_t at, char16_t kanji, SoundChanges changes);
     bool NextBegins(const Place& place, std::uint32_t letters);
     bool FromKana(size_t typedAt, const Place& place);
     char16_t Unit(const Place& place) const;
     Place Next(const Place& place) const;
     std::uint32_t FirstLetters(const Place& place) const;
     char16_t VowelBefore(size_t entryAt) const;
+    char16_t Lengthens(const Place& place) const;
 
     FoldedText typed_;
+    LongVowels longVowels_;
     std::u16string_view entry_;
     std::bitset<0x10000> startsMatch_;  // entry units the first typed unit can match
     // Positions (typed, entry) already known not to match in this entry, marked with
     // the entry's stamp, so that ambiguous spellings never cost more than one visit each.
     std::vector<std::uint32_t> failed_;
     std::uint32_t stamp_ = 0;
+    // What an outcome depends on: the typed position, the kanji and the sound changes
+    // its neighbours allow. Two entries that agree on all three read the kanji alike.
+    struct OutcomeKey {
+        std::uint32_t typedAt = 0;
+        char16_t kanji = 0;
+        SoundChanges changes;
+        bool operator==(const OutcomeKey&) const = default;
+        std::uint32_t Hash() const;
+    };
     // What a kanji's readings make of the typed text from one position, in a given
     // neighbourhood: read to its end (or to the end of a syllable it leaves open), or
     // continued in the entry after the kanji from the positions in `ends`, or when that
     // entry's reading begins with one of the letters `wants`.
     struct Outcome {
-        std::uint32_t key = 0;  // typed position, neighbourhood and kanji, plus one; 0: none
+        bool known = false;  // worked out for `key`
+        OutcomeKey key;
         bool reads = false;
         std::uint32_t wants = 0;
         std::uint64_t ends = 0;

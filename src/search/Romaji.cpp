@@ -94,7 +94,7 @@ RomajiTable::RomajiTable()
                 Add(Folded(std::string(row.kana) + "ぃ"), consonants + 'i');
     // A doubled consonant spells っ before the kana it doubles.
     for (char c = 'a'; c <= 'z'; ++c)
-        if (!IsVowel(c) && c != 'n')
+        if (DoubledBy(c))
             firstLetters[Slot(SmallTsu)] |= LetterBit(c);
     for (char16_t kana : Folded("かきくけこさしすせそたちつてとはひふへほ"))
         voiced[Slot(kana)] = static_cast<char16_t>(kana + 1);

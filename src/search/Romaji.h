@@ -46,6 +46,27 @@ constexpr bool IsVowel(char16_t c) { return c == 'a' || c == 'i' || c == 'u' || 
 constexpr char16_t SmallTsu = 0x8362;   // ッ
 constexpr char16_t SyllabicN = 0x8393;  // ン
 
+// っ typed as the first consonant of the kana it doubles, which Hepburn writes "tch" before
+// ち: the letters the next kana's romaji may begin with after `letter` so typed; none when
+// the letter cannot double (a vowel, n, anything else).
+constexpr std::uint32_t DoubledBy(char16_t letter)
+{
+    if (letter < 'a' || letter > 'z' || IsVowel(letter) || letter == 'n')
+        return 0;
+    return LetterBit(letter) | (letter == 't' ? LetterBit('c') : 0);
+}
+
+// ん typed as one letter, when `following` is typed after it: "n" before anything but a
+// vowel or y, Hepburn's "m" before b, m and p. (At the end of a kanji's reading the matcher
+// also takes "n" before a vowel or y, as names are written: shinyou.)
+constexpr std::uint32_t Lips = LetterBit('b') | LetterBit('m') | LetterBit('p');
+constexpr bool LoneN(char16_t letter, char16_t following)
+{
+    if (letter == 'n')
+        return !IsVowel(following) && following != 'y';
+    return letter == 'm' && (LetterBit(following) & Lips);
+}
+
 // A kana, or two read as one syllable, and one romaji spelling of it.
 struct Spelling {
     FoldedText kana;  // one or two units

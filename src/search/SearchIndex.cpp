@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 #include "platform/Cp932.h"
@@ -81,7 +82,7 @@ std::vector<std::uint32_t> SearchIndex::PartialMatches(const std::string& needle
         }
         // An entry may end in half a character: the walk never crosses its end.
         while (boundary < at)
-            boundary += IsLeadByte(static_cast<unsigned char>(all[boundary])) && boundary + 1 < *entry ? 2 : 1;
+            boundary += CharLength(all.substr(0, *entry), boundary);
         if (boundary != at) {
             from = at + 1;
             continue;
@@ -107,24 +108,17 @@ std::vector<std::uint32_t> SearchIndex::Matches(const History& history, const Te
     return partial ? PartialMatches(needle) : PrefixMatches(needle);
 }
 
-std::vector<std::string> SearchIndex::Filter(const History& history, const TextRules& rules,
-                                             const std::string& typed, bool partial)
-{
-    return EntriesAt(history, Matches(history, rules, typed, partial));
-}
-
-std::vector<std::string> SearchIndex::ReadingFilter(const History& history, const TextRules& rules,
-                                                    const std::string& typed, bool partial)
-{
-    return EntriesAt(history, ReadingMatches(history, rules, typed, partial));
-}
-
 std::vector<std::uint32_t> SearchIndex::ReadingMatches(const History& history, const TextRules& rules,
                                                        const std::string& typed, bool partial)
 {
     std::string lowered = typed;
     rules.LowerCase(lowered);
-    ReadingMatcher matcher(Folded(lowered));
+    // One pass with long vowels that may be typed short, which finds every entry the
+    // spelling as typed finds too; each entry it finds is then read as typed, and those
+    // found so are all that is shown when there are any.
+    ReadingMatcher matcher(Folded(lowered), ReadingMatcher::LongVowels::MayBeShort);
+    std::optional<ReadingMatcher> asSpelled;
+    std::vector<std::uint32_t> shortened;
     Refresh(history, rules);
     if (foldedEnds_.size() != ends_.size()) {
         folded_.reserve(lowered_.size());
@@ -142,13 +136,17 @@ std::vector<std::uint32_t> SearchIndex::ReadingMatches(const History& history, c
     const std::u16string_view folded(folded_);
     auto read = [&](std::uint32_t i) {
         const size_t start = i == 0 ? 0 : foldedEnds_[i - 1];
-        if (matcher.Matches(folded.substr(start, foldedEnds_[i] - start), partial))
-            indices.push_back(i);
+        const std::u16string_view entry = folded.substr(start, foldedEnds_[i] - start);
+        if (!matcher.Matches(entry, partial))
+            return;
+        if (!asSpelled)
+            asSpelled.emplace(Folded(lowered));
+        (asSpelled->Matches(entry, partial) ? indices : shortened).push_back(i);
     };
     if (!partial) {
         for (std::uint32_t i = 0; i < foldedEnds_.size(); ++i)
             read(i);
-        return indices;
+        return indices.empty() ? shortened : indices;
     }
     // Filed at the first partial search: a prefix search never needs them.
     if (!keysFiled_) {
@@ -163,7 +161,7 @@ std::vector<std::uint32_t> SearchIndex::ReadingMatches(const History& history, c
     for (size_t word = 0; word < holds.size(); ++word)
         for (std::uint64_t bits = holds[word]; bits; bits &= bits - 1)
             read(static_cast<std::uint32_t>(word * 64 + std::countr_zero(bits)));
-    return indices;
+    return indices.empty() ? shortened : indices;
 }
 
 // Counts the places of each key, then files the entries by key: an entry that holds a
@@ -195,16 +193,6 @@ void SearchIndex::IndexStartKeys()
     keyStarts_.push_back(total);
     startEntries_.resize(total);
     eachKey([&](std::uint32_t key, std::uint32_t i) { startEntries_[count[key]++] = i; });
-}
-
-std::vector<std::string> SearchIndex::EntriesAt(const History& history, const std::vector<std::uint32_t>& indices)
-{
-    const std::vector<std::string>& entries = history.Entries();
-    std::vector<std::string> matching;
-    matching.reserve(indices.size());
-    for (std::uint32_t index : indices)
-        matching.push_back(entries[index]);
-    return matching;
 }
 
 }  // namespace veskor

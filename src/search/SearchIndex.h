@@ -17,21 +17,17 @@ class SearchIndex {
 public:
     SearchIndex() = default;
 
-    // The entries of `history`, in its order and as stored, whose lower-cased text begins
+    // The entries of `history`, as indices in its order, whose lower-cased text begins
     // with (prefix) or contains (partial) the lower-cased `typed`, compared byte for byte;
     // an occurrence inside the entry starts on a character boundary of it, never on the
     // second byte of a double-byte character. An empty `typed` matches nothing.
-    std::vector<std::string> Filter(const History& history, const TextRules& rules, const std::string& typed,
-                                    bool partial);
-    // The same, as indices into the history.
     std::vector<std::uint32_t> Matches(const History& history, const TextRules& rules, const std::string& typed,
                                        bool partial);
-    // The entries whose folded text begins with (prefix) or holds (partial) the folded
-    // `typed`, typed letters read as romaji (search/Reading.h): what the list shows when
-    // nothing matches literally. The folded copy is made on first need after a change.
-    std::vector<std::string> ReadingFilter(const History& history, const TextRules& rules,
-                                           const std::string& typed, bool partial);
-    // The same, as indices into the history.
+    // The entries, as indices, whose folded text begins with (prefix) or holds (partial)
+    // the folded `typed`, typed letters read as romaji (search/Reading.h): what the list
+    // shows when nothing matches literally. When none reads so, those that read so with
+    // long vowels typed short (tokyo 東京). The folded copy is made on first need after a
+    // change.
     std::vector<std::uint32_t> ReadingMatches(const History& history, const TextRules& rules,
                                               const std::string& typed, bool partial);
 
@@ -43,7 +39,6 @@ private:
     void Refresh(const History& history, const TextRules& rules);
     std::vector<std::uint32_t> PrefixMatches(const std::string& needle) const;
     std::vector<std::uint32_t> PartialMatches(const std::string& needle) const;
-    static std::vector<std::string> EntriesAt(const History& history, const std::vector<std::uint32_t>& indices);
 
     // Every lower-cased entry, back to back; entry i ends at ends_[i].
     std::string lowered_;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/Cp932.h"
 #include "search/Folding.h"
 #include "search/Reading.h"
 
@@ -77,9 +78,10 @@ const ReadingRow Rows[] = {
 
 // As the search index asks: a partial search looks only at entries holding a place
 // where the typed text may begin.
-bool Reads(const char* typed, const char* entry, bool partial)
+bool Reads(const char* typed, const char* entry, bool partial,
+           ReadingMatcher::LongVowels longVowels = ReadingMatcher::LongVowels::AsSpelled)
 {
-    ReadingMatcher matcher(Folded(typed));
+    ReadingMatcher matcher(Folded(typed), longVowels);
     const FoldedText folded = Folded(entry);
     bool mayHold = false;
     for (size_t at = 0; at < folded.size(); ++at)
@@ -101,6 +103,56 @@ TEST(ReadingTest, TypedTextReadsEntriesByFoldingAndRomaji)
                 EXPECT_TRUE(Reads(begun.c_str(), row.entry, false)) << begun;
             }
         }
+    }
+}
+
+// Long vowels as Latin text prints them: left out, or marked (the field spells a marked
+// vowel out, as the system hands the text over). Whether each reads its name as the
+// input method spells, and with long vowels that may be typed short.
+struct LongVowelRow {
+    const char16_t* typed;
+    const char* entry;
+    bool asSpelled;
+    bool mayBeShort;
+};
+
+const LongVowelRow LongVowelRows[] = {
+    // おう and おお as o, うう as u, ー after any vowel left out; a long o also as ou.
+    {u"tokyo", "東京", false, true}, {u"kyoto", "京都", false, true}, {u"shogi", "将棋", false, true},
+    {u"judo", "柔道", false, true}, {u"kuki", "くうき", false, true}, {u"ryusei", "流星", false, true},
+    {u"tori", "とおり", false, true}, {u"kouri", "こおり", false, true}, {u"kori", "こおり", false, true},
+    {u"sho-to", "ショート", true, true}, {u"shoto", "ショート", false, true}, {u"shouto", "ショート", false, true},
+    {u"kohi", "コーヒー", false, true}, {u"supa", "スーパー", false, true}, {u"meru", "メール", false, true},
+    {u"toukyou", "東京", true, true}, {u"too", "遠い", true, true}, {u"ko-hi-", "コーヒー", true, true},
+    // Each marked vowel, small and capital.
+    {u"Tōkyō", "東京", true, true}, {u"Kyôto", "京都", true, true}, {u"shōgi", "将棋", true, true},
+    {u"jūdō", "柔道", true, true}, {u"SÛJI", "数字", true, true}, {u"Ōdōri", "おおどおり", false, true},
+    {u"rāmen", "ラーメン", true, true}, {u"Āmen", "アーメン", true, true}, {u"mēru", "メール", true, true},
+    {u"Ēsu", "エース", true, true}, {u"chīzu", "チーズ", true, true}, {u"Īsuto", "イースト", true, true},
+    {u"Ūru", "ウール", true, true}, {u"Ôsama", "おうさま", true, true}, {u"bâ", "バー", true, true},
+    {u"Âchi", "アーチ", true, true}, {u"kêki", "ケーキ", true, true}, {u"Êru", "エール", true, true},
+    {u"pîman", "ピーマン", true, true}, {u"Îsuto", "イースト", true, true},
+    // Never: a kana that lengthens no vowel before it, one in the next kanji's reading,
+    // ああ, いい, えい or うう typed short, a long u as ou.
+    {u"sana", "サウナ", false, false}, {u"kiku", "キオク", false, false}, {u"kome", "小梅", false, false},
+    {u"obasan", "おばあさん", false, false}, {u"chisai", "ちいさい", false, false},
+    {u"meji", "めいじ", false, false}, {u"soupu", "スープ", false, false},
+    {u"kote", "コウイテ", false, false},
+};
+
+TEST(ReadingTest, LongVowelsMayBeTypedShortOrMarked)
+{
+    for (const LongVowelRow& row : LongVowelRows) {
+        std::string typed;
+        for (const char16_t unit : LongVowelsSpelled(row.typed)) {
+            ASSERT_LT(unit, 0x80);
+            typed += static_cast<char>(unit);
+        }
+        SCOPED_TRACE(typed + " / " + row.entry);
+        EXPECT_EQ(Reads(typed.c_str(), row.entry, false), row.asSpelled);
+        for (const bool partial : {false, true})
+            EXPECT_EQ(Reads(typed.c_str(), row.entry, partial, ReadingMatcher::LongVowels::MayBeShort),
+                      row.mayBeShort);
     }
 }
 
@@ -126,6 +178,45 @@ TEST(ReadingTest, LongTypedTextsReadKanjiToo)
     EXPECT_TRUE(Reads(typed.c_str(), entry.c_str(), false));
     EXPECT_TRUE(Reads((typed + "is").c_str(), (entry + "一緒").c_str(), true));
     EXPECT_FALSE(Reads((typed + "x").c_str(), (entry + "一緒").c_str(), true));
+}
+
+// One matcher reads entry after entry, as one search does, and keeps what a kanji's
+// readings made of the typed text from one place: an entry that allows the kanji other
+// sound changes must not be read with what another one allowed. Each row tries the kanji
+// where a change is not allowed, then where it is, then where it is not again.
+TEST(ReadingTest, WhatAKanjiReadsIsKeptApartBySoundChange)
+{
+    const struct {
+        const char* typed;
+        const char* without;  // the change not allowed: the entry does not read
+        const char* with;     // allowed: it reads
+    } rows[] = {
+        {"kappatsu", "活", "活発"},  // つ doubled before a kanji (活 かっ)
+        {"kotoba", "こと 葉", "こと葉"},  // voiced after a kana (葉 ば), not after a gap
+        {"apo", "ア歩", "亜歩"},  // the は row as ぱ after a kanji (歩 ぽ), not after a kana
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        ReadingMatcher matcher(Folded(row.typed));
+        EXPECT_FALSE(matcher.Matches(Folded(row.without), false));
+        EXPECT_TRUE(matcher.Matches(Folded(row.with), false));
+        EXPECT_FALSE(matcher.Matches(Folded(row.without), false));
+    }
+}
+
+// A typed text of 64 units or more reads kanji past the 63rd unit.
+TEST(ReadingTest, TypedTextsPast63UnitsReadKanji)
+{
+    std::string entry;
+    for (int i = 0; i < 70; ++i)
+        entry += "ア";
+    const std::string typed(70, 'a');
+    for (const bool partial : {false, true}) {
+        EXPECT_TRUE(Reads((typed + "insatsu").c_str(), (entry + "印刷").c_str(), partial));
+        EXPECT_TRUE(Reads((typed + "kappatsu").c_str(), (entry + "活発").c_str(), partial));
+        EXPECT_FALSE(Reads((typed + "insatsux").c_str(), (entry + "印刷").c_str(), partial));
+        EXPECT_FALSE(Reads((typed + "insatsu").c_str(), (entry + "印").c_str(), partial));
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Cp932.h"
+#include "platform/memory/MemoryPlatform.h"
 
 namespace veskor {
 namespace {
@@ -53,6 +54,15 @@ std::vector<std::string> Reference(const std::vector<std::string>& entries, cons
     return out;
 }
 
+// The entries a search found, as the list shows them.
+std::vector<std::string> Found(const History& history, const std::vector<std::uint32_t>& indices)
+{
+    std::vector<std::string> entries;
+    for (const std::uint32_t index : indices)
+        entries.push_back(history.Entries().at(index));
+    return entries;
+}
+
 struct Case {
     const char* typed;
     bool partial;
@@ -85,7 +95,7 @@ TEST(SearchIndex, MatchesWholeEntriesByteForByte)
     };
     SearchIndex index;
     for (const Case& c : cases) {
-        EXPECT_EQ(index.Filter(history, rules, c.typed, c.partial), c.expected)
+        EXPECT_EQ(Found(history, index.Matches(history, rules, c.typed, c.partial)), c.expected)
             << "typed \"" << c.typed << "\" partial " << c.partial;
     }
 }
@@ -96,9 +106,9 @@ TEST(SearchIndex, SeesEveryChangeOfTheHistory)
     std::optional<History> slot(std::in_place, rules);
     slot->Load({"alpha", "beta"});
     SearchIndex index;
-    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"alpha"});
+    EXPECT_EQ(Found(*slot, index.Matches(*slot, rules, "a", false)), std::vector<std::string>{"alpha"});
     slot->Record("beta", false);  // same size
-    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"alpha"});
+    EXPECT_EQ(Found(*slot, index.Matches(*slot, rules, "a", false)), std::vector<std::string>{"alpha"});
 
     // A new history in the old one's place (the program makes one at every first show),
     // of the same size and after as many changes: neither its address nor its count of
@@ -106,15 +116,15 @@ TEST(SearchIndex, SeesEveryChangeOfTheHistory)
     slot.emplace(rules);
     slot->Load({"beta", "gamma"});
     slot->Record("gamma", false);
-    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{});
+    EXPECT_EQ(Found(*slot, index.Matches(*slot, rules, "a", false)), std::vector<std::string>{});
 
     // Other rules, other lower-case forms.
     struct KeepCase : AsciiRules {
         void LowerCase(std::string&) const override {}
     } keepCase;
     slot->Load({"Alpha"});
-    EXPECT_EQ(index.Filter(*slot, rules, "a", false), std::vector<std::string>{"Alpha"});
-    EXPECT_EQ(index.Filter(*slot, keepCase, "a", false), std::vector<std::string>{});
+    EXPECT_EQ(Found(*slot, index.Matches(*slot, rules, "a", false)), std::vector<std::string>{"Alpha"});
+    EXPECT_EQ(Found(*slot, index.Matches(*slot, keepCase, "a", false)), std::vector<std::string>{});
 }
 
 // The window prepares the index when it is idle, so that the first key over a long history
@@ -173,14 +183,16 @@ TEST(SearchIndex, AgreesWithThePlainRuleOnRandomHistories)
         }
         const std::string typed = randomText(3);
         for (bool partial : {false, true}) {
-            ASSERT_EQ(index.Filter(history, rules, typed, partial), Reference(history.Entries(), rules, typed, partial))
+            ASSERT_EQ(Found(history, index.Matches(history, rules, typed, partial)),
+                      Reference(history.Entries(), rules, typed, partial))
                 << "round " << round << " partial " << partial;
         }
     }
 }
 
 // The reading search files each entry by the places a match may begin and reads only
-// the entries the typed text can begin in: it must find what reading every entry finds.
+// the entries the typed text can begin in: it must find what reading every entry finds,
+// and with long vowels typed short only when nothing reads as spelled.
 TEST(SearchIndex, ReadingSearchFindsWhatReadingEachEntryFinds)
 {
     AsciiRules rules;
@@ -188,7 +200,8 @@ TEST(SearchIndex, ReadingSearchFindsWhatReadingEachEntryFinds)
     SearchIndex index;
     std::mt19937 random(2024);
     const std::vector<std::string> pieces = {"a", "K", "n", "s", " ", "・", "ア", "カ", "ン", "ッ", "ー", "ｻ",
-                                             "印", "刷", "新", "聞", "三", "国", "々", "今日"};
+                                             "印", "刷", "新", "聞", "三", "国", "々", "今日",
+                                             "ト", "ウ", "オ", "東"};
     const std::string letters = "akinsuto-'";
     auto pick = [&](size_t count) { return std::uniform_int_distribution<size_t>(0, count - 1)(random); };
     for (int round = 0; round < 200; ++round) {
@@ -206,18 +219,42 @@ TEST(SearchIndex, ReadingSearchFindsWhatReadingEachEntryFinds)
         for (size_t length = 1 + pick(5); length > 0; --length)
             typed += letters[pick(letters.size())];
         for (bool partial : {false, true}) {
-            std::vector<std::string> expected;
+            std::vector<std::string> asSpelled, shortened;
             ReadingMatcher matcher(Folded(typed));
+            ReadingMatcher shortMatcher(Folded(typed), ReadingMatcher::LongVowels::MayBeShort);
             for (const std::string& entry : history.Entries()) {
                 std::string lowered = entry;
                 rules.LowerCase(lowered);
                 if (matcher.Matches(Folded(lowered), partial))
-                    expected.push_back(entry);
+                    asSpelled.push_back(entry);
+                if (shortMatcher.Matches(Folded(lowered), partial))
+                    shortened.push_back(entry);
             }
-            ASSERT_EQ(index.ReadingFilter(history, rules, typed, partial), expected)
+            const std::vector<std::string>& expected = asSpelled.empty() ? shortened : asSpelled;
+            ASSERT_EQ(Found(history, index.ReadingMatches(history, rules, typed, partial)), expected)
                 << "round " << round << " typed " << typed << " partial " << partial;
         }
     }
+}
+
+// A long vowel typed short finds names only when no name reads as typed: the names an
+// input method's spelling finds never gain company.
+TEST(SearchIndex, LongVowelsTypedShortOnlyWhenNothingReadsAsTyped)
+{
+    MemoryPlatform rules;  // lower-cases CP932 as the system does
+    History history(rules);
+    history.Load({"東京", "トキョ", "京都タワー", "ショート"});
+    SearchIndex index;
+    const struct {
+        const char* typed;
+        bool partial;
+        std::vector<std::uint32_t> found;
+    } cases[] = {
+        {"tokyo", false, {1}}, {"toukyo", false, {0}}, {"kyoto", false, {2}}, {"tawa", true, {2}},
+        {"shoto", false, {3}}, {"kyo", true, {0, 1, 2}}, {"kyot", true, {2}}, {"zzz", true, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(index.ReadingMatches(history, rules, c.typed, c.partial), c.found) << c.typed;
 }
 
 }  // namespace

@@ -124,6 +124,32 @@ TEST_F(WindowTest, EditKeepsTheCp932BytesAndPutsTheCaretAtTheStart)
     EXPECT_EQ(Edit1().SelectionLength(), 0);
 }
 
+// A vowel with a macron or circumflex, typed or pasted, is spelled out in the field, and
+// the caret stays after what was typed or pasted.
+TEST_F(WindowTest, EditSpellsOutMarkedVowelsTypedOrPasted)
+{
+    const HWND edit = HandleOf("Edit1");
+    Edit1().SetText("Tkyo");
+    Edit1().SetSelection(1, 0);
+    SendMessageW(edit, WM_CHAR, L'\u014D', 0);  // ō
+    EXPECT_EQ(Edit1().Text(), "Toukyo");
+    EXPECT_EQ(WideSelection(edit), std::make_pair(DWORD{3}, DWORD{3}));
+
+    const std::wstring pasted = L"J\u016Bd\u014D \u00C2";  // Jūdō Â
+    ASSERT_TRUE(OpenClipboard(window.Handle()));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+    std::memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    Edit1().SetText("a表b");
+    Edit1().SetSelection(1, 2);
+    SendMessageW(edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(Edit1().Text(), "aJuudou Aab");
+    EXPECT_EQ(WideSelection(edit), std::make_pair(DWORD{10}, DWORD{10}));
+}
+
 TEST_F(WindowTest, AnEditTakingTheFocusSelectsItsWholeText)
 {
     Edit1().SetText("表計算ソフト");

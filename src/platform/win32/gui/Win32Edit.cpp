@@ -1,6 +1,8 @@
 #include "platform/win32/gui/Win32Edit.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <string>
 
 #include "platform/Cp932.h"
 #include "platform/win32/gui/Text.h"
@@ -14,6 +16,31 @@ HWND Win32Edit::Create(const ControlPlace& place)
     AddSubclass(hwnd, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
     return hwnd;
 }
+
+namespace {
+
+// Code page 932 holds no vowel with a macron or a circumflex, which Hepburn prints (Tōkyō)
+// and a paste or a keyboard may bring: the field spells each out as romaji types the long
+// vowel (Toukyou), so that it shows the very text that is searched for and started, and
+// its selection stays where the user left it.
+void SpellOutMarkedVowels(HWND hwnd)
+{
+    const std::wstring text = WindowTextOf(hwnd);
+    const std::u16string spelled = LongVowelsSpelled(std::u16string(text.begin(), text.end()));
+    if (spelled.size() == text.size())
+        return;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const auto spelledAt = [&text](DWORD units) {
+        const auto before = static_cast<std::ptrdiff_t>(std::min<size_t>(units, text.size()));
+        return LongVowelsSpelled(std::u16string(text.begin(), text.begin() + before)).size();
+    };
+    SetWindowTextW(hwnd, std::wstring(spelled.begin(), spelled.end()).c_str());
+    SendMessageW(hwnd, EM_SETSEL, spelledAt(start), static_cast<LPARAM>(spelledAt(end)));
+}
+
+}  // namespace
 
 Win32Edit::~Win32Edit()
 {
@@ -86,6 +113,11 @@ LRESULT CALLBACK Win32Edit::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     else if ((msg == WM_IME_ENDCOMPOSITION || msg == WM_KILLFOCUS) && edit->onComposition)
         edit->onComposition(false);
     const LRESULT result = DefSubclass(hwnd, msg, wParam, lParam);
+    // Every way a user changes the text: keys (Ctrl+V, Shift+Insert), the input method, the
+    // context menu, paste and undo messages.
+    if (msg == WM_CHAR || msg == WM_KEYDOWN || msg == WM_IME_CHAR || msg == WM_IME_COMPOSITION ||
+        msg == WM_CONTEXTMENU || msg == WM_PASTE || msg == WM_UNDO || msg == EM_UNDO)
+        SpellOutMarkedVowels(hwnd);
     // Taking the focus selects the whole text, unless a click is placing the caret.
     if (msg == WM_SETFOCUS && !edit->keepSelection_ && GetKeyState(VK_LBUTTON) >= 0)
         SendMessageW(hwnd, EM_SETSEL, 0, -1);

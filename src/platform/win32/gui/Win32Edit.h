@@ -9,6 +9,8 @@ namespace veskor::gui {
 
 // A single-line edit field. The control holds UTF-16; the program sees CP932 bytes,
 // and selections are converted between byte positions and the control's own units.
+// Vowels with a macron or circumflex, typed or pasted, are spelled out in the field
+// (platform/Cp932.h), as CP932 has none.
 class Win32Edit : public Win32Control<EditField> {
 public:
     Win32Edit(ControlMaker& maker, int id) : Win32Control(maker, id) {}
