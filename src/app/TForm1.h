@@ -28,9 +28,9 @@ enum class LinkKind : std::uint8_t {
     OwnDesktopShortcut,  // the program's own shortcut on the desktop, with its hot key
 };
 
-// The window object: it owns the run's state and every handler, one file per group here in
-// app/. A handler reads the controls and applies a rule of history/, search/, launch/ or
-// folder/, which knows no form.
+// The window object: it owns the run's state and every handler, one file per group beside
+// it. A handler reads the controls and applies a rule (history, search, launch, folder),
+// which knows no form.
 class TForm1 {
 public:
     TForm1(Platform& platform, FormControls controls);
@@ -54,7 +54,7 @@ public:
     void Dispatch(const std::function<void()>& handler);
     bool Closed() const { return closed_; }
 
-    // Life cycle (app/FormLifecycle.cpp).
+    // Life cycle (FormLifecycle.cpp).
     void FormShow();
     // Saves and releases the history; a failed save raises. Returns what the save has to
     // tell the user (a file damaged meanwhile, kept aside), or nothing.
@@ -65,7 +65,7 @@ public:
     // Where the run keeps its history: veskor.dat in the current directory.
     static std::string DataFilePathIn(Platform& platform);
 
-    // Pages and status line (app/Pages.cpp).
+    // Pages and status line (Pages.cpp).
     void omote();
     void ura();
     void path();
@@ -79,14 +79,14 @@ public:
     // A click on a button, by the user or from code; runs even while the button is hidden.
     void Click(ButtonId id);
 
-    // Launching (app/LaunchCommands.cpp).
+    // Launching (LaunchCommands.cpp).
     void okButtonClick();
     void hozonsezuOKbuttonClick();
     void FolderOpenButtonClick();
     void listBox1DblClick();
     void escButtonClick();
 
-    // Search (app/SearchHandlers.cpp; the idle checks in app/GoneCommands.cpp).
+    // Search (SearchHandlers.cpp; the idle checks in GoneCommands.cpp).
     void Edit1KeyUp(int key);
     // Nothing waits to be handled: what the next key needs is prepared now.
     void Idle();
@@ -98,7 +98,7 @@ public:
     void ListBox1Click();
     void SwitchSearchMode();  // Ctrl+F in Edit1: the mode and its title, no page change
 
-    // Registration and maintenance (app/Registration.cpp, Rename.cpp, Delete.cpp,
+    // Registration and maintenance (Registration.cpp, Rename.cpp, Delete.cpp,
     // HistoryCommands.cpp, FolderChange.cpp, GoneCommands.cpp).
     std::string createlink(const std::string& target, LinkKind kind);  // returns the link path
     std::string copylink(const std::string& source);
@@ -115,7 +115,7 @@ public:
     void dirchangeButtonClick();
     void PurgeGone();  // every entry judged gone leaves the history; no file is touched
 
-    // Keys and mouse (app/KeyMap.cpp).
+    // Keys and mouse (KeyMap.cpp).
     void edit1KeyDown(const KeyEvent& key);
     void ListBox1KeyDown(const KeyEvent& key);
     void Edit2KeyDown(const KeyEvent& key);
