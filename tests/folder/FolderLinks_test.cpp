@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
-
-#include "platform/memory/MemoryPlatform.h"
 
 namespace veskor {
 namespace {
@@ -27,21 +24,6 @@ TEST(FolderLinksTest, AShortcutsNameIsWhatStandsBeforeTheFirstLnk)
     };
     for (const auto& c : cases)
         EXPECT_EQ(LinkNameOf(c.file), c.name) << c.file;
-}
-
-TEST(FolderLinksTest, AddsTheFoldersMissingNamesInItsOrderAndCountsTheUnnamable)
-{
-    MemoryPlatform machine;
-    machine.AddLink("C:\\links\\b.lnk", {});
-    machine.AddLink("C:\\links\\A.lnk", {});
-    machine.AddLink("C:\\links\\c.LNK", {});
-    machine.AddUnnamableLink("C:\\links");
-    History history(machine);
-    history.Load({"a"});
-    EXPECT_EQ(AddFolderLinks(history, machine, "C:\\links"), 1);
-    EXPECT_EQ(history.Entries(), (std::vector<std::string>{"a", "b", "c.LNK"}));
-    EXPECT_EQ(AddFolderLinks(history, machine, "C:\\missing"), 0);
-    EXPECT_EQ(history.Count(), 3);
 }
 
 }  // namespace

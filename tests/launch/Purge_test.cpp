@@ -67,14 +67,5 @@ TEST_F(PurgeTest, NothingGoneLogsNoChange)
     EXPECT_TRUE(history.Changes().empty());
 }
 
-// Answers about another folder are not this folder's.
-TEST_F(PurgeTest, AnswersOfAnotherFolderRemoveNothing)
-{
-    history.Load({"a"});
-    CheckAll();
-    EXPECT_EQ(RemoveGoneEntries(history, checks, machine, "C:\\other"), 0);
-    EXPECT_EQ(history.Entries(), (Names{"a"}));
-}
-
 }  // namespace
 }  // namespace veskor
