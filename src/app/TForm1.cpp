@@ -3,6 +3,7 @@
 #include <new>
 
 #include "app/ErrorBox.h"
+#include "folder/FileNames.h"
 #include "history/DataStore.h"
 #include "history/PendingLoad.h"
 #include "launch/Gone.h"
@@ -72,7 +73,7 @@ void TForm1::Click(ButtonId id)
 
 std::string TForm1::ShortcutPath(const std::string& name) const
 {
-    return ShortcutFolder + "\\" + name + ".lnk";
+    return LinkPath(ShortcutFolder, name);
 }
 
 void TForm1::RecordInHistory(const std::string& text)

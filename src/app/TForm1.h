@@ -7,7 +7,7 @@
 #include "app/Events.h"
 #include "app/FormControls.h"
 #include "app/Layout.h"
-#include "history/HistoryList.h"
+#include "history/History.h"
 #include "platform/Controls.h"
 #include "platform/Platform.h"
 
@@ -28,8 +28,9 @@ enum class LinkKind : std::uint8_t {
     OwnDesktopShortcut,  // the program's own shortcut on the desktop, with its hot key
 };
 
-// The window object: it owns the run's state and every handler. Handlers are spread
-// over the subsystem folders (app, launch, search, folder), one file per group.
+// The window object: it owns the run's state and every handler, one file per group beside
+// it. A handler reads the controls and applies a rule (history, search, launch, folder),
+// which knows no form.
 class TForm1 {
 public:
     TForm1(Platform& platform, FormControls controls);
@@ -53,7 +54,7 @@ public:
     void Dispatch(const std::function<void()>& handler);
     bool Closed() const { return closed_; }
 
-    // Life cycle (app/FormLifecycle.cpp).
+    // Life cycle (FormLifecycle.cpp).
     void FormShow();
     // Saves and releases the history; a failed save raises. Returns what the save has to
     // tell the user (a file damaged meanwhile, kept aside), or nothing.
@@ -64,7 +65,7 @@ public:
     // Where the run keeps its history: veskor.dat in the current directory.
     static std::string DataFilePathIn(Platform& platform);
 
-    // Pages and status line (app/Pages.cpp).
+    // Pages and status line (Pages.cpp).
     void omote();
     void ura();
     void path();
@@ -78,19 +79,14 @@ public:
     // A click on a button, by the user or from code; runs even while the button is hidden.
     void Click(ButtonId id);
 
-    // Launching (launch/).
-    ExactText linktarget(const std::string& linkPath);
-    ExactText linkparams(const std::string& linkPath);
-    void openfile(const std::string& linkPath);
-    void OpenShortcutFolder();  // the command with an empty text
-    void opendir(const std::string& linkPath);
+    // Launching (LaunchCommands.cpp).
     void okButtonClick();
     void hozonsezuOKbuttonClick();
     void FolderOpenButtonClick();
     void listBox1DblClick();
     void escButtonClick();
 
-    // Search (search/).
+    // Search (SearchHandlers.cpp; the idle checks in GoneCommands.cpp).
     void Edit1KeyUp(int key);
     // Nothing waits to be handled: what the next key needs is prepared now.
     void Idle();
@@ -102,7 +98,8 @@ public:
     void ListBox1Click();
     void SwitchSearchMode();  // Ctrl+F in Edit1: the mode and its title, no page change
 
-    // Registration and maintenance (folder/).
+    // Registration and maintenance (Registration.cpp, Rename.cpp, Delete.cpp,
+    // HistoryCommands.cpp, FolderChange.cpp, GoneCommands.cpp).
     std::string createlink(const std::string& target, LinkKind kind);  // returns the link path
     std::string copylink(const std::string& source);
     void lnkcreate(const std::string& path);
@@ -118,7 +115,7 @@ public:
     void dirchangeButtonClick();
     void PurgeGone();  // every entry judged gone leaves the history; no file is touched
 
-    // Keys and mouse (app/KeyMap.cpp).
+    // Keys and mouse (KeyMap.cpp).
     void edit1KeyDown(const KeyEvent& key);
     void ListBox1KeyDown(const KeyEvent& key);
     void Edit2KeyDown(const KeyEvent& key);
@@ -135,8 +132,6 @@ private:
     void ShowWholeHistory();                                  // the list box := HistoryList
     std::string DataFilePath();
     bool FrontPageKeyDown(const KeyEvent& key);  // the rows Edit1 and ListBox1 share
-    std::string SaveOwnDesktopShortcut(const std::string& program);
-    std::string RegisterAsNewShortcut(const std::string& target);
 
     Platform& platform_;
     FormControls c_;

@@ -72,4 +72,9 @@ bool IsPlainFileName(const std::string& name)
     return LastDelimiter(name) == std::string::npos && name.find('/') == std::string::npos;
 }
 
+std::string LinkPath(const std::string& folder, const std::string& name)
+{
+    return folder + "\\" + name + ".lnk";
+}
+
 }  // namespace veskor

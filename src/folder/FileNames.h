@@ -22,5 +22,7 @@ std::string DirectoryOf(const std::string& path);
 bool EndsWithBackslash(const std::string& path);
 // True when the name holds no "\", "/" or ":", so that it cannot lead out of a folder.
 bool IsPlainFileName(const std::string& name);
+// The shortcut a history entry names: `folder` + "\" + `name` + ".lnk", the name as it is.
+std::string LinkPath(const std::string& folder, const std::string& name);
 
 }  // namespace veskor

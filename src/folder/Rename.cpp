@@ -1,47 +1,17 @@
-#include "app/TForm1.h"
-#include "launch/Gone.h"
+#include "folder/Rename.h"
+
 #include "folder/FileNames.h"
 
 namespace veskor {
 
-void TForm1::renameButtonClick()
+std::optional<std::string> RenameShortcut(History& history, Platform& platform, const std::string& folder,
+                                          const std::string& fromPath, const std::string& name)
 {
-    const std::string name = c_.Edit1.Text();
-    if (HistoryList->Find(name) == -1) {
-        SetStatus("その名前は履歴にありません");
-        return;
-    }
-    PendingRenamePath = ShortcutPath(name);  // as typed, not as stored
-    SetStatus(name + "の変更後の名前を入力");
-    c_.Edit1.SetFocus();
-    c_.Edit1.SetText("");
-    CompletionCount = 0;
-    EnterNamingState();
-}
-
-// Renames the shortcut at PendingRenamePath to Edit1's text. Success or failure, the
-// naming state ends; only an empty Edit1 leaves everything as it is.
-void TForm1::changeButtonClick()
-{
-    const std::string name = c_.Edit1.Text();
-    if (name.empty())
-        return;
-
-    // A name with a folder part would move the shortcut out of the shortcut folder.
-    if (IsPlainFileName(name) && platform_.RenameFile(PendingRenamePath, ShortcutPath(name))) {
-        const std::string old = ExtractFileBody(PendingRenamePath);
-        SetStatus(old + " を " + name + " に変更しました");
-        HistoryList->Rename(old, name);
-        gone_->Forget(old);  // both names name other files now
-        gone_->Forget(name);
-        ShowWholeHistory();
-    } else {
-        SetStatus("エラー！変更できませんでした");
-    }
-
-    c_.Edit1.SetText("");
-    c_.Edit1.SetFocus();
-    LeaveNamingState();
+    if (!IsPlainFileName(name) || !platform.RenameFile(fromPath, LinkPath(folder, name)))
+        return std::nullopt;
+    std::string old = ExtractFileBody(fromPath);
+    history.Rename(old, name);
+    return old;
 }
 
 }  // namespace veskor

@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "history/HistoryList.h"
+#include "history/History.h"
 
 namespace veskor {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "history/DataFile.h"
-#include "history/HistoryList.h"
+#include "history/History.h"
 #include "platform/Platform.h"
 
 namespace veskor {

@@ -2,7 +2,8 @@
 
 #include <cctype>
 
-#include "platform/Cp932.h"
+#include "folder/FileNames.h"
+#include "launch/LinkOps.h"
 #include "platform/Error.h"
 
 namespace veskor {
@@ -38,9 +39,9 @@ Gone JudgeGone(Platform& platform, const std::string& folder, const std::string&
 {
     if (entry.empty() || entry.find(';') != std::string::npos)
         return Gone::No;
-    const std::string linkPath = folder + "\\" + entry + ".lnk";
-    // A path too long for the system names no file: the launch says so itself.
-    if (CharCount(linkPath, linkPath.size()) > MaxPathLength)
+    const std::string linkPath = LinkPath(folder, entry);
+    // It names no file: the launch says so itself.
+    if (TooLongForLink(linkPath))
         return Gone::No;
     if (!OnFixedDrive(platform, linkPath))
         return Gone::No;
@@ -58,7 +59,7 @@ Gone JudgeGone(Platform& platform, const std::string& folder, const std::string&
         return Gone::No;
     }
     // The shell reads these itself: there is no file target to look for.
-    if (link.target.empty() || link.traits.advertised || link.traits.runAsUser)
+    if (ShellStartsItself(link))
         return Gone::No;
     return OnFixedDrive(platform, link.target.Text()) && platform.Presence(link.target) == PathPresence::Missing
                ? Gone::Target

@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "history/HistoryList.h"
+#include "history/History.h"
 #include "platform/Platform.h"
 
 namespace veskor {

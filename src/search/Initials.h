@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "history/HistoryList.h"
+#include "history/History.h"
 
 namespace veskor {
 

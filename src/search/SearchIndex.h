@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "history/HistoryList.h"
+#include "history/History.h"
 #include "platform/Platform.h"
 #include "search/Folding.h"
 #include "search/Reading.h"

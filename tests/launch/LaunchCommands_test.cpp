@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "history/DataFile.h"
-#include "platform/Error.h"
 #include "support/FormFixture.h"
 
 namespace veskor::test {
@@ -313,16 +312,6 @@ TEST_F(LaunchTest, EscOnTheBackPageReturnsWithTheModeInTheTitle)
     EXPECT_EQ(f.window.title, "D:\\Links 部分検索");
     EXPECT_EQ(f.form.SearchMode, Matching::Partial);
     EXPECT_FALSE(f.window.Ended());
-}
-
-TEST_F(LaunchTest, OnlyAnExactLowerCaseLnkExtensionHasArgumentsRead)
-{
-    f.platform.AddLink("D:\\Links\\UP.LNK", {"C:\\up.exe", "-z", "", 0});
-    EXPECT_EQ(f.form.linkparams("D:\\Links\\UP.LNK"), "");
-    EXPECT_EQ(f.form.linktarget("D:\\Links\\UP.LNK"), "C:\\up.exe");
-    EXPECT_EQ(f.form.linkparams("D:\\Links"), "");
-    EXPECT_THROW(f.form.linkparams("D:\\Links\\missing.lnk"), Error);
-    EXPECT_EQ(f.form.linktarget("D:\\Links\\missing.lnk"), "");
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "history/HistoryList.h"
+#include "history/History.h"
 #include "launch/Gone.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <algorithm>
-#include <unordered_set>
 
 #include "app/TForm1.h"
 #include "launch/Gone.h"
+#include "launch/Purge.h"
 #include "platform/Error.h"
 
 namespace veskor {
@@ -30,25 +30,12 @@ bool TForm1::CheckLinksWhileIdle()
     return slice.more;
 }
 
-// Only entries already judged gone go, each judged again now: a shortcut put back since
-// stays. The emptied field and the whole history follow, as after a delete.
+// The emptied field and the whole history follow, as after a delete.
 void TForm1::PurgeGone()
 {
     if (!HistoryList)
         return;
-    std::vector<std::string> gone;
-    std::unordered_set<std::string> asked;
-    for (const std::string& entry : HistoryList->Entries()) {
-        const std::optional<Gone> known = gone_->Known(ShortcutFolder, entry);
-        if (!known || *known == Gone::No || !asked.insert(entry).second)
-            continue;
-        if (JudgeGone(platform_, ShortcutFolder, entry) != Gone::No)
-            gone.push_back(entry);
-        else
-            gone_->Forget(entry);
-    }
-    // Nothing to remove logs no change for another window's save to replay.
-    const int removed = gone.empty() ? 0 : HistoryList->RemoveEach(std::move(gone));
+    const int removed = RemoveGoneEntries(*HistoryList, *gone_, platform_, ShortcutFolder);
     SetStatus(Format("履歴から %d 件を削除しました (リンク先なし)", removed));
     c_.Edit1.SetText("");
     ShowWholeHistory();

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
-#include "launch/Pieces.h"
+#include "launch/Launch.h"
+#include "launch/LinkOps.h"
 
 namespace veskor {
 
@@ -23,14 +24,10 @@ void TForm1::okButtonClick()
 {
     const std::string editText = c_.Edit1.Text();
     const std::string command = CommandText(c_);
-    if (command.empty()) {
-        OpenShortcutFolder();
-    } else {
-        for (const std::string& piece : SplitPieces(command)) {
-            if (!piece.empty())
-                openfile(ShortcutPath(piece));
-        }
-    }
+    if (command.empty())
+        OpenShortcutFolder(platform_, ShortcutFolder);
+    else
+        StartEach(platform_, ShortcutFolder, command);
     if (!editText.empty())
         RecordInHistory(editText);
     Close();
@@ -38,10 +35,7 @@ void TForm1::okButtonClick()
 
 void TForm1::hozonsezuOKbuttonClick()
 {
-    for (const std::string& piece : SplitPieces(CommandText(c_))) {
-        if (!piece.empty())
-            openfile(ShortcutPath(piece));
-    }
+    StartEach(platform_, ShortcutFolder, CommandText(c_));
     Close();
 }
 
@@ -49,10 +43,9 @@ void TForm1::FolderOpenButtonClick()
 {
     const std::string text = c_.Edit1.Text();
     if (text.empty()) {
-        OpenShortcutFolder();
+        OpenShortcutFolder(platform_, ShortcutFolder);
     } else {
-        for (const std::string& piece : SplitPieces(text))
-            opendir(ShortcutPath(piece));
+        OpenEachTargetFolder(platform_, ShortcutFolder, text);
         RecordInHistory(text);
     }
     Close();

@@ -1,20 +1,8 @@
 #include "app/TForm1.h"
+#include "folder/FolderLinks.h"
 #include "platform/Error.h"
 
 namespace veskor {
-
-namespace {
-
-// The shortcut name of a file that the folder's "*.lnk" search found: what stands before
-// the first ".lnk" (letter case significant), else the whole file name. A "." is never
-// part of a double-byte character, so a plain byte search cannot match inside one.
-std::string LinkNameOf(const std::string& fileName)
-{
-    const size_t at = fileName.find(".lnk");
-    return at == std::string::npos ? fileName : fileName.substr(0, at);
-}
-
-}  // namespace
 
 void TForm1::alcButtonClick()
 {
@@ -46,16 +34,12 @@ void TForm1::autoButtonClick()
     c_.Edit1.SetFocus();
 }
 
-// Appends every shortcut of the folder that the history lacks (in any letter case), in
-// the folder's order, then shows the whole history, hidden entries included. A name the
-// code page cannot spell is left out: recorded with "?" in it, it could never be started.
+// The whole history is shown afterwards, hidden entries included.
 int TForm1::setting()
 {
-    const LinkListing links = platform_.ListLinks(ShortcutFolder);
-    for (const std::string& fileName : links.names)
-        HistoryList->AddMissing(LinkNameOf(fileName));
+    const int leftOut = AddFolderLinks(*HistoryList, platform_, ShortcutFolder);
     ShowWholeHistory();
-    return links.unnamable;
+    return leftOut;
 }
 
 }  // namespace veskor

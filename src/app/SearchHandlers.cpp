@@ -2,24 +2,9 @@
 #include <vector>
 
 #include "app/TForm1.h"
-#include "platform/Cp932.h"
-#include "search/Initials.h"
-#include "search/SearchIndex.h"
+#include "search/TypedSearch.h"
 
 namespace veskor {
-
-namespace {
-
-// Byte offset of the character `count` characters after byte `from` (the end at most).
-size_t AdvanceChars(const std::string& text, size_t from, long long count)
-{
-    size_t at = from;
-    for (; count > 0 && at < text.size(); --count)
-        at += CharLength(text, at);
-    return at;
-}
-
-}  // namespace
 
 void TForm1::Edit1KeyUp(int key)
 {
@@ -40,36 +25,25 @@ void TForm1::Edit1KeyUp(int key)
     if (typed.empty()) {
         c_.ListBox1.ShowAll(HistoryList->Share());
     } else {
-        const bool partial = SearchMode == Matching::Partial;
-        std::vector<std::uint32_t> found = searchIndex_->Matches(*HistoryList, platform_, typed, partial);
-        // Nothing matches as typed: the entries that read the same, then those whose words
-        // begin with the typed letters; neither is completed.
-        if (found.empty()) {
-            found = searchIndex_->ReadingMatches(*HistoryList, platform_, typed, partial);
-            if (found.empty())
-                found = initials_->Matches(*HistoryList, typed);
-            if (!found.empty())
-                readingShownFor_ = typed;
-        }
-        c_.ListBox1.ShowRows(HistoryList->Share(), std::move(found));
+        Shown shown = FindShown(*searchIndex_, *initials_, *HistoryList, platform_, typed,
+                                SearchMode == Matching::Partial);
+        if (shown.byReading)
+            readingShownFor_ = typed;
+        c_.ListBox1.ShowRows(HistoryList->Share(), std::move(shown.rows));
     }
 
     if (c_.ListBox1.Count() == 0 || !readingShownFor_.empty()) {
         CompletionCount = 0;
     } else if (!typed.empty() && key != vk::Back && key != vk::Delete && SearchMode != Matching::Partial) {
-        // The completed tail starts where the user's own text ends: at the selection's start,
-        // which is the caret when nothing is selected. Counting releases would put it elsewhere
-        // when keys overlap, Shift is released on its own or a commit brings several characters.
-        // CompletionCount counts characters; the field takes byte positions of the entry's text.
-        CompletionCount = static_cast<std::int32_t>(
-            CharCount(typed, static_cast<size_t>(c_.Edit1.SelectionStart())));
-        // A release that changed nothing (Shift, or a name typed in full) finds the field
-        // already completed: the user's own selection stays.
+        // Counting releases would put the completed tail elsewhere when keys overlap, Shift
+        // is released on its own or a commit brings several characters.
         const std::string& first = c_.ListBox1.Item(0);
-        if (first != typed) {
+        const Completion completion = CompleteWith(typed, c_.Edit1.SelectionStart(), first);
+        CompletionCount = completion.typedChars;
+        if (completion.replaces) {
             c_.Edit1.SetText(first);
-            const size_t start = AdvanceChars(first, 0, CompletionCount);
-            c_.Edit1.SetSelection(static_cast<int>(start), static_cast<int>(first.size() - start));
+            c_.Edit1.SetSelection(static_cast<int>(completion.tailStart),
+                                  static_cast<int>(first.size() - completion.tailStart));
         }
     } else {
         CompletionCount = 0;

@@ -1,4 +1,4 @@
-#include "history/HistoryList.h"
+#include "history/History.h"
 
 #include <gtest/gtest.h>
 
