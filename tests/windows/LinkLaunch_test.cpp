@@ -4,10 +4,9 @@
 #include <shlobj.h>
 
 #include "../gui/tools/Utf8.h"
-#include "app/TForm1.h"
+#include "launch/LinkOps.h"
 #include "platform/win32/ComRef.h"
 #include "platform/win32/Utf16.h"
-#include "support/FakeControls.h"
 
 // Shortcuts holding what CP932 cannot write, or arguments far beyond a path's length, are
 // read and started whole: the started program (the GUI tests' recorder) writes down the
@@ -38,7 +37,6 @@ protected:
         ASSERT_NE(GetFileAttributesW(recorder.c_str()), INVALID_FILE_ATTRIBUTES) << "recorder.exe is built beside";
         log = win32::WidenJapanese(In("records.log"));
         SetEnvironmentVariableW(L"VESKOR_RECORDER_LOG", log.c_str());
-        form.ShortcutFolder = folder;
     }
 
     void TearDown() override
@@ -73,8 +71,6 @@ protected:
 
     std::wstring recorder;
     std::wstring log;
-    test::FakeFormControls c;
-    TForm1 form{platform, c.Form()};
 };
 
 void WriteWideLink(const std::string& path, const std::wstring& target, const std::wstring& arguments,
@@ -116,7 +112,7 @@ TEST_F(LinkLaunchTest, EveryShortcutIsReadAndStartedWhole)
         EXPECT_EQ(win32::WidenExact(link.target), target);
         EXPECT_EQ(win32::WidenExact(link.arguments), row.arguments);
 
-        form.openfile(linkPath);
+        StartShortcut(platform, folder, linkPath);
         EXPECT_EQ(Recorded(), Utf8(row.arguments) + "\t" + Utf8(directory));
     }
 }
