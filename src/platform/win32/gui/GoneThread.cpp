@@ -13,7 +13,7 @@ GoneWorker::Host GoneThreadHost(HWND window)
         // Background mode lowers the thread's disk and memory priority as well as its
         // processor's: its link reads and file checks queue behind those of the window and
         // of the program just started, which a lower processor priority alone would not
-        // do. A system without it (Wine) gets the lower processor priority at least.
+        // do. Where the system refuses it, the lower processor priority at least.
         if (!SetThreadPriority(GetCurrentThread(), THREAD_MODE_BACKGROUND_BEGIN))
             SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
         // An apartment of its own: the shell-link objects live on this thread, and no
