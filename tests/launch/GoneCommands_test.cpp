@@ -100,30 +100,18 @@ TEST(GoneCommandsTest, ThePurgeRemovesOnlyWhatIsStillGoneWhenItRuns)
     }
 }
 
-// The answers come in batches, each applied as it comes; the rows in view are judged
-// first, and when the view moves the new rows in view come before the rest.
-TEST(GoneCommandsTest, AnswersComeInBatchesTheRowsInViewFirst)
+// The answers come in batches, each applied as it comes, until every entry is answered.
+TEST(GoneCommandsTest, AnswersComeInBatchesEachAppliedAsItComes)
 {
     GoneFixture f;
     Names entries;
     for (int i = 0; i < 300; ++i)
         entries.push_back(std::string("e").append(std::to_string(i)));  // no shortcuts: every one gone
     f.Seed("C:\\links", entries);
-    f.ListBox1.top = 250;
-    f.ListBox1.rowsInView = 5;
-
-    ASSERT_TRUE(f.form.AskAboutLinks());
-    std::unique_ptr<GoneBatch> batch = f.mailbox.Next();
-    f.Run([&] { f.form.GoneAnswered(*batch); });
-    EXPECT_EQ(batch->answers.front().first, GoneChecks::KeyOf("e250"));
-    EXPECT_STREQ(f.ListBox1.Unavailable(250), "ショートカットがありません");
-    EXPECT_EQ(f.ListBox1.changedRows, (std::vector<std::pair<int, int>>{{250, 5}}));
-    EXPECT_EQ(f.ListBox1.Unavailable(299), nullptr);  // not asked yet
-
-    EXPECT_GE(1 + f.CheckAll(), 10);  // 32 answers a batch at most
+    EXPECT_GE(f.CheckAll(), 10);  // 32 answers a batch at most
     for (int row : {0, 100, 299})
         EXPECT_STREQ(f.ListBox1.Unavailable(row), "ショートカットがありません") << row;
-    EXPECT_FALSE(f.form.AskAboutLinks());  // nothing left
+    EXPECT_FALSE(f.form.AskAboutLinks());  // nothing left to ask
 }
 
 // The window never waits for a check: with one hanging, the close saves and the form
