@@ -127,6 +127,8 @@ public:
     bool AskAboutLinks();
     // A batch of the worker's answers: the rows it marks gone are painted again.
     void GoneAnswered(const GoneBatch& batch);
+    // A key, a click or the wheel: the checks rest while the user is busy (GoneWorker::Rest).
+    void UserInput();
 
     // Keys and mouse (app/KeyMap.cpp).
     void edit1KeyDown(const KeyEvent& key);

@@ -42,6 +42,12 @@ bool TForm1::AskAboutLinks()
     return gone_->Waiting();
 }
 
+void TForm1::UserInput()
+{
+    if (goneWorker_)
+        goneWorker_->Rest();
+}
+
 void TForm1::GoneAnswered(const GoneBatch& batch)
 {
     if (!HistoryList)

@@ -36,12 +36,15 @@ struct GoneWorker::State {
     std::string folder;
     std::deque<std::string> entries;
     std::deque<std::string> preferred;
+    std::chrono::steady_clock::time_point restUntil;
 };
 
 bool GoneWorker::State::Take(Question& question)
 {
     std::unique_lock lock(mutex);
     wake.wait(lock, [this] { return abandoned || !preferred.empty() || !entries.empty(); });
+    while (!abandoned && std::chrono::steady_clock::now() < restUntil)
+        wake.wait_until(lock, restUntil);
     if (abandoned)
         return false;
     std::deque<std::string>& from = preferred.empty() ? entries : preferred;
@@ -88,7 +91,8 @@ void GoneWorker::State::Run()
         if (judged.insert(key).second)
             batch->answers.emplace_back(key, Judge(question.folder, question.entry));
         batch->last = question.listDone;
-        if (batch->last || question.preferredDone || batch->answers.size() >= BatchSize) {
+        const bool due = question.preferredDone || batch->answers.size() >= BatchSize;
+        if (batch->last || (due && !batch->answers.empty())) {
             post();
             batch->list = question.list;
             batch->folder = question.folder;
@@ -121,6 +125,12 @@ std::uint64_t GoneWorker::Ask(std::string folder, std::vector<std::string> entri
     state_->preferred.clear();
     state_->wake.notify_one();
     return ++state_->list;
+}
+
+void GoneWorker::Rest()
+{
+    std::lock_guard lock(state_->mutex);
+    state_->restUntil = std::chrono::steady_clock::now() + std::chrono::milliseconds(RestMs);
 }
 
 void GoneWorker::Prefer(std::vector<std::string> entries)

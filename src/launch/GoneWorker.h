@@ -53,6 +53,11 @@ public:
     // Entries to judge before the rest of the list (the rows in view), in the list's
     // folder, instead of those asked for first before. Never waits for a check.
     void Prefer(std::vector<std::string> entries);
+    // The user is at the keys or the mouse: no check starts until they have been still
+    // for RestMs. Each check asks the system, whose work competes with the window's on
+    // a small machine; the thread's low priority alone does not hold that back everywhere.
+    static constexpr int RestMs = 300;
+    void Rest();
 
 private:
     struct State;

@@ -84,6 +84,20 @@ TEST(GoneWorkerTest, EntriesAskedForFirstAreJudgedBetweenTwoChecks)
     EXPECT_EQ(asked[2], Folder + "\\e50.lnk");  // after e0's shortcut and folder
 }
 
+// The user at the keys: no check starts until they have been still for a while.
+TEST(GoneWorkerTest, NoCheckStartsWhileTheUserIsBusy)
+{
+    std::vector<std::string> names;
+    const std::shared_ptr<HoldingPlatform> machine = Machine(1, names);
+    GoneMailbox mailbox;
+    const std::unique_ptr<GoneWorker> worker = mailbox.Worker(machine);
+    const auto busy = std::chrono::steady_clock::now();
+    worker->Rest();
+    worker->Ask(Folder, names);
+    mailbox.Next();
+    EXPECT_GE(std::chrono::steady_clock::now() - busy, std::chrono::milliseconds(GoneWorker::RestMs));
+}
+
 // A worker destroyed while a check hangs is not waited for; its thread ends once the
 // check does, and lets go of what it was given.
 TEST(GoneWorkerTest, AWorkerWhoseCheckHangsIsLeftBehindAtOnce)

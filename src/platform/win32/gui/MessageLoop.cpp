@@ -8,6 +8,11 @@ namespace {
 
 bool IsKeyDown(UINT msg) { return msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN; }
 bool IsKeyUp(UINT msg) { return msg == WM_KEYUP || msg == WM_SYSKEYUP; }
+// What the user does with the keys, the buttons or the wheel; the pointer passing by is not.
+bool IsUserInput(UINT msg)
+{
+    return (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) || (msg > WM_MOUSEMOVE && msg <= WM_MOUSELAST);
+}
 
 // Ctrl and Shift as they are now; Alt from the message itself (bit 29 of a system key).
 KeyEvent KeyEventOf(const MSG& msg)
@@ -31,9 +36,9 @@ KeyEvent KeyEventOf(const MSG& msg)
 // nothing waits, the window object prepares for the next key (TForm1::Idle), and once the
 // loop has slept (the window is on the screen and painted by then) the window makes the
 // controls it left for later and hands the gone checks' worker what to judge next
-// (TForm1::AskAboutLinks), which never waits for a check. A timer set at the first sleep
-// wakes the loop for that soon after the show, so that it is done before the user's first
-// key rather than on it.
+// (TForm1::AskAboutLinks), which never waits for a check; keys and clicks tell the worker
+// to rest (TForm1::UserInput). A timer set at the first sleep wakes the loop for that soon
+// after the show, so that it is done before the user's first key rather than on it.
 void RunMessageLoop(Win32Window& window, TForm1& form)
 {
     constexpr UINT WakeAfterShowMs = 30;
@@ -61,6 +66,8 @@ void RunMessageLoop(Win32Window& window, TForm1& form)
             wake = 0;
             continue;
         }
+        if (IsUserInput(msg.message))
+            form.UserInput();
         if (window.Owns(msg.hwnd)) {
             const Control* sentTo = window.ControlOf(msg.hwnd);
             // Moving by keyboard shows where the focus is, as the dialog manager does.
