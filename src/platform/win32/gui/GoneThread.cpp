@@ -1,6 +1,5 @@
 #include "platform/win32/gui/GoneThread.h"
 
-#include "platform/win32/Com.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace veskor::gui {
@@ -13,12 +12,11 @@ GoneWorker::Host GoneThreadHost(HWND window)
         // Background mode lowers the thread's disk and memory priority as well as its
         // processor's: its link reads and file checks queue behind those of the window and
         // of the program just started, which a lower processor priority alone would not
-        // do. Where the system refuses it, the lower processor priority at least.
+        // do. Where the system refuses it, the lower processor priority at least. COM is
+        // begun by the thread's first link read (Com.h), not here: a history whose
+        // shortcuts are missing needs none, and its set-up costs memory and time.
         if (!SetThreadPriority(GetCurrentThread(), THREAD_MODE_BACKGROUND_BEGIN))
             SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
-        // An apartment of its own: the shell-link objects live on this thread, and no
-        // call of theirs goes through the window's.
-        win32::BeginCom();
     };
     host.post = [window](std::unique_ptr<GoneBatch> batch) {
         if (PostMessageW(window, GoneAnsweredMessage, 0, reinterpret_cast<LPARAM>(batch.get())))
