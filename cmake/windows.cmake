@@ -59,7 +59,7 @@ else()
   add_dependencies(veskor_wintests veskorplant)
 endif()
 
-# The idle checks for gone entries against real link files (scripts/bench-gone.sh).
+# The gone checks' thread against real link files (scripts/bench-gone.sh).
 add_executable(gone_bench tests/windows/bench/gone_bench.cpp)
 target_link_libraries(gone_bench PRIVATE veskor_win32 ${VESKOR_WIN_LIBS})
 set_target_properties(gone_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Times the idle checks for gone history entries under Wine, code page 932: 1,000 entries
-# against a folder of real link files (most present, some whose target was removed, some
-# whose shortcut is missing), beside the floor of reading each link once, and the longest
-# idle slice. Usage: scripts/bench-gone.sh [BUILD_DIR]   (build/windows; builds gone_bench)
+# Times the gone checks under Wine, code page 932: 1,000 entries judged on the checks' own
+# thread against a folder of real link files (most present, some whose target was removed,
+# some whose shortcut is missing), beside the floor of reading each link once, and the
+# longest time the window's thread spent taking one batch of answers.
+# Usage: scripts/bench-gone.sh [BUILD_DIR]   (build/windows; builds gone_bench)
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build/windows}

@@ -7,6 +7,7 @@
 #include "history/DataStore.h"
 #include "history/PendingLoad.h"
 #include "launch/Gone.h"
+#include "launch/GoneWorker.h"
 #include "platform/Error.h"
 #include "search/Initials.h"
 #include "search/SearchIndex.h"

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Events.h"
 #include "app/FormControls.h"
@@ -14,7 +15,9 @@
 namespace veskor {
 
 class DataStore;
+struct GoneBatch;
 class GoneChecks;
+class GoneWorker;
 class InitialsIndex;
 class PendingLoad;
 class SearchIndex;
@@ -90,9 +93,6 @@ public:
     void Edit1KeyUp(int key);
     // Nothing waits to be handled: what the next key needs is prepared now.
     void Idle();
-    // A few history entries' links are checked for gone ones, the rows in view first;
-    // true while entries are left. Only once the window is on the screen, never on a key.
-    bool CheckLinksWhileIdle();
     void Edit1Composition(bool open);  // the input method opened or closed a composition in Edit1
     void findButtonClick();
     void ListBox1Click();
@@ -115,6 +115,18 @@ public:
     void dirchangeButtonClick();
     void PurgeGone();  // every entry judged gone leaves the history; no file is touched
 
+    // The gone checks (GoneCommands.cpp), made by `worker` on a thread of its own;
+    // without one no entry is checked.
+    void UseGoneWorker(std::unique_ptr<GoneWorker> worker);
+    // Nothing waits to be handled and the window is on the screen: the worker hears of the
+    // next entries to judge, or of other rows in view. Never waits for a check; true while
+    // the worker judges entries for the window.
+    bool AskAboutLinks();
+    // A batch of the worker's answers: the rows it marks gone are painted again.
+    void GoneAnswered(const GoneBatch& batch);
+    // A key, a click or the wheel: the checks rest while the user is busy (GoneWorker::Rest).
+    void UserInput();
+
     // Keys and mouse (KeyMap.cpp).
     void edit1KeyDown(const KeyEvent& key);
     void ListBox1KeyDown(const KeyEvent& key);
@@ -132,12 +144,14 @@ private:
     void ShowWholeHistory();                                  // the list box := HistoryList
     std::string DataFilePath();
     bool FrontPageKeyDown(const KeyEvent& key);  // the rows Edit1 and ListBox1 share
+    std::vector<std::string> EntriesInView() const;
 
     Platform& platform_;
     FormControls c_;
     std::unique_ptr<SearchIndex> searchIndex_;
     std::unique_ptr<InitialsIndex> initials_;
     std::unique_ptr<GoneChecks> gone_;
+    std::unique_ptr<GoneWorker> goneWorker_;
     std::unique_ptr<DataStore> dataStore_;
     std::unique_ptr<PendingLoad> early_;
     bool compositionOpen_ = false;  // the input method has a composition open in Edit1

@@ -1,9 +1,12 @@
 #include "launch/Gone.h"
 
 #include <cctype>
+#include <unordered_set>
 
 #include "folder/FileNames.h"
+#include "launch/GoneWorker.h"
 #include "launch/LinkOps.h"
+#include "platform/Cp932.h"
 #include "platform/Error.h"
 
 namespace veskor {
@@ -76,49 +79,79 @@ std::optional<Gone> GoneChecks::Known(const std::string& folder, const std::stri
     return it->second;
 }
 
-GoneChecks::Slice GoneChecks::CheckSome(Platform& platform, const std::string& folder, const History& history,
-                                        const std::vector<std::string>& inView, int budget)
+std::optional<GoneChecks::Question> GoneChecks::Next(const std::string& folder, const History& history,
+                                                     const std::vector<std::string>& inView, std::size_t count)
 {
-    Slice slice;
     if (folder != folder_) {
-        slice.repaint = !known_.empty();
         known_.clear();
+        forgotten_.clear();
         folder_ = folder;
         next_ = 0;
+        asked_ = 0;  // what the worker still judges is of the other folder
     }
     if (history_ != &history || revision_ != history.Revision()) {
         history_ = &history;
         revision_ = history.Revision();
         next_ = 0;
     }
+    const bool viewMoved = inView != inView_;
+    inView_ = inView;
+    Question question;
+    std::unordered_set<std::size_t> taken;
     for (const std::string& entry : inView) {
-        if (budget <= 0)
-            break;
-        if (known_.count(KeyOf(entry)))
-            continue;
-        const Gone gone = JudgeGone(platform, folder, entry);
-        known_.emplace(KeyOf(entry), gone);
-        slice.repaint = slice.repaint || gone != Gone::No;
-        --budget;
+        if (question.entries.size() < count && !known_.count(KeyOf(entry)) && taken.insert(KeyOf(entry)).second)
+            question.entries.push_back(entry);
+    }
+    if (asked_) {
+        if (!viewMoved || question.entries.empty())
+            return std::nullopt;
+        return question;
     }
     const std::vector<std::string>& entries = history.Entries();
-    while (next_ < entries.size()) {
-        const std::string& entry = entries[next_];
-        if (!known_.count(KeyOf(entry))) {
-            if (budget <= 0)
-                break;
-            known_.emplace(KeyOf(entry), JudgeGone(platform, folder, entry));
-            --budget;
-        }
+    while (next_ < entries.size() && known_.count(KeyOf(entries[next_])))
         ++next_;
+    for (std::size_t i = next_; i < entries.size() && question.entries.size() < count; ++i) {
+        if (!known_.count(KeyOf(entries[i])) && taken.insert(KeyOf(entries[i])).second)
+            question.entries.push_back(entries[i]);
     }
-    slice.more = next_ < entries.size();
-    return slice;
+    if (question.entries.empty())
+        return std::nullopt;
+    question.list = true;
+    return question;
+}
+
+void GoneChecks::Asked(std::uint64_t list)
+{
+    asked_ = list;
+    // Every list before it is answered, or was of another folder.
+    forgotten_.clear();
+}
+
+bool GoneChecks::Apply(const std::string& folder, const GoneBatch& batch, const std::vector<std::string>& inView)
+{
+    if (batch.folder != folder || folder != folder_)
+        return false;
+    bool repaint = false;
+    for (const auto& [key, gone] : batch.answers) {
+        const auto forgotten = forgotten_.find(key);
+        if (forgotten != forgotten_.end() && batch.list <= forgotten->second)
+            continue;
+        known_[key] = gone;
+        if (gone != Gone::No) {
+            for (const std::string& entry : inView)
+                repaint = repaint || KeyOf(entry) == key;
+        }
+    }
+    if (batch.last && batch.list == asked_)
+        asked_ = 0;
+    return repaint;
 }
 
 void GoneChecks::Forget(const std::string& entry)
 {
     known_.erase(KeyOf(entry));
+    if (asked_)
+        forgotten_[KeyOf(entry)] = asked_;
     next_ = 0;
 }
 

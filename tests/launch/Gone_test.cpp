@@ -4,7 +4,10 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "launch/GoneWorker.h"
 #include "platform/memory/MemoryPlatform.h"
 
 namespace veskor {
@@ -82,26 +85,82 @@ TEST(GoneTest, OnlyAMissingShortcutOrTargetOnAFixedDriveIsGone)
     EXPECT_EQ(GoneReason(Gone::No), nullptr);
 }
 
-// Each entry is read once per run and folder, unless it was started or made since.
-// (The rows in view first and the slice's budget: GoneCommands_test.)
+using Names = std::vector<std::string>;
+
+GoneBatch Answers(std::uint64_t list, std::vector<std::pair<std::string, Gone>> answers, bool last,
+                  const std::string& folder = Folder)
+{
+    GoneBatch batch{list, folder, {}, last};
+    for (const auto& [entry, gone] : answers)
+        batch.answers.emplace_back(GoneChecks::KeyOf(entry), gone);
+    return batch;
+}
+
+// What the worker is asked: the unanswered rows in view, then the history in its order,
+// each entry once; while a list is out, only rows in view that are others than before.
+TEST(GoneTest, TheWorkerHearsOfTheRowsInViewFirstThenOfTheHistoryInItsOrder)
+{
+    MemoryPlatform machine;
+    History history(machine);
+    history.Load({"a", "b", "a", "c", "d", "e"});
+    GoneChecks checks;
+    std::optional<GoneChecks::Question> asked = checks.Next(Folder, history, {"d", "c"}, 4);
+    ASSERT_TRUE(asked && asked->list);
+    EXPECT_EQ(asked->entries, (Names{"d", "c", "a", "b"}));
+    checks.Asked(7);
+    EXPECT_TRUE(checks.Waiting());
+    EXPECT_EQ(checks.Next(Folder, history, {"d", "c"}, 4), std::nullopt);  // the same rows: nothing new
+
+    EXPECT_FALSE(checks.Apply(Folder, Answers(7, {{"d", Gone::No}}, false), {"e", "d"}));
+    asked = checks.Next(Folder, history, {"e", "d"}, 4);  // scrolled while the list is out
+    ASSERT_TRUE(asked && !asked->list);
+    EXPECT_EQ(asked->entries, Names{"e"});
+    EXPECT_TRUE(checks.Apply(Folder, Answers(7, {{"e", Gone::Shortcut}, {"c", Gone::No}}, false), {"e", "d"}));
+    EXPECT_FALSE(checks.Apply(Folder, Answers(7, {{"a", Gone::No}, {"b", Gone::Target}}, true), {"e", "d"}));
+    EXPECT_FALSE(checks.Waiting());
+    EXPECT_EQ(checks.Known(Folder, "e"), Gone::Shortcut);
+    EXPECT_EQ(checks.Known(Folder, "b"), Gone::Target);
+    EXPECT_EQ(checks.Next(Folder, history, {"e", "d"}, 4), std::nullopt);  // every entry answered
+}
+
+// Each entry is judged once per run and folder, unless it was started or made since; an
+// answer judged before that, or in another folder, is dropped.
 TEST(GoneTest, AnAnswerStandsUntilTheEntryChangesOrTheFolderDoes)
 {
     MemoryPlatform machine;
-    machine.AddFolder(Folder);
     History history(machine);
-    history.Load({"a", "b"});  // no shortcuts: both gone once checked
+    history.Load({"a", "b"});
     GoneChecks checks;
-    EXPECT_FALSE(checks.CheckSome(machine, Folder, history, {}, 2).more);
-    machine.AddLink(Folder + "\\a.lnk", To("C:\\a.exe"));
-    checks.CheckSome(machine, Folder, history, {}, 2);
-    EXPECT_EQ(checks.Known(Folder, "a"), Gone::Shortcut);  // not read again
+    ASSERT_TRUE(checks.Next(Folder, history, {}, 2));
+    checks.Asked(1);
+    checks.Apply(Folder, Answers(1, {{"a", Gone::Shortcut}}, false), {});
+    checks.Forget("b");  // started while its old answer is on its way
+    checks.Apply(Folder, Answers(1, {{"b", Gone::Shortcut}}, true), {});
+    EXPECT_EQ(checks.Known(Folder, "a"), Gone::Shortcut);
+    EXPECT_EQ(checks.Known(Folder, "b"), std::nullopt);
+    std::optional<GoneChecks::Question> asked = checks.Next(Folder, history, {}, 2);
+    ASSERT_TRUE(asked && asked->list);
+    EXPECT_EQ(asked->entries, Names{"b"});
+    checks.Asked(2);
+    checks.Apply(Folder, Answers(2, {{"b", Gone::No}}, true), {});
+    EXPECT_EQ(checks.Known(Folder, "b"), Gone::No);
+
     checks.Forget("a");
     EXPECT_EQ(checks.Known(Folder, "a"), std::nullopt);
-    checks.CheckSome(machine, Folder, history, {}, 1);
-    EXPECT_EQ(checks.Known(Folder, "a"), Gone::Target);
-    const GoneChecks::Slice other = checks.CheckSome(machine, "C:\\other", history, {}, 0);
-    EXPECT_TRUE(other.repaint && other.more);  // a new folder: every answer goes
+    asked = checks.Next(Folder, history, {}, 2);
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->entries, Names{"a"});
+
+    // A new folder: every answer goes, and a new list is asked though one is out.
+    checks.Asked(3);
+    asked = checks.Next("C:\\other", history, {}, 2);
+    ASSERT_TRUE(asked && asked->list);
+    EXPECT_EQ(asked->entries, (Names{"a", "b"}));
     EXPECT_EQ(checks.Known("C:\\other", "b"), std::nullopt);
+    checks.Asked(4);
+    checks.Apply("C:\\other", Answers(3, {{"a", Gone::Shortcut}}, true), {});  // of the old folder
+    EXPECT_EQ(checks.Known("C:\\other", "a"), std::nullopt);
+    EXPECT_TRUE(checks.Waiting());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "launch/GoneWorker.h"
 #include "platform/memory/MemoryPlatform.h"
 
 namespace veskor {
@@ -25,7 +26,17 @@ struct PurgeTest : ::testing::Test {
         link.target = "C:\\app.exe";
         machine.AddLink(Folder + "\\" + name + ".lnk", link);
     }
-    void CheckAll() { checks.CheckSome(machine, Folder, history, {}, 100); }
+    // Every entry judged and answered as the worker answers, in one batch.
+    void CheckAll()
+    {
+        auto question = checks.Next(Folder, history, {}, 100);
+        ASSERT_TRUE(question && question->list);
+        GoneBatch batch{1, Folder, {}, true};
+        for (const std::string& entry : question->entries)
+            batch.answers.emplace_back(GoneChecks::KeyOf(entry), JudgeGone(machine, Folder, entry));
+        checks.Asked(1);
+        checks.Apply(Folder, batch, {});
+    }
 
     MemoryPlatform machine;
     History history{machine};

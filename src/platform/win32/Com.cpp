@@ -8,7 +8,8 @@ namespace veskor::win32 {
 
 namespace {
 
-bool begun = false;
+// An apartment is a thread's: the window's thread and the gone checks' each begin their own.
+thread_local bool begun = false;
 
 }  // namespace
 

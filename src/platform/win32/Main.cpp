@@ -1,19 +1,19 @@
 #include "app/TForm1.h"
 #include "history/PendingLoad.h"
+#include "launch/GoneWorker.h"
 #include "platform/win32/Com.h"
 #include "platform/win32/SystemDlls.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/gui/GoneThread.h"
 #include "platform/win32/gui/MessageLoop.h"
 #include "platform/win32/gui/Win32Window.h"
 
-// The program: one window, shown next to the pointer, until a command closes it.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
-{
-    // Before anything can load a DLL: none is taken from the program's folder.
-    veskor::win32::RestrictDllSearchToSystem32();
+namespace {
 
-    int exitCode = 0;
+// One window, shown next to the pointer, until a command closes it; returns the exit code.
+int RunWindow(HINSTANCE instance)
+{
     try {
         veskor::Win32Platform platform;
         // The history is read while the window is made.
@@ -22,6 +22,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         platform.SetMainWindow(window.Handle());
         veskor::TForm1 form(platform, window.Controls(), std::move(early));
         window.Attach(form);
+        form.UseGoneWorker(std::make_unique<veskor::GoneWorker>(veskor::gui::GoneThreadHost(window.Handle())));
 
         // The first show places the window before it is seen; when it fails the error is
         // shown and the window opens where it was designed.
@@ -34,9 +35,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         }
     } catch (const std::exception& e) {
         MessageBoxW(nullptr, veskor::win32::WidenJapanese(e.what()).c_str(), L"Veskor3", MB_ICONERROR | MB_OK);
-        exitCode = 1;
+        return 1;
     }
+    return 0;
+}
 
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    // Before anything can load a DLL: none is taken from the program's folder.
+    veskor::win32::RestrictDllSearchToSystem32();
+    const int exitCode = RunWindow(instance);
     veskor::win32::EndCom();
-    return exitCode;
+    // The history is saved by now. The gone checks' thread may still be inside a check
+    // that hangs: the process ends at once, without waiting for it, and without the
+    // static destructors of a return from WinMain, which could destroy what it still uses.
+    ExitProcess(static_cast<UINT>(exitCode));
 }

@@ -10,7 +10,7 @@ namespace veskor {
 // The launcher's services on Windows: shell-link objects, the shell, the file system and
 // the text rules, all through the system's UTF-16 functions with the program's text
 // converted as CP932 (Utf16.h), the pointer and the monitors. The shell and
-// COM are loaded and begun on the window's thread when a call first needs them
+// COM are loaded, and COM begun on the calling thread, when a call first needs them
 // (SystemDlls.h, Com.h); which calls another thread may make is said in Platform.h.
 class Win32Platform : public Platform {
 public:

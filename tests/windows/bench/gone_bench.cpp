@@ -1,6 +1,8 @@
-// The idle checks for gone entries on Windows: the time to judge 1,000 history entries
-// against a folder of real link files, beside the floor of reading each link once, and
-// the longest idle slice (what a key may wait for). Run by scripts/bench-gone.sh.
+// The gone checks on Windows: the time for the worker's thread to judge 1,000 history
+// entries against a folder of real link files, its batches posted to a window and taken
+// there as the program takes them, beside the floor of reading each link once; and the
+// longest time the window's thread spent on one batch (what a key may wait for).
+// Run by scripts/bench-gone.sh.
 // First: it brings windows.h without the macros that rename the platform's calls.
 #include "platform/win32/Win32Platform.h"
 
@@ -11,6 +13,8 @@
 
 #include "history/History.h"
 #include "launch/Gone.h"
+#include "launch/GoneWorker.h"
+#include "platform/win32/gui/GoneThread.h"
 
 namespace {
 
@@ -40,7 +44,7 @@ int main()
         return 2;
     }
     constexpr int Entries = 1000;
-    constexpr int Slice = 4;  // as the window checks them
+    constexpr std::size_t List = 256;  // as the window asks them
     constexpr int Runs = 5;
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
@@ -70,7 +74,7 @@ int main()
     History history(platform);
     history.Load(names);
 
-    std::vector<double> floors, judges, slices;
+    std::vector<double> floors, judges, applies;
     int gone = 0;
     for (int run = 0; run < Runs; ++run) {
         double start = Now();
@@ -82,16 +86,30 @@ int main()
         }
         floors.push_back(Now() - start);
 
+        // A window of messages only, whose queue the worker posts to.
+        const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         GoneChecks checks;
+        GoneWorker worker(gui::GoneThreadHost(window));
         double longest = 0;
         start = Now();
-        for (bool more = true; more;) {
-            const double sliceStart = Now();
-            more = checks.CheckSome(platform, folder, history, {}, Slice).more;
-            longest = std::max(longest, Now() - sliceStart);
+        for (;;) {
+            if (const std::optional<GoneChecks::Question> question = checks.Next(folder, history, {}, List))
+                checks.Asked(worker.Ask(folder, question->entries));
+            if (!checks.Waiting())
+                break;
+            MSG msg;
+            if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
+                break;
+            if (msg.message != gui::GoneAnsweredMessage)
+                continue;
+            const double applyStart = Now();
+            const std::unique_ptr<GoneBatch> batch(reinterpret_cast<GoneBatch*>(msg.lParam));
+            checks.Apply(folder, *batch, {});
+            longest = std::max(longest, Now() - applyStart);
         }
         judges.push_back(Now() - start);
-        slices.push_back(longest);
+        applies.push_back(longest);
+        DestroyWindow(window);
         gone = 0;
         for (const std::string& name : names)
             gone += checks.Known(folder, name).value_or(Gone::No) != Gone::No;
@@ -101,7 +119,8 @@ int main()
     std::printf("read every link once (floor): %.1f ms\n", floor);
     std::printf("judge every entry:            %.1f ms  (%.1f us an entry, %.2f x the floor)\n", judge,
                 judge * 1000.0 / Entries, judge / floor);
-    std::printf("longest idle slice of %d:      %.2f ms\n", Slice, Median(slices));
+    std::printf("longest batch on the window:   %.3f ms  (%zu answers a batch at most)\n", Median(applies),
+                GoneWorker::BatchSize);
 
     for (const std::string& link : links)
         DeleteFileA(link.c_str());

@@ -98,7 +98,7 @@ void Win32ListBox::ItemsReset()
         ValidateRect(hwnd_, nullptr);
         // A focused list shows its caret, whose look depends on the keyboard cues: then
         // every row is painted again.
-        painter_.InvalidateChangedRows(Focused(), [this](int index) { return RefilledLook(index); });
+        painter_.InvalidateChangedRows(Focused(), [this](int index) { return LookOf(index); });
     } else {
         InvalidateRect(hwnd_, nullptr, FALSE);
     }
@@ -131,7 +131,8 @@ void Win32ListBox::RowsChanged(int first, int count)
     }
 }
 
-RowLook Win32ListBox::RefilledLook(int index) const
+// Drawing may be asked for while an item is being removed: only what exists has text.
+RowLook Win32ListBox::LookOf(int index) const
 {
     RowLook look;
     look.hasText = index >= 0 && index < Count();
@@ -196,14 +197,8 @@ void Win32ListBox::Command(int code)
 void Win32ListBox::Draw(const DRAWITEMSTRUCT& item)
 {
     const int index = static_cast<int>(item.itemID);
-    RowLook look;
+    RowLook look = LookOf(index);
     look.selected = (item.itemState & ODS_SELECTED) != 0;
-    // Drawing may be asked for while an item is being removed: draw only what exists.
-    look.hasText = index >= 0 && index < Count();
-    if (look.hasText) {
-        look.text = Item(index);
-        look.unavailable = Unavailable(index) != nullptr;
-    }
     // The focus rectangle follows the keyboard cues, as the system's lists do.
     look.focusDrawn = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && !noCaret_ &&
                       !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);

@@ -64,8 +64,9 @@ private:
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     int Caret() const;
     void SetCaret(int index);
-    // What the row at `index` shows once the list is refilled: its text, unselected, without focus.
-    RowLook RefilledLook(int index) const;
+    // What the row at `index` shows unselected and without focus: the one rule both the
+    // drawing and the refill's comparison of rows start from.
+    RowLook LookOf(int index) const;
     LRESULT AccessibleObject(WPARAM wParam);
     void DoDefaultAction(int row);
     void AnnounceCaret() const;  // the caret's row has the focus, when the list has it

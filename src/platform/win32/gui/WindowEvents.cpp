@@ -1,5 +1,6 @@
 #include "app/Placement.h"
 #include "platform/Error.h"
+#include "platform/win32/gui/GoneThread.h"
 #include "platform/win32/gui/Mouse.h"
 #include "platform/win32/gui/Text.h"
 #include "platform/win32/gui/Win32Window.h"
@@ -41,6 +42,11 @@ LRESULT Win32Window::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         if (wParam)
             Deliver([this] { form_->SessionEnding(); });
         return 0;
+    case GoneAnsweredMessage: {
+        const std::unique_ptr<GoneBatch> batch(reinterpret_cast<GoneBatch*>(lParam));
+        Deliver([this, &batch] { form_->GoneAnswered(*batch); });
+        return 0;
+    }
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;

@@ -1,0 +1,143 @@
+#include "launch/GoneWorker.h"
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <unordered_set>
+
+namespace veskor {
+
+// What the window's thread and the worker's share, under the mutex; owned by both, so
+// that an abandoned thread never finds it gone.
+struct GoneWorker::State {
+    explicit State(Host given) : host(std::move(given)) {}
+
+    // The next entry to judge, taken from the shared state.
+    struct Question {
+        std::uint64_t list = 0;
+        std::string folder;
+        std::string entry;
+        bool preferredDone = false;  // it was the last of those asked for first
+        bool listDone = false;       // nothing of the list is left after it
+    };
+    // Waits for work; false once the worker is abandoned.
+    bool Take(Question& question);
+    Gone Judge(const std::string& in, const std::string& entry);
+    void Run();
+
+    const Host host;
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool started = false;
+    bool abandoned = false;
+    std::uint64_t list = 0;
+    std::string folder;
+    std::deque<std::string> entries;
+    std::deque<std::string> preferred;
+    std::chrono::steady_clock::time_point restUntil;
+};
+
+bool GoneWorker::State::Take(Question& question)
+{
+    std::unique_lock lock(mutex);
+    wake.wait(lock, [this] { return abandoned || !preferred.empty() || !entries.empty(); });
+    while (!abandoned && std::chrono::steady_clock::now() < restUntil)
+        wake.wait_until(lock, restUntil);
+    if (abandoned)
+        return false;
+    std::deque<std::string>& from = preferred.empty() ? entries : preferred;
+    question.list = list;
+    question.folder = folder;
+    question.entry = std::move(from.front());
+    from.pop_front();
+    question.preferredDone = &from == &preferred && preferred.empty();
+    question.listDone = preferred.empty() && entries.empty();
+    return true;
+}
+
+// A check that fails for any reason says nothing, as JudgeGone's own failures do.
+Gone GoneWorker::State::Judge(const std::string& in, const std::string& entry)
+{
+    try {
+        return JudgeGone(*host.platform, in, entry);
+    } catch (...) {
+        return Gone::No;
+    }
+}
+
+// Each entry once a list, whether it came in the list or among those asked for first.
+void GoneWorker::State::Run()
+{
+    if (host.begin)
+        host.begin();
+    auto batch = std::make_unique<GoneBatch>();
+    std::unordered_set<std::size_t> judged;
+    const auto post = [&] {
+        host.post(std::move(batch));
+        batch = std::make_unique<GoneBatch>();
+    };
+    Question question;
+    while (Take(question)) {
+        if (question.list != batch->list) {
+            if (!batch->answers.empty())
+                post();
+            batch->list = question.list;
+            batch->folder = question.folder;
+            judged.clear();
+        }
+        const std::size_t key = GoneChecks::KeyOf(question.entry);
+        if (judged.insert(key).second)
+            batch->answers.emplace_back(key, Judge(question.folder, question.entry));
+        batch->last = question.listDone;
+        const bool due = question.preferredDone || batch->answers.size() >= BatchSize;
+        if (batch->last || (due && !batch->answers.empty())) {
+            post();
+            batch->list = question.list;
+            batch->folder = question.folder;
+        }
+    }
+}
+
+GoneWorker::GoneWorker(Host host) : state_(std::make_shared<State>(std::move(host))) {}
+
+GoneWorker::~GoneWorker()
+{
+    std::lock_guard lock(state_->mutex);
+    state_->abandoned = true;
+    state_->wake.notify_one();
+}
+
+std::uint64_t GoneWorker::Ask(std::string folder, std::vector<std::string> entries)
+{
+    std::lock_guard lock(state_->mutex);
+    if (!state_->started) {
+        state_->started = true;
+        // Without a thread there are no checks, and nothing is greyed: the program goes on.
+        try {
+            std::thread([state = state_] { state->Run(); }).detach();
+        } catch (const std::system_error&) {
+        }
+    }
+    state_->folder = std::move(folder);
+    state_->entries.assign(std::make_move_iterator(entries.begin()), std::make_move_iterator(entries.end()));
+    state_->preferred.clear();
+    state_->wake.notify_one();
+    return ++state_->list;
+}
+
+void GoneWorker::Rest()
+{
+    std::lock_guard lock(state_->mutex);
+    state_->restUntil = std::chrono::steady_clock::now() + std::chrono::milliseconds(RestMs);
+}
+
+void GoneWorker::Prefer(std::vector<std::string> entries)
+{
+    std::lock_guard lock(state_->mutex);
+    state_->preferred.assign(std::make_move_iterator(entries.begin()), std::make_move_iterator(entries.end()));
+    state_->wake.notify_one();
+}
+
+}  // namespace veskor

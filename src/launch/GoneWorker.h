@@ -1,0 +1,67 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "launch/Gone.h"
+#include "platform/Platform.h"
+
+namespace veskor {
+
+// Answers of the gone checks, as the worker hands them to the window's thread.
+struct GoneBatch {
+    std::uint64_t list = 0;  // the list they answer (GoneWorker::Ask)
+    std::string folder;      // the shortcut folder they were judged in
+    std::vector<std::pair<std::size_t, Gone>> answers;  // by the entry's key (GoneChecks::KeyOf)
+    bool last = false;       // the list is answered to its end
+};
+
+// The gone checks on a thread of their own, so that the window never waits for one: a
+// single check can take as long as the system takes (a sleeping disk that calls itself
+// fixed, a virus scanner, a path through a junction to a network share). The window hands
+// it a list of entries at a time and takes the answers back in batches; the rows in view
+// may be put first at any time. The thread is made for the first list and never waited
+// for: a destroyed worker leaves it to end after its current check, or with the process,
+// and it touches nothing but what it was given here.
+class GoneWorker {
+public:
+    // What the thread needs of the system it runs on. Everything the thread calls (the
+    // platform, `begin` and `post`) is its own, shared with no other thread.
+    struct Host {
+        std::shared_ptr<Platform> platform;
+        std::function<void()> begin;  // first thing on the new thread
+        // On the thread: hands a batch to the window's thread without waiting for it.
+        std::function<void(std::unique_ptr<GoneBatch>)> post;
+    };
+
+    // A batch goes once it holds this many answers, and sooner when it answers the rows
+    // asked for first or ends a list.
+    static constexpr std::size_t BatchSize = 32;
+
+    explicit GoneWorker(Host host);
+    ~GoneWorker();
+    GoneWorker(const GoneWorker&) = delete;
+    GoneWorker& operator=(const GoneWorker&) = delete;
+
+    // Entries of `folder` to judge in their order, instead of what is left of the last
+    // list; returns the number its batches carry. Never waits for a check.
+    std::uint64_t Ask(std::string folder, std::vector<std::string> entries);
+    // Entries to judge before the rest of the list (the rows in view), in the list's
+    // folder, instead of those asked for first before. Never waits for a check.
+    void Prefer(std::vector<std::string> entries);
+    // The user is at the keys or the mouse: no check starts until they have been still
+    // for RestMs. Each check asks the system, whose work competes with the window's on
+    // a small machine; the thread's low priority alone does not hold that back everywhere.
+    static constexpr int RestMs = 300;
+    void Rest();
+
+private:
+    struct State;
+    std::shared_ptr<State> state_;
+};
+
+}  // namespace veskor
