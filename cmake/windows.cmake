@@ -1,22 +1,21 @@
 # Windows build: VESKOR3.exe, the Windows test program and the helper programs of the GUI tests.
 enable_language(RC)
 # The program imports only the loader's core DLLs (and the C runtime, msvcrt.dll): every
-# other system DLL is loaded from System32 when first needed (src/platform/win32/SystemDlls.h).
+# other system DLL is loaded from System32 when first needed (src/windows/win32/SystemDlls.h).
 # The tests and the test tools call the shell and COM directly.
 set(VESKOR_PROGRAM_LIBS uuid user32 gdi32 kernel32)
 set(VESKOR_WIN_LIBS ole32 uuid shell32 user32 gdi32 comctl32 kernel32)
 add_link_options(-static $<$<CXX_COMPILER_ID:GNU>:-static-libgcc> $<$<CXX_COMPILER_ID:GNU>:-static-libstdc++>)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 
-# The Win32 side of the platform and of the window, shared by the program and its tests.
-file(GLOB_RECURSE VESKOR_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
-list(FILTER VESKOR_WIN32_SOURCES EXCLUDE REGEX "/Main\\.cpp$")
-add_library(veskor_win32 STATIC ${VESKOR_WIN32_SOURCES})
-target_link_libraries(veskor_win32 PUBLIC veskor_core ${VESKOR_PROGRAM_LIBS})
+# The Windows layer: the Win32 platform (win32) and the window's controls (gui), shared by
+# the program and its tests.
+veskor_layer(veskor_windows src/windows veskor_app ${VESKOR_PROGRAM_LIBS})
 
-file(GLOB VESKOR_RESOURCES CONFIGURE_DEPENDS src/platform/win32/*.rc)
-add_executable(VESKOR3 WIN32 src/platform/win32/Main.cpp ${VESKOR_RESOURCES})
-target_link_libraries(VESKOR3 PRIVATE veskor_win32)
+# The program: WinMain, which builds the window, and its resources.
+file(GLOB VESKOR_PROGRAM_SOURCES CONFIGURE_DEPENDS src/program/*.cpp src/program/*.rc)
+add_executable(VESKOR3 WIN32 ${VESKOR_PROGRAM_SOURCES})
+target_link_libraries(VESKOR3 PRIVATE veskor_windows)
 set_target_properties(VESKOR3 PROPERTIES OUTPUT_NAME VESKOR3 RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 # The release program carries no symbols: a third of the size, less to map at every start.
 target_link_options(VESKOR3 PRIVATE $<$<CONFIG:Release>:-s>)
@@ -29,6 +28,8 @@ if(NOT CMAKE_HOST_WIN32)
   find_program(VESKOR_OBJDUMP NAMES ${CMAKE_OBJDUMP} x86_64-w64-mingw32-objdump objdump REQUIRED)
   add_test(NAME static_imports
            COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/static-imports.sh ${VESKOR_OBJDUMP} $<TARGET_FILE:VESKOR3>)
+  # The portable layers never see the Windows layer.
+  veskor_layer_check(win32/Win32Platform.h veskor_windows veskor_app)
 endif()
 
 # GoogleTest compiled from the distribution's sources for the cross target. The windows
@@ -50,7 +51,7 @@ else()
   file(GLOB VESKOR_WIN_TESTS CONFIGURE_DEPENDS tests/windows/*_test.cpp tests/windows/support/*.cpp)
   add_executable(veskor_wintests ${VESKOR_WIN_TESTS} tests/support/FakeControls.cpp)
   target_include_directories(veskor_wintests PRIVATE tests/windows/support tests)
-  target_link_libraries(veskor_wintests PRIVATE veskor_win32 gtest_win ${VESKOR_WIN_LIBS})
+  target_link_libraries(veskor_wintests PRIVATE veskor_windows gtest_win ${VESKOR_WIN_LIBS})
   set_target_properties(veskor_wintests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
   # A DLL beside the test program, where a planted one would lie: the tests check that the
   # program's DLL search never finds it.
@@ -60,8 +61,8 @@ else()
 endif()
 
 # The gone checks' thread against real link files (scripts/bench-gone.sh).
-add_executable(gone_bench tests/windows/bench/gone_bench.cpp)
-target_link_libraries(gone_bench PRIVATE veskor_win32 ${VESKOR_WIN_LIBS})
+add_executable(gone_bench bench/windows/gone_bench.cpp)
+target_link_libraries(gone_bench PRIVATE veskor_windows ${VESKOR_WIN_LIBS})
 set_target_properties(gone_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # Small programs that the GUI tests and the start-up benchmark drive. They use the
@@ -77,14 +78,14 @@ foreach(src ${VESKOR_TOOL_SOURCES})
   if(name STREQUAL "wincontrols")
     if(TARGET gtest_win)
       add_executable(${name} ${src})
-      target_link_libraries(${name} PRIVATE veskor_win32 gtest_win ${VESKOR_WIN_LIBS})
+      target_link_libraries(${name} PRIVATE veskor_windows gtest_win ${VESKOR_WIN_LIBS})
       set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
     endif()
     continue()
   endif()
   add_executable(${name} ${src})
-  # The window's design (app/Layout.h, constants only) names the controls they look for.
-  target_include_directories(${name} PRIVATE src)
+  # The window's design (form/Layout.h, constants only) names the controls they look for.
+  target_include_directories(${name} PRIVATE src/app)
   target_link_libraries(${name} PRIVATE ${VESKOR_WIN_LIBS})
   if(name STREQUAL "screenreader")
     target_link_libraries(${name} PRIVATE oleacc oleaut32)

@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Writes src/search/KanjiReadingTable.cpp: the readings of every kanji of code page 932
+"""Writes src/rules/search/KanjiReadingTable.cpp: the readings of every kanji of code page 932
 that KANJIDIC reads (on, kun without the okurigana or with a verb's in its continuative
 form, nanori), as katakana.
 
 Usage: scripts/gen-kanji-readings.py [KANJIDIC] [OUTPUT] [UNIHAN-VARIANTS]
   (defaults: /usr/share/edict/kanjidic from Debian's kanjidic package,
-   src/search/KanjiReadingTable.cpp,
+   src/rules/search/KanjiReadingTable.cpp,
    /usr/share/unicode/Unihan_Variants.txt.bz2 from Debian's unicode-data package)
 
 KANJIDIC covers JIS X 0208. The kanji that code page 932 adds beyond it (NEC and IBM
@@ -110,7 +110,7 @@ def variants(path):
 
 def main():
     source = sys.argv[1] if len(sys.argv) > 1 else '/usr/share/edict/kanjidic'
-    output = sys.argv[2] if len(sys.argv) > 2 else 'src/search/KanjiReadingTable.cpp'
+    output = sys.argv[2] if len(sys.argv) > 2 else 'src/rules/search/KanjiReadingTable.cpp'
     table = {}
     header = ''
     with open(source, encoding='euc_jp') as lines:

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ErrorBox.h"
+#include "form/ErrorBox.h"
 #include "support/FormFixture.h"
 
 namespace veskor::test {

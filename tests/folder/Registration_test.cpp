@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/ErrorBox.h"
+#include "form/ErrorBox.h"
 #include "support/FormFixture.h"
 
 namespace veskor::test {

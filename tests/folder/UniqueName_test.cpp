@@ -3,7 +3,7 @@
 #include <set>
 
 #include "folder/UniqueName.h"
-#include "platform/memory/MemoryPlatform.h"
+#include "support/memory/MemoryPlatform.h"
 
 namespace veskor {
 namespace {

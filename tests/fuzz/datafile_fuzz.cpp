@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "history/DataFile.h"
-#include "platform/Error.h"
+#include "text/Error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Error.h"
+#include "text/Error.h"
 
 namespace veskor {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Error.h"
-#include "platform/memory/MemoryPlatform.h"
+#include "text/Error.h"
+#include "support/memory/MemoryPlatform.h"
 #include "support/ErrorOf.h"
 
 namespace veskor {

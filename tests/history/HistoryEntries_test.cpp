@@ -5,7 +5,7 @@
 #include <functional>
 #include <utility>
 
-#include "platform/Error.h"
+#include "text/Error.h"
 
 namespace veskor {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/Error.h"
-#include "platform/memory/MemoryPlatform.h"
+#include "text/Error.h"
+#include "support/memory/MemoryPlatform.h"
 
 namespace veskor {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "launch/GoneWorker.h"
-#include "platform/memory/MemoryPlatform.h"
+#include "support/memory/MemoryPlatform.h"
 
 namespace veskor {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/Error.h"
+#include "text/Error.h"
 #include "support/FakeControls.h"
 
 namespace veskor::test {

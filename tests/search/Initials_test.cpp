@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/memory/MemoryPlatform.h"
+#include "support/memory/MemoryPlatform.h"
 #include "support/FormFixture.h"
 
 namespace veskor::test {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 #include "search/Folding.h"
 #include "search/Reading.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/Cp932.h"
-#include "platform/memory/MemoryPlatform.h"
+#include "text/Cp932.h"
+#include "support/memory/MemoryPlatform.h"
 
 namespace veskor {
 namespace {

@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/Error.h"
+#include "text/Error.h"
 
 namespace veskor::test {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "platform/Cp932.h"
-#include "platform/Error.h"
+#include "text/Cp932.h"
+#include "text/Error.h"
 
 namespace veskor::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FormControls.h"
+#include "form/FormControls.h"
 #include "platform/Controls.h"
 
 // In-memory controls that behave like the toolkit's where the program relies on it:

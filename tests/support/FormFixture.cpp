@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/KeyRouting.h"
-#include "platform/Cp932.h"
+#include "form/KeyRouting.h"
+#include "text/Cp932.h"
 
 namespace veskor::test {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Events.h"
-#include "app/TForm1.h"
-#include "platform/memory/MemoryPlatform.h"
+#include "form/Events.h"
+#include "form/TForm1.h"
+#include "support/memory/MemoryPlatform.h"
 #include "support/FakeControls.h"
 
 // The window as the program creates it, on in-memory controls and an in-memory

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "launch/GoneWorker.h"
-#include "platform/memory/MemoryPlatform.h"
+#include "support/memory/MemoryPlatform.h"
 
 // The gone checks' worker in the host tests: a real thread, whose batches wait in a
 // mailbox until the test hands them to the form, as the window's messages would.

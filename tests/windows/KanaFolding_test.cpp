@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "WinTest.h"
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 #include "search/Folding.h"
 
 namespace veskor::wintest {

@@ -5,8 +5,8 @@
 
 #include "../gui/tools/Utf8.h"
 #include "launch/LinkOps.h"
-#include "platform/win32/ComRef.h"
-#include "platform/win32/Utf16.h"
+#include "win32/ComRef.h"
+#include "win32/Utf16.h"
 
 // Shortcuts holding what CP932 cannot write, or arguments far beyond a path's length, are
 // read and started whole: the started program (the GUI tests' recorder) writes down the

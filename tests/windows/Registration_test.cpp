@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/TForm1.h"
-#include "platform/win32/Utf16.h"
+#include "form/TForm1.h"
+#include "win32/Utf16.h"
 #include "support/FakeControls.h"
 
 // Registration and the maintenance commands on the real system: the window's controls

@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "platform/win32/SystemText.h"
-#include "platform/win32/Utf16.h"
+#include "win32/SystemText.h"
+#include "win32/Utf16.h"
 
 namespace veskor::wintest {
 namespace {

@@ -1,5 +1,5 @@
 #include "WinTest.h"
-#include "platform/win32/SystemText.h"
+#include "win32/SystemText.h"
 
 namespace veskor::wintest {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "platform/Error.h"
-#include "platform/win32/Win32Api.h"
+#include "text/Error.h"
+#include "win32/Win32Api.h"
 // After windows.h, which it needs.
 #include <shellapi.h>
 
-#include "platform/win32/SystemDlls.h"
+#include "win32/SystemDlls.h"
 
 namespace veskor {
 

@@ -1,5 +1,5 @@
 #include "WinTest.h"
-#include "platform/win32/Utf16.h"
+#include "win32/Utf16.h"
 
 namespace veskor::wintest {
 namespace {

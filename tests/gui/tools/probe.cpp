@@ -12,7 +12,7 @@
 #include <windows.h>
 
 #include "Utf8.h"
-#include "app/Layout.h"
+#include "form/Layout.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -18,7 +18,7 @@
 #include <oleacc.h>
 
 #include "Utf8.h"
-#include "app/Layout.h"
+#include "form/Layout.h"
 
 #include <cstdio>
 #include <cstdlib>

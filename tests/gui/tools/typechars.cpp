@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-#include "app/Layout.h"
+#include "form/Layout.h"
 
 int main()
 {

@@ -17,7 +17,7 @@
 #include <windows.h>
 
 #include "Utf8.h"
-#include "app/Layout.h"
+#include "form/Layout.h"
 
 #include <cstdio>
 #include <string>

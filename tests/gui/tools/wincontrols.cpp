@@ -2,7 +2,7 @@
 // box and button behave as they will for the user: CP932 text and selections, the
 // no-data list's caret and selection, default flags, focus and Tab, refused drops.
 // Needs a display, so the GUI suite runs it (as one test) rather than the Windows tests.
-#include "platform/win32/Win32Platform.h"
+#include "win32/Win32Platform.h"
 // After windows.h, which they need.
 #include <commctrl.h>
 #include <shellapi.h>
@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/KeyRouting.h"
-#include "app/TForm1.h"
-#include "platform/Error.h"
-#include "platform/win32/gui/Win32Window.h"
+#include "form/KeyRouting.h"
+#include "form/TForm1.h"
+#include "text/Error.h"
+#include "gui/Win32Window.h"
 
 namespace veskor::gui {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <atomic>
 
-#include "platform/win32/ComRef.h"
-#include "platform/win32/Utf16.h"
+#include "win32/ComRef.h"
+#include "win32/Utf16.h"
 
 namespace veskor::wintest {
 

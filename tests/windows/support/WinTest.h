@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "platform/Error.h"
-#include "platform/win32/Win32Platform.h"
+#include "text/Error.h"
+#include "win32/Win32Platform.h"
 
 namespace veskor::wintest {
 
