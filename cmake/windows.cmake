@@ -97,7 +97,8 @@ foreach(src ${VESKOR_TOOL_SOURCES})
 endforeach()
 
 # `cmake --build build/windows --target package`: a zip holding VESKOR3.exe, the README and
-# the LICENSE, whose notice the kanji readings' licence asks to travel with the program.
+# the LICENSE, whose notices (the MIT licence, and the kanji readings' attribution and
+# licence) must travel with the program.
 install(TARGETS VESKOR3 RUNTIME DESTINATION .)
 install(FILES README.md LICENSE DESTINATION .)
 set(CPACK_GENERATOR ZIP)

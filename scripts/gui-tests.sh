@@ -28,6 +28,7 @@ for exe in VESKOR3 recorder mklink winclient; do
 done
 
 trap gui_teardown EXIT
+trap 'exit 130' INT TERM
 if ! gui_setup "$bin" "$out"; then
     echo "FAIL setup: no X server or Wine prefix"
     echo "0 passed, 1 failed"

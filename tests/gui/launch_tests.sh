@@ -31,8 +31,7 @@ history_of() { read_dat "$FOLDER/veskor.dat" | tail -n +2; }
 # Waits for the program's error box, saves the screenshot NAME and prints the box's id.
 wait_error_box() {
     local box
-    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
-    [ -n "$box" ] || return 1
+    box=$(wait_box) || return 1
     screenshot "$1"
     echo "$box"
 }
@@ -41,7 +40,7 @@ wait_error_box() {
 dismiss_error_box() {
     xdotool windowfocus --sync "$1" 2>/dev/null
     xdotool key Return
-    wait_until 5 '! xdotool search --onlyvisible --name "^Veskor3$" >/dev/null 2>&1' ||
+    wait_until 5 box_gone ||
         { echo "Enter did not dismiss the error box"; return 1; }
     app_running || { echo "the program ended"; return 1; }
 }

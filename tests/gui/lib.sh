@@ -127,6 +127,19 @@ read_link() {
     wine "$GUI_BIN/mklink.exe" --read "$(winpath "$1")" 2>>"$GUI_OUT/tools.log" | tr -d '\r'
 }
 
+# xdotool's search walks the whole window tree and dies of a BadWindow error when a window
+# goes away during the walk, as Wine's own windows do while programs start and end: such a
+# walk saw nothing for certain, so it is walked again. Prints the windows found, one a
+# line; fails when there are none.
+x_search() {
+    local found
+    while :; do
+        found=$(xdotool search "$@" 2>&1)
+        case $found in *"X Error"*) ;; *) break ;; esac
+    done
+    grep -x '[0-9][0-9]*' <<<"$found"
+}
+
 # What winclient.exe sees of the running launcher (client=, title=, edit1=...).
 window_state() {
     wine "$GUI_BIN/winclient.exe" 2>>"$GUI_OUT/tools.log" | tr -d '\r'
@@ -151,20 +164,24 @@ gui_start() {
     wine "$GUI_BIN/VESKOR3.exe" >>"$GUI_OUT/app.log" 2>&1 &
     APP_PID=$!
     popd >/dev/null || return 1
-    APP_WID=$(timeout 20 xdotool search --sync --onlyvisible --pid "$APP_PID" 2>/dev/null | head -1)
-    [ -n "$APP_WID" ] || return 1
+    gui_await_window
+}
+
+# Waits for the window of the launcher APP_PID and focuses it; sets APP_WID. The window
+# is mapped before its controls have taken the focus, and winclient and probe read the
+# launcher's window on top, which a second launcher's is only once it is shown: the window
+# is ready when the program itself reports it, by its X window, with the focus in Edit1.
+gui_await_window() {
+    wait_until 20 'APP_WID=$(app_windows | head -1); [ -n "$APP_WID" ]' || return 1
     xdotool windowfocus --sync "$APP_WID" 2>/dev/null
-    # The window is mapped before its controls have painted and taken the focus.
-    wait_until 5 '[ -n "$(state_value client)" ]'
+    wait_until 5 '[ "$(window_state | grep -E "^(xwindow|focus)=" | tr "\n" " ")" = "xwindow=$APP_WID focus=Edit1 " ]'
 }
 
 # A second launcher in FOLDER beside the running one, both on one data file: the first's
 # PID and window move to FIRST_PID and FIRST_WID, APP_PID and APP_WID name the new one.
 gui_start_another() {
     FIRST_PID=$APP_PID FIRST_WID=$APP_WID
-    gui_start "$1" || return 1
-    # winclient answers for the first window already: give the second's controls a moment.
-    sleep 0.5
+    gui_start "$1"
 }
 
 # The helpers drive the first launcher again.
@@ -195,7 +212,16 @@ gui_stop_app() {
 }
 
 # The visible top-level windows of the launcher's process, one id a line.
-app_windows() { xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null; }
+app_windows() { x_search --onlyvisible --pid "$APP_PID"; }
+
+# The program's error box, by its caption: waits up to SECONDS (10) for it and prints its id.
+wait_box() {
+    local box
+    wait_until "${1:-10}" 'box=$(x_search --onlyvisible --name "^Veskor3$" | head -1); [ -n "$box" ]' || return 1
+    echo "$box"
+}
+
+box_gone() { ! x_search --onlyvisible --name '^Veskor3$' >/dev/null; }
 
 focus_app() { xdotool windowfocus --sync "$APP_WID" 2>/dev/null; }
 type_text() { focus_app; xdotool type --delay 40 "$1"; }

@@ -119,15 +119,14 @@ test_folder_change_creates_or_refuses() {
     click_client 214 114 3  # renameButton: the back page
     type_text "$missing"
     press Return
-    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
-    [ -n "$box" ] || { fail $name "no error box"; return; }
+    box=$(wait_box) || { fail $name "no error box"; return; }
     screenshot folder-error-box
     [ "$(app_windows | wc -l)" -ge 2 ] || { fail $name "the error box is not the program's own window"; return; }
     [ "$(probe_state --box | sed -n 's/^box.text=//p')" = "${missing}というフォルダは作れません." ] ||
         { fail $name "the box says '$(probe_state --box | sed -n 's/^box.text=//p')'"; return; }
     xdotool windowfocus --sync "$box" 2>/dev/null
     xdotool key Return
-    wait_until 5 '! xdotool search --onlyvisible --name "^Veskor3$" >/dev/null 2>&1' ||
+    wait_until 5 box_gone ||
         { fail $name "Enter did not dismiss the error box"; return; }
     [ "$(state_value edit2.visible)" = 1 ] && [ "$(state_value edit2)" = "$missing" ] ||
         { fail $name "the back page shows '$(state_value edit2)'"; return; }

@@ -81,8 +81,7 @@ start_to_error_box() {
     wine "$GUI_BIN/VESKOR3.exe" >>"$GUI_OUT/app.log" 2>&1 &
     APP_PID=$!
     popd >/dev/null || return 1
-    box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Veskor3$' 2>/dev/null | head -1)
-    [ -n "$box" ] || return 1
+    box=$(wait_box) || return 1
     screenshot "$shot"
     xdotool windowfocus --sync "$box" 2>/dev/null
     xdotool key Return
@@ -97,7 +96,7 @@ test_damaged_data_file_is_reported_and_kept() {
     before=$(od -An -tx1 "$dir/veskor.dat")
     start_to_error_box "$dir" damaged-data-file || { fail $name "no error box"; return; }
     wait_until 10 '[ -n "$(state_value client)" ]' || { fail $name "no window after the error"; return; }
-    APP_WID=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -1)
+    APP_WID=$(app_windows | head -1)
     local position title
     position=$(xdotool getwindowgeometry "$APP_WID" | sed -n 's/^ *Position: \([0-9]*,[0-9]*\).*/\1/p')
     title=$(state_value title)
@@ -120,7 +119,7 @@ test_damaged_data_file_is_healed_from_the_backup() {
     start_to_error_box "$dir" healed-data-file || { fail $name "no error box"; return; }
     wait_until 10 '[ "$(state_value title)" = "$(winpath "$dir") 先頭検索" ]' ||
         { fail $name "title '$(state_value title)'"; return; }
-    APP_WID=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -1)
+    APP_WID=$(app_windows | head -1)
     press Escape
     wait_exit 10 || { fail $name "Esc did not end the program"; return; }
     [ "$(od -An -tx1 "$dir/veskor.dat.damaged" 2>/dev/null)" = "$before" ] ||

@@ -54,7 +54,7 @@ open_box() { wine "$GUI_BIN/winclient.exe" --error-box 2>/dev/null | tr -d '\r';
 # wrote without an error box, and its own launch joins A's. A launches by the middle button,
 # which reaches it wherever the keyboard's focus went, and B opens away from it.
 test_two_windows_a_start_during_a_save_loses_nothing() {
-    local name=two_windows_a_start_during_a_save_loses_nothing b_pid b_wid origin held
+    local name=two_windows_a_start_during_a_save_loses_nothing b_pid origin held
     seed_launch_folder "$name" a b c
     held="$FOLDER/held.log"
     gui_start "$FOLDER" || { fail $name "window A did not appear"; return; }
@@ -69,10 +69,7 @@ test_two_windows_a_start_during_a_save_loses_nothing() {
     b_pid=$!
     wait_exit 10 || { fail $name "window A stayed open: $(open_box)"; return; }
     APP_PID=$b_pid
-    b_wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$b_pid" 2>/dev/null | head -1)
-    [ -n "$b_wid" ] || { fail $name "window B did not appear"; return; }
-    APP_WID=$b_wid
-    wait_until 5 '[ -n "$(state_value client)" ]'
+    gui_await_window || { fail $name "window B did not appear"; return; }
     [ -z "$(open_box)" ] || { fail $name "window B showed $(open_box)"; return; }
     type_text b
     press Return

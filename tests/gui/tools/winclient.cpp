@@ -2,6 +2,7 @@
 // lies on the screen, its title, and the text and visibility of its two edit fields.
 // Prints in UTF-8, one item a line:
 //   client=X Y WIDTH HEIGHT
+//   xwindow=N: the X window that shows it under Wine (the id xdotool gives it), 0 elsewhere
 //   title=...
 //   edit1=... / edit1.visible=0|1, and the same for edit2
 //   focus=N: the focused control's place in the tab order (0 Edit1, 1 ListBox1, 2 Edit2,
@@ -156,6 +157,9 @@ int main(int argc, char** argv)
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
     std::printf("client=%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    // Wine keeps the window's X window in this property: xdotool's name for the same window.
+    std::printf("xwindow=%llu\n", static_cast<unsigned long long>(
+                                       reinterpret_cast<ULONG_PTR>(GetPropW(window, L"__wine_x11_whole_window"))));
     std::printf("title=%s\n", Utf8(TextOf(window)).c_str());
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
