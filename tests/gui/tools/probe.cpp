@@ -31,11 +31,15 @@ LRESULT Ask(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
     return static_cast<LRESULT>(result);
 }
 
-// Asked with WM_GETTEXT: GetWindowText does not ask a window of another process.
+// Asked with WM_GETTEXT: GetWindowText does not ask a window of another process. A window
+// that does not answer reads as "(no answer)", so that a test's failure tells a hung or busy
+// program from an empty text.
 std::wstring TextOf(HWND hwnd)
 {
     const LRESULT length = Ask(hwnd, WM_GETTEXTLENGTH);
-    if (length <= 0)
+    if (length < 0)
+        return L"(no answer)";
+    if (length == 0)
         return {};
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     const LRESULT copied = Ask(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));

@@ -21,6 +21,7 @@ expect_window() {
         [ $SECONDS -ge $deadline ] && break
         sleep 0.1
     done
+    [ -n "$state" ] || { printf 'nothing was read of the launcher'\''s window; '; return 1; }
     for pair in "${missing[@]}"; do
         key=${pair%%=*}
         printf "%s is '%s', not '%s'; " "$key" "$(awk -v k="$key=" 'index($0, k) == 1 { print substr($0, length(k) + 1); exit }' <<<"$state")" "${pair#*=}"
