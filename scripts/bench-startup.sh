@@ -4,9 +4,8 @@
 # (emptywindow.exe). Time: from the start of the process until its window is mapped (the
 # launcher maps its window placed, filled and focused: everything before ShowWindow).
 # CPU: the time the process's threads spent on a processor until then (schedstat), which
-# the load of a shared machine disturbs far less than the time on the clock. Only threads
-# still running count: the thread that reads the history has ended by then, so the CPU
-# figures leave its reading out (the time on the clock includes what it delays). Memory: the
+# the load of a shared machine disturbs far less than the time on the clock; the program's
+# background thread, which reads the history while the window is made, counts too. Memory: the
 # Wine process's peak resident set (VmHWM) half a second after the window appeared. The
 # three programs take turns, so that the load of the machine hits them alike.
 # Prints medians and the ratios against the bare window and against the 1,000-entry start.

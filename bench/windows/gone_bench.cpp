@@ -89,7 +89,8 @@ int main()
         // A window of messages only, whose queue the worker posts to.
         const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         GoneChecks checks;
-        GoneWorker worker(gui::GoneThreadHost(window));
+        Background background;
+        GoneWorker worker(gui::GoneThreadHost(window), background);
         double longest = 0;
         start = Now();
         for (;;) {

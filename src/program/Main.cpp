@@ -1,6 +1,7 @@
 #include "form/TForm1.h"
 #include "history/PendingLoad.h"
 #include "launch/GoneWorker.h"
+#include "thread/Background.h"
 #include "win32/Com.h"
 #include "win32/SystemDlls.h"
 #include "win32/Utf16.h"
@@ -16,13 +17,15 @@ int RunWindow(HINSTANCE instance)
 {
     try {
         veskor::Win32Platform platform;
-        // The history is read while the window is made.
-        auto early = std::make_unique<veskor::PendingLoad>(platform, veskor::TForm1::DataFilePathIn(platform));
+        // Reads the history while the window is made, then judges the gone checks.
+        veskor::Background background;
+        auto early = std::make_unique<veskor::PendingLoad>(platform, veskor::TForm1::DataFilePathIn(platform), background);
         veskor::gui::Win32Window window(instance);
         platform.SetMainWindow(window.Handle());
         veskor::TForm1 form(platform, window.Controls(), std::move(early));
         window.Attach(form);
-        form.UseGoneWorker(std::make_unique<veskor::GoneWorker>(veskor::gui::GoneThreadHost(window.Handle())));
+        form.UseGoneWorker(
+            std::make_unique<veskor::GoneWorker>(veskor::gui::GoneThreadHost(window.Handle()), background));
 
         // The first show places the window before it is seen; when it fails the error is
         // shown and the window opens where it was designed.

@@ -277,13 +277,14 @@ TEST_F(DataStoreTest, NoSoundBackupOrALockedFileLeavesTheLoadFailing)
 // still reaches the unchanged file at the save.
 TEST_F(DataStoreTest, AnEarlyLoadReadsLikeLoadAndItsStoreKnowsTheFileItRead)
 {
-    EXPECT_FALSE(PendingLoad(platform, Path).Wait());
+    Background background;  // the three reads, one after another
+    EXPECT_FALSE(PendingLoad(platform, Path, background).Wait());
     platform.AddFile(Path, DamagedBytes);
-    EXPECT_EQ(ErrorOf([&] { PendingLoad(platform, Path).Wait(); }),
+    EXPECT_EQ(ErrorOf([&] { PendingLoad(platform, Path, background).Wait(); }),
               "ファイル \"C:\\veskor\\veskor.dat\" は壊れているため読み込めません");
 
     Write("D:\\Links", {"a", "b"});
-    PendingLoad early(platform, Path);
+    PendingLoad early(platform, Path, background);
     const std::optional<DataStore::Loaded> loaded = early.Wait();
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->content.entries, (Names{"a", "b"}));

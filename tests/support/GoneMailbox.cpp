@@ -17,7 +17,8 @@ std::unique_ptr<GoneWorker> GoneMailbox::Worker(std::shared_ptr<Platform> platfo
         shared->batches.push_back(std::move(batch));
         shared->posted.notify_all();
     };
-    return std::make_unique<GoneWorker>(std::move(host));
+    threads_.push_back(std::make_unique<Background>());
+    return std::make_unique<GoneWorker>(std::move(host), *threads_.back());
 }
 
 std::unique_ptr<GoneBatch> GoneMailbox::Next()

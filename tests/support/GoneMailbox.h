@@ -9,7 +9,7 @@
 #include "launch/GoneWorker.h"
 #include "support/memory/MemoryPlatform.h"
 
-// The gone checks' worker in the host tests: a real thread, whose batches wait in a
+// The gone checks' worker in the host tests: on a real thread, its batches wait in a
 // mailbox until the test hands them to the form, as the window's messages would.
 namespace veskor::test {
 
@@ -30,6 +30,7 @@ private:
         std::deque<std::unique_ptr<GoneBatch>> batches;
     };
     std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();
+    std::vector<std::unique_ptr<Background>> threads_;  // one for each worker
 };
 
 // The in-memory machine whose Presence of one path can be held until released, as a

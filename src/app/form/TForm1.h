@@ -115,7 +115,7 @@ public:
     void dirchangeButtonClick();
     void PurgeGone();  // every entry judged gone leaves the history; no file is touched
 
-    // The gone checks (GoneCommands.cpp), made by `worker` on a thread of its own;
+    // The gone checks (GoneCommands.cpp), made by `worker` off the window's thread;
     // without one no entry is checked.
     void UseGoneWorker(std::unique_ptr<GoneWorker> worker);
     // Nothing waits to be handled and the window is on the screen: the worker hears of the

@@ -94,20 +94,20 @@ struct LinkListing {
     int unnamable = 0;  // names CP932 cannot spell
 };
 
-// Threads. Every call is made on the window's thread except on two others. While the
-// window is made, the stored history is read on a thread of its own (history/PendingLoad.h),
-// which calls LockFile (for reading), FileExists, ReadWholeFile and CurrentDirectory, and
-// nothing else. An implementation keeps those four free of state it shares with its other
-// calls, so that they may run beside whatever the window's thread does: on Windows each is
-// a self-contained call of the kernel (a named mutex, taken and released on the reading
-// thread; the file system) that begins no COM, loads no DLL and touches no window, and the
-// program never changes its current directory. The window's thread waits for the read
-// before it uses the history or saves.
-// Once the window is on the screen, the gone checks run on a thread of their own
-// (launch/GoneWorker.h) with a platform object of their own, never waited for, which calls
-// DriveOf, Presence and ReadLink, and nothing else. Two objects of an implementation share
-// no state those three touch: on Windows each object keeps its own drive kinds, and COM
-// is begun on each thread that reads a link.
+// Threads. Every call is made on the window's thread except on the background thread
+// (thread/Background.h), which has two jobs. While the window is made, it reads the stored
+// history (history/PendingLoad.h), calling LockFile (for reading), FileExists,
+// ReadWholeFile and CurrentDirectory, and nothing else. An implementation keeps those four
+// free of state it shares with its other calls, so that they may run beside whatever the
+// window's thread does: on Windows each is a self-contained call of the kernel (a named
+// mutex, taken and released on the reading thread; the file system) that begins no COM,
+// loads no DLL and touches no window, and the program never changes its current
+// directory. The window's thread waits for the read before it uses the history or saves.
+// Once the window is on the screen, it runs the gone checks (launch/GoneWorker.h) with a
+// platform object of their own, never waited for, which call DriveOf, Presence and
+// ReadLink, and nothing else. Two objects of an implementation share no state those three
+// touch: on Windows each object keeps its own drive kinds, and COM is begun on each thread
+// that reads a link.
 class Platform : public TextRules {
 public:
     // Shell links. Raises the OLE error (system text, or "OLE エラー %.8x") when the link

@@ -5,15 +5,18 @@
 #include <string>
 
 #include "history/DataStore.h"
+#include "thread/Background.h"
 
 namespace veskor {
 
-// The stored history read on another thread from the start of the program, while the
-// window is being made: a long history then costs the start next to nothing.
+// The stored history read on the background thread from the start of the program, while
+// the window is being made: a long history then costs the start next to nothing.
 class PendingLoad {
 public:
-    // Starts reading `path` with a store of its own.
-    PendingLoad(Platform& platform, std::string path);
+    // Starts reading `path` with a store of its own; where the system gives no thread, the
+    // file is read here and now.
+    PendingLoad(Platform& platform, std::string path, Background& background);
+    ~PendingLoad();
     PendingLoad(const PendingLoad&) = delete;
     PendingLoad& operator=(const PendingLoad&) = delete;
 
@@ -27,7 +30,6 @@ public:
 private:
     std::unique_ptr<DataStore> store_;
     std::string path_;
-    // Destroyed first: a read nobody waited for ends before its store goes.
     std::future<std::optional<DataStore::Loaded>> result_;
 };
 

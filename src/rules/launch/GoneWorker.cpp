@@ -3,8 +3,6 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <system_error>
-#include <thread>
 #include <unordered_set>
 
 namespace veskor {
@@ -100,7 +98,10 @@ void GoneWorker::State::Run()
     }
 }
 
-GoneWorker::GoneWorker(Host host) : state_(std::make_shared<State>(std::move(host))) {}
+GoneWorker::GoneWorker(Host host, Background& background)
+    : state_(std::make_shared<State>(std::move(host))), background_(background)
+{
+}
 
 GoneWorker::~GoneWorker()
 {
@@ -115,10 +116,7 @@ std::uint64_t GoneWorker::Ask(std::string folder, std::vector<std::string> entri
     if (!state_->started) {
         state_->started = true;
         // Without a thread there are no checks, and nothing is greyed: the program goes on.
-        try {
-            std::thread([state = state_] { state->Run(); }).detach();
-        } catch (const std::system_error&) {
-        }
+        background_.Post([state = state_] { state->Run(); });
     }
     state_->folder = std::move(folder);
     state_->entries.assign(std::make_move_iterator(entries.begin()), std::make_move_iterator(entries.end()));

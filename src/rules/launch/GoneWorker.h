@@ -9,6 +9,7 @@
 
 #include "launch/Gone.h"
 #include "platform/Platform.h"
+#include "thread/Background.h"
 
 namespace veskor {
 
@@ -20,20 +21,21 @@ struct GoneBatch {
     bool last = false;       // the list is answered to its end
 };
 
-// The gone checks on a thread of their own, so that the window never waits for one: a
+// The gone checks off the window's thread, so that the window never waits for one: a
 // single check can take as long as the system takes (a sleeping disk that calls itself
 // fixed, a virus scanner, a path through a junction to a network share). The window hands
 // it a list of entries at a time and takes the answers back in batches; the rows in view
-// may be put first at any time. The thread is made for the first list and never waited
-// for: a destroyed worker leaves it to end after its current check, or with the process,
-// and it touches nothing but what it was given here.
+// may be put first at any time. The checks begin on the background thread with the first
+// list, after the jobs given to it before, and are never waited for: a destroyed worker
+// leaves them to end after the current check, or with the process, and they touch nothing
+// but what was given here.
 class GoneWorker {
 public:
-    // What the thread needs of the system it runs on. Everything the thread calls (the
-    // platform, `begin` and `post`) is its own, shared with no other thread.
+    // What the checks need of the system they run on. Everything they call (the platform,
+    // `begin` and `post`) is theirs, shared with no other thread.
     struct Host {
         std::shared_ptr<Platform> platform;
-        std::function<void()> begin;  // first thing on the new thread
+        std::function<void()> begin;  // first thing on the thread, before the first check
         // On the thread: hands a batch to the window's thread without waiting for it.
         std::function<void(std::unique_ptr<GoneBatch>)> post;
     };
@@ -42,7 +44,7 @@ public:
     // asked for first or ends a list.
     static constexpr std::size_t BatchSize = 32;
 
-    explicit GoneWorker(Host host);
+    GoneWorker(Host host, Background& background);
     ~GoneWorker();
     GoneWorker(const GoneWorker&) = delete;
     GoneWorker& operator=(const GoneWorker&) = delete;
@@ -62,6 +64,7 @@ public:
 private:
     struct State;
     std::shared_ptr<State> state_;
+    Background& background_;
 };
 
 }  // namespace veskor
