@@ -6,7 +6,8 @@
 #   LOAD       how many busy processes run beside it (one per core)
 #   TEST-NAME  only these tests (all of them when none is given)
 # The Windows build is taken from $BUILD (build/windows); each run's log goes to
-# $OUT/run-N.log ($OUT: build/test-output/soak). Prints every run's result as it ends,
+# $OUT/run-N.log ($OUT: build/test-output/soak), with the program's and the tools' messages
+# in run-N.app.log and run-N.tools.log. Prints every run's result as it ends,
 # then for each test its failures out of RUNS and the reason of each failure.
 # Exits non-zero when any test failed in any run.
 set -uo pipefail
@@ -50,6 +51,10 @@ for run in $(seq "$runs"); do
     suite=$!
     wait "$suite"
     suite=
+    # The program's and the tools' messages of this run, kept beside its log.
+    for kept in app tools; do
+        cp "$out/gui/$kept.log" "$out/run-$run.$kept.log" 2>/dev/null
+    done
     result=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$log" | tail -1)
     echo "run $run: ${result:-no result} in $((SECONDS - began)) s"
     grep -E '^FAIL ' "$log" | sed 's/^/    /'

@@ -49,6 +49,8 @@ gui_setup() {
     GUI_BIN=$(cd "$1" && pwd)
     mkdir -p "$2"
     GUI_OUT=$(cd "$2" && pwd)
+    : >"$GUI_OUT/app.log"
+    : >"$GUI_OUT/tools.log"
     GUI_ROOT=$(mktemp -d /tmp/veskor-gui.XXXXXX)
     start_xvfb || { echo "no X server"; return 1; }
     wine_env_start "$GUI_OUT/wine" || return 1

@@ -21,7 +21,12 @@ expect_window() {
         [ $SECONDS -ge $deadline ] && break
         sleep 0.1
     done
-    [ -n "$state" ] || { printf 'nothing was read of the launcher'\''s window; '; return 1; }
+    if [ -z "$state" ]; then
+        app_running || { printf 'the program has ended; '; return 1; }
+        printf 'nothing was read of the launcher'\''s window (probe.exe: exit %s); ' \
+            "$(wine "$GUI_BIN/probe.exe" >/dev/null 2>>"$GUI_OUT/tools.log"; echo $?)"
+        return 1
+    fi
     for pair in "${missing[@]}"; do
         key=${pair%%=*}
         printf "%s is '%s', not '%s'; " "$key" "$(awk -v k="$key=" 'index($0, k) == 1 { print substr($0, length(k) + 1); exit }' <<<"$state")" "${pair#*=}"
