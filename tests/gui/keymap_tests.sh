@@ -167,8 +167,7 @@ test_mouse_on_the_back_page() {
         { fail $name "right click on the surface: $why"; return; }
     press ctrl+u
     why=$(expect_window 5 "${BACK_PAGE[@]}") || { fail $name "Ctrl+U: $why"; return; }
-    click_client 90 80 2
-    wait_exit 10 || { fail $name "the middle button did not launch"; return; }
+    middle_click_to_launch 90 80 || { fail $name "the middle button did not launch"; return; }
     wait_lines "$RECORDS" 1 || { fail $name "nothing was launched"; return; }
     [ "$(launched)" = from-b ] || { fail $name "launched '$(launched)'"; return; }
     [ "$(history_of | tr '\n' ' ')" = "b zeta " ] || { fail $name "history '$(history_of | tr '\n' ' ')'"; return; }

@@ -68,6 +68,7 @@ test_two_windows_a_start_during_a_save_loses_nothing() {
     (cd "$FOLDER" && exec wine "$GUI_BIN/VESKOR3.exe" >>"$GUI_OUT/app.log" 2>&1) &
     b_pid=$!
     wait_exit 10 || { fail $name "window A stayed open: $(open_box)"; return; }
+    release_buttons
     APP_PID=$b_pid
     gui_await_window || { fail $name "window B did not appear"; return; }
     [ -z "$(open_box)" ] || { fail $name "window B showed $(open_box)"; return; }

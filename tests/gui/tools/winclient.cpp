@@ -15,6 +15,8 @@
 // prints the dpiAware= and dpiAwareness= settings of the program's manifest, as the
 // system reads them. `winclient --controls` prints controls=N, how many of the window's
 // controls have their windows, and sends the window nothing that would wake it.
+// `winclient --release-buttons` releases every mouse button the system still holds down,
+// as Wine does when the window that saw a press is gone before the release.
 #include <windows.h>
 
 #include "Utf8.h"
@@ -133,8 +135,28 @@ int PrintErrorBox()
     return 0;
 }
 
+int ReleaseButtons()
+{
+    const struct {
+        int key;
+        DWORD up;
+    } buttons[] = {{VK_LBUTTON, MOUSEEVENTF_LEFTUP}, {VK_RBUTTON, MOUSEEVENTF_RIGHTUP}, {VK_MBUTTON, MOUSEEVENTF_MIDDLEUP}};
+    for (const auto& button : buttons) {
+        if (!(GetAsyncKeyState(button.key) & 0x8000))
+            continue;
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = button.up;
+        if (SendInput(1, &input, sizeof input) != 1)
+            return 1;
+    }
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string(argv[1]) == "--release-buttons")
+        return ReleaseButtons();
     if (argc == 2 && std::string(argv[1]) == "--error-box")
         return PrintErrorBox();
     if (argc == 2 && std::string(argv[1]) == "--codepage") {
