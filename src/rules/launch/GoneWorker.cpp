@@ -17,11 +17,14 @@ struct GoneWorker::State {
         std::uint64_t list = 0;
         std::string folder;
         std::string entry;
+        bool preferred = false;      // it was asked for first
         bool preferredDone = false;  // it was the last of those asked for first
         bool listDone = false;       // nothing of the list is left after it
     };
     // Waits for work; false once the worker is abandoned.
     bool Take(Question& question);
+    // The list's checks took `busy` since the last pause: none of it starts again for a while.
+    void Pause(std::chrono::steady_clock::duration busy);
     Gone Judge(const std::string& in, const std::string& entry);
     void Run();
 
@@ -35,24 +38,41 @@ struct GoneWorker::State {
     std::deque<std::string> entries;
     std::deque<std::string> preferred;
     std::chrono::steady_clock::time_point restUntil;
+    std::chrono::steady_clock::time_point pauseUntil;
 };
 
+// The rows asked for first wait only for the user to be still; the rest of the list also
+// for the thread's pause.
 bool GoneWorker::State::Take(Question& question)
 {
     std::unique_lock lock(mutex);
-    wake.wait(lock, [this] { return abandoned || !preferred.empty() || !entries.empty(); });
-    while (!abandoned && std::chrono::steady_clock::now() < restUntil)
-        wake.wait_until(lock, restUntil);
-    if (abandoned)
-        return false;
+    for (;;) {
+        if (abandoned)
+            return false;
+        if (preferred.empty() && entries.empty()) {
+            wake.wait(lock);
+            continue;
+        }
+        const auto until = preferred.empty() ? std::max(restUntil, pauseUntil) : restUntil;
+        if (std::chrono::steady_clock::now() >= until)
+            break;
+        wake.wait_until(lock, until);
+    }
     std::deque<std::string>& from = preferred.empty() ? entries : preferred;
     question.list = list;
     question.folder = folder;
     question.entry = std::move(from.front());
     from.pop_front();
-    question.preferredDone = &from == &preferred && preferred.empty();
+    question.preferred = &from == &preferred;
+    question.preferredDone = question.preferred && preferred.empty();
     question.listDone = preferred.empty() && entries.empty();
     return true;
+}
+
+void GoneWorker::State::Pause(std::chrono::steady_clock::duration busy)
+{
+    std::lock_guard lock(mutex);
+    pauseUntil = std::chrono::steady_clock::now() + busy * GoneWorker::PausePerBusy;
 }
 
 // A check that fails for any reason says nothing, as JudgeGone's own failures do.
@@ -72,9 +92,13 @@ void GoneWorker::State::Run()
         host.begin();
     auto batch = std::make_unique<GoneBatch>();
     std::unordered_set<std::size_t> judged;
+    std::chrono::steady_clock::duration busy{};  // the list's checks since the last pause
     const auto post = [&] {
         host.post(std::move(batch));
         batch = std::make_unique<GoneBatch>();
+        if (busy.count() > 0)
+            Pause(busy);
+        busy = {};
     };
     Question question;
     while (Take(question)) {
@@ -86,8 +110,12 @@ void GoneWorker::State::Run()
             judged.clear();
         }
         const std::size_t key = GoneChecks::KeyOf(question.entry);
-        if (judged.insert(key).second)
+        if (judged.insert(key).second) {
+            const auto began = std::chrono::steady_clock::now();
             batch->answers.emplace_back(key, Judge(question.folder, question.entry));
+            if (!question.preferred)
+                busy += std::chrono::steady_clock::now() - began;
+        }
         batch->last = question.listDone;
         const bool due = question.preferredDone || batch->answers.size() >= BatchSize;
         if (batch->last || (due && !batch->answers.empty())) {
