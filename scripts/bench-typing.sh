@@ -8,7 +8,18 @@
 # Usage: scripts/bench-typing.sh [BUILD-DIR [OUTPUT-DIR]]
 #   BUILD-DIR   the Windows build with VESKOR3.exe and winclient.exe; build/windows
 #   OUTPUT-DIR  logs and the reused Wine prefix; build/test-output/bench-typing
+# Everything it starts (X, the wineserver, the programs) runs on one processor, unless
+# BENCH_ALL_CPUS=1. On two processors each launcher's run falls into one of two states,
+# some 10 ms a key apart, for the whole run: every message the window takes is a round
+# trip to the wineserver, and how dear those are depends on where the scheduler happens
+# to have put the two. Which state a run falls into follows nothing in the program
+# (builds with and without the gone checks' thread fall into both), and the mix of the
+# two drowns a difference of a few milliseconds; on one processor the rounds agree
+# within a millisecond or two.
 set -uo pipefail
+if [ -z "${BENCH_ALL_CPUS:-}" ] && [ -z "${BENCH_ONE_CPU:-}" ] && command -v taskset >/dev/null; then
+    BENCH_ONE_CPU=1 exec taskset -c 0 "$0" "$@"
+fi
 cd "$(dirname "$0")/.."
 bin=${1:-build/windows}
 out=${2:-build/test-output/bench-typing}
