@@ -84,18 +84,32 @@ TEST(GoneWorkerTest, EntriesAskedForFirstAreJudgedBetweenTwoChecks)
     EXPECT_EQ(asked[2], Folder + "\\e50.lnk");  // after e0's shortcut and folder
 }
 
-// The user at the keys: no check starts until they have been still for a while.
+// The user at the keys: no check of the rows in view starts until they have been still
+// for a moment, and none of the rest of the list until they have been still for longer.
 TEST(GoneWorkerTest, NoCheckStartsWhileTheUserIsBusy)
 {
     std::vector<std::string> names;
-    const std::shared_ptr<HoldingPlatform> machine = Machine(1, names);
+    const std::shared_ptr<HoldingPlatform> machine = Machine(2, names);
     GoneMailbox mailbox;
     const std::unique_ptr<GoneWorker> worker = mailbox.Worker(machine);
     const auto busy = std::chrono::steady_clock::now();
+    const auto since = [&] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - busy).count();
+    };
     worker->Rest();
     worker->Ask(Folder, names);
-    mailbox.Next();
-    EXPECT_GE(std::chrono::steady_clock::now() - busy, std::chrono::milliseconds(GoneWorker::RestMs));
+    worker->Prefer({names[1]});
+    const std::unique_ptr<GoneBatch> inView = mailbox.Next();
+    const long long inViewAfter = since();
+    const std::unique_ptr<GoneBatch> rest = mailbox.Next();
+    const long long restAfter = since();
+    ASSERT_EQ(inView->answers.size(), 1u);
+    EXPECT_EQ(inView->answers[0].first, GoneChecks::KeyOf(names[1]));
+    EXPECT_GE(inViewAfter, GoneWorker::RestMs);
+    EXPECT_LT(inViewAfter, GoneWorker::ListRestMs);
+    ASSERT_EQ(rest->answers.size(), 1u);
+    EXPECT_EQ(rest->answers[0].first, GoneChecks::KeyOf(names[0]));
+    EXPECT_GE(restAfter, GoneWorker::ListRestMs);
 }
 
 // After each batch of the list at large the thread pauses for PausePerBusy times as long

@@ -37,12 +37,13 @@ struct GoneWorker::State {
     std::string folder;
     std::deque<std::string> entries;
     std::deque<std::string> preferred;
-    std::chrono::steady_clock::time_point restUntil;
+    std::chrono::steady_clock::time_point restUntil;      // for the rows asked for first
+    std::chrono::steady_clock::time_point listRestUntil;  // for the rest of the list
     std::chrono::steady_clock::time_point pauseUntil;
 };
 
-// The rows asked for first wait only for the user to be still; the rest of the list also
-// for the thread's pause.
+// The rows asked for first wait only for the user to be still a moment; the rest of the
+// list for them to be still longer, and for the thread's pause.
 bool GoneWorker::State::Take(Question& question)
 {
     std::unique_lock lock(mutex);
@@ -53,7 +54,7 @@ bool GoneWorker::State::Take(Question& question)
             wake.wait(lock);
             continue;
         }
-        const auto until = preferred.empty() ? std::max(restUntil, pauseUntil) : restUntil;
+        const auto until = preferred.empty() ? std::max(listRestUntil, pauseUntil) : restUntil;
         if (std::chrono::steady_clock::now() >= until)
             break;
         wake.wait_until(lock, until);
@@ -156,7 +157,9 @@ std::uint64_t GoneWorker::Ask(std::string folder, std::vector<std::string> entri
 void GoneWorker::Rest()
 {
     std::lock_guard lock(state_->mutex);
-    state_->restUntil = std::chrono::steady_clock::now() + std::chrono::milliseconds(RestMs);
+    const auto now = std::chrono::steady_clock::now();
+    state_->restUntil = now + std::chrono::milliseconds(RestMs);
+    state_->listRestUntil = now + std::chrono::milliseconds(ListRestMs);
 }
 
 void GoneWorker::Prefer(std::vector<std::string> entries)

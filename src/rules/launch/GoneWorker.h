@@ -55,10 +55,14 @@ public:
     // Entries to judge before the rest of the list (the rows in view), in the list's
     // folder, instead of those asked for first before. Never waits for a check.
     void Prefer(std::vector<std::string> entries);
-    // The user is at the keys or the mouse: no check starts until they have been still
-    // for RestMs. Each check asks the system, whose work competes with the window's on
-    // a small machine; the thread's low priority alone does not hold that back everywhere.
+    // The user is at the keys or the mouse: no check of the rows asked for first starts
+    // until they have been still for RestMs, and none of the rest of the list until they
+    // have been still for ListRestMs. Each check asks the system, whose work competes with
+    // the window's on a small machine; the thread's low priority alone does not hold that
+    // back everywhere. Someone typing often stops for half a second between keys: the
+    // rows they see are judged then, the rest of the history only once they have stopped.
     static constexpr int RestMs = 300;
+    static constexpr int ListRestMs = 1000;
     void Rest();
     // After each batch of the list at large (not of the rows asked for first), the thread
     // pauses for this many times as long as the batch's checks took: one part in fifty of
