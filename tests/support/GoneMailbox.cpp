@@ -8,7 +8,7 @@ namespace {
 constexpr auto Stuck = std::chrono::seconds(30);
 }
 
-std::unique_ptr<GoneWorker> GoneMailbox::Worker(std::shared_ptr<Platform> platform)
+std::unique_ptr<GoneWorker> GoneMailbox::Worker(std::shared_ptr<Platform> platform, int firstListRestMs)
 {
     GoneWorker::Host host;
     host.platform = std::move(platform);
@@ -18,7 +18,7 @@ std::unique_ptr<GoneWorker> GoneMailbox::Worker(std::shared_ptr<Platform> platfo
         shared->posted.notify_all();
     };
     threads_.push_back(std::make_unique<Background>());
-    return std::make_unique<GoneWorker>(std::move(host), *threads_.back());
+    return std::make_unique<GoneWorker>(std::move(host), *threads_.back(), firstListRestMs);
 }
 
 std::unique_ptr<GoneBatch> GoneMailbox::Next()

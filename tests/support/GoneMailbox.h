@@ -15,8 +15,9 @@ namespace veskor::test {
 
 class GoneMailbox {
 public:
-    // A worker judging on `platform`, posting here.
-    std::unique_ptr<GoneWorker> Worker(std::shared_ptr<Platform> platform);
+    // A worker judging on `platform`, posting here; its first list waits `firstListRestMs`
+    // (none, unless that wait is what a test is about).
+    std::unique_ptr<GoneWorker> Worker(std::shared_ptr<Platform> platform, int firstListRestMs = 0);
     // The next batch posted, waiting for it; a worker that posts none for half a minute
     // is stuck, and fails the test rather than hang it.
     std::unique_ptr<GoneBatch> Next();

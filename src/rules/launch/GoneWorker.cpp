@@ -127,8 +127,8 @@ void GoneWorker::State::Run()
     }
 }
 
-GoneWorker::GoneWorker(Host host, Background& background)
-    : state_(std::make_shared<State>(std::move(host))), background_(background)
+GoneWorker::GoneWorker(Host host, Background& background, int firstListRestMs)
+    : state_(std::make_shared<State>(std::move(host))), background_(background), firstListRestMs_(firstListRestMs)
 {
 }
 
@@ -144,6 +144,8 @@ std::uint64_t GoneWorker::Ask(std::string folder, std::vector<std::string> entri
     std::lock_guard lock(state_->mutex);
     if (!state_->started) {
         state_->started = true;
+        state_->listRestUntil = std::max(state_->listRestUntil, std::chrono::steady_clock::now() +
+                                                                    std::chrono::milliseconds(firstListRestMs_));
         // Without a thread there are no checks, and nothing is greyed: the program goes on.
         background_.Post([state = state_] { state->Run(); });
     }

@@ -44,7 +44,9 @@ public:
     // asked for first or ends a list.
     static constexpr std::size_t BatchSize = 32;
 
-    GoneWorker(Host host, Background& background);
+    // The first list waits `firstListRestMs` before its checks begin, the rows asked for
+    // first do not: the first key mostly comes within a second of the window's showing.
+    GoneWorker(Host host, Background& background, int firstListRestMs = ListRestMs);
     ~GoneWorker();
     GoneWorker(const GoneWorker&) = delete;
     GoneWorker& operator=(const GoneWorker&) = delete;
@@ -75,6 +77,7 @@ private:
     struct State;
     std::shared_ptr<State> state_;
     Background& background_;
+    const int firstListRestMs_;
 };
 
 }  // namespace veskor
